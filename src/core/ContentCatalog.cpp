@@ -1,0 +1,42 @@
+#include "core/ContentCatalog.h"
+
+#include "core/Engine.h"
+#include "core/FontManager.h"
+#include "core/LoadingScreen.h"
+#include "menus/Logo.h"
+#include "menus/MainMenuState.h"
+
+#include <set>
+
+std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
+{
+    std::vector<NamedGroup> groups;
+    groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
+    return groups;
+}
+
+std::vector<std::string> ContentCatalog::looseTextures()
+{
+    return {Engine::kCursorFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile};
+}
+
+std::vector<std::string> ContentCatalog::fonts()
+{
+    std::vector<std::string> files;
+    for (const auto& [file, key] : FontManager::fontFiles())
+        files.push_back("Assets/Fonts/" + file);
+    return files;
+}
+
+std::vector<std::string> ContentCatalog::sounds() { return {}; }
+
+std::vector<std::string> ContentCatalog::allFiles()
+{
+    std::set<std::string> files;
+    for (const auto& named : textureGroups())
+        for (const auto& [key, path] : named.group->flatten())
+            files.insert(path);
+    for (const auto& list : {looseTextures(), fonts(), sounds()})
+        files.insert(list.begin(), list.end());
+    return {files.begin(), files.end()};
+}

@@ -1,0 +1,108 @@
+#include "core/Engine.h"
+
+#include "core/BackgroundFailures.h"
+#include "core/GameState.h"
+#include "core/GuiBinding.h"
+#include "core/RoomNameRegistry.h"
+#include "menus/Logo.h"
+#include "menus/MainMenuState.h"
+
+#include <SFML/Window/Event.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <cstdlib>
+#include <ctime>
+
+Engine* Engine::instance()
+{
+    // Deliberately never destroyed: the process ends with the window closed.
+    static Engine* engine = new Engine();
+    return engine;
+}
+
+Engine::Engine()
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    currentState = new Logo();
+
+    window = std::make_unique<sf::RenderWindow>(sf::VideoMode(kWidth, kHeight, 32), "Umbravale", sf::Style::None);
+    window->setFramerateLimit(60);
+    // A borderless window lands at the wrong height unless it is placed explicitly.
+    window->setPosition({0, 0});
+    window->setMouseCursorVisible(false);
+    window->setVerticalSyncEnabled(true);
+
+    // A missing cursor picture leaves an invisible cursor; the game goes on.
+    if (cursorTexture_.loadFromFile(kCursorFile))
+        cursor.setTexture(cursorTexture_, false);
+    cursor.setScale(0.5f, 0.5f);
+
+    GuiBinding::init(*window, sf::Vector2f(window->getSize()));
+    frameClock.restart();
+
+    RoomNameRegistry::fill();
+    MainMenuState::mainMenuGroup()->load();
+}
+
+void Engine::runFrame()
+{
+    sf::Event event;
+    while (window->pollEvent(event))
+        dispatchEvent(event);
+    update();
+    render();
+    collectRetired();
+}
+
+void Engine::dispatchEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        window->close();
+    // Read afresh for every event: a handler may have switched screens.
+    if (currentState)
+        currentState->handleEvent(event);
+    GuiBinding::processEvent(event);
+}
+
+void Engine::update()
+{
+    BackgroundFailures::rethrowIfAny();
+    frameTime = frameClock.restart().asSeconds();
+    if (window->hasFocus() && currentState)
+        currentState->handleInput();
+    if (currentState)
+        currentState->update(frameTime);
+    GuiBinding::update(*window, frameTime);
+    cursor.setPosition(sf::Vector2f(sf::Mouse::getPosition(*window)));
+}
+
+void Engine::render()
+{
+    window->clear(sf::Color(41, 12, 14, 255));
+    if (currentState)
+        currentState->draw(*window);
+    window->draw(cursor);
+    GuiBinding::render(*window);
+    window->display();
+}
+
+void Engine::retire(GameState* state)
+{
+    if (!state)
+        return;
+    state->releaseGroups();
+    retired_.emplace_back(state);
+}
+
+void Engine::retireChain(GameState* state)
+{
+    while (state)
+    {
+        GameState* previous = state->previousState;
+        state->previousState = nullptr;
+        retire(state);
+        state = previous;
+    }
+}
+
+void Engine::collectRetired() { retired_.clear(); }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/Engine.h"
+#include "core/LoadingScreen.h"
+
+// The loading screen in front of a screen of type T; T is constructed on the main
+// thread from the loaded groups once every texture is present.
+template <typename T>
+class LoadingState : public LoadingScreen
+{
+public:
+    using LoadingScreen::LoadingScreen;
+
+protected:
+    void handOver() override
+    {
+        Engine* engine = Engine::instance();
+        T* next = new T(std::move(loadGroups));
+        next->previousState = previousState;
+        previousState = nullptr;
+        engine->currentState = next;
+        engine->retire(this);
+    }
+};
+
+// Enters LoadingState<T> and keeps the current screen alive as its predecessor.
+template <typename T>
+void pushLoading(const std::string& message, GroupList groups)
+{
+    Engine* engine = Engine::instance();
+    auto* loading = new LoadingState<T>(message, std::move(groups));
+    GameState* current = engine->currentState;
+    loading->previousState = current;
+    if (current && current->previousState)
+    {
+        engine->retire(current->previousState);
+        current->previousState = nullptr;
+    }
+    engine->currentState = loading;
+}
+
+// Leaves the current screen for good: its whole chain is unloaded before the new
+// loading screen starts its threads. The caller returns at once.
+template <typename T>
+void replaceWithLoading(const std::string& message, GroupList groups)
+{
+    Engine* engine = Engine::instance();
+    engine->retireChain(engine->currentState);
+    engine->currentState = new LoadingState<T>(message, std::move(groups));
+}
+
+// replaceWithLoading toward the main menu, with the groups the caller supplies.
+void returnToMainMenu(GroupList groups);
+
+// Back to the paused predecessor, exactly as it was left; to the main menu (with
+// `fallback`) when there is none. The caller returns at once.
+void resumePreviousState(GroupList fallback);

@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/FontManager.h"
 #include "core/LoadingScreen.h"
+#include "creatures/EnemyDatabase.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
 
@@ -12,6 +13,16 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
 {
     std::vector<NamedGroup> groups;
     groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
+
+    // The enemies' sheets as the run and the tutorial load them, with the shadow
+    // the main menu adds beside them; the soul-choice icons of both languages and
+    // the ToaKaipupuhi shot, which are loaded on their own.
+    const std::vector<std::string> kinds(EnemyDatabase::kKindNames.begin(), EnemyDatabase::kKindNames.end());
+    auto enemies = EnemyDatabase::buildTextureGroup(kinds);
+    enemies->add("EnemyShadow", EnemyDatabase::kShadowFile);
+    groups.push_back({"enemies", std::move(enemies)});
+    groups.push_back({"enemies", EnemyDatabase::soulChoiceCatalogGroup()});
+    groups.push_back({"enemies", EnemyDatabase::projectileGroup()});
     return groups;
 }
 

@@ -1,6 +1,7 @@
 #include "creatures/EnemyDatabase.h"
 
 #include "core/AnimationData.h"
+#include "core/JsonReader.h"
 #include "core/Logger.h"
 
 #include <SFML/Graphics/Shader.hpp>
@@ -10,9 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 namespace
 {
@@ -33,88 +32,33 @@ DatabaseState& state()
     return instance;
 }
 
-// Typed reads with defaults over one JSON object: a missing key gives the default
-// silently, a key of the wrong type gives the default and a warning naming the file
-// and the key, so a slip in a data file never aborts the game.
+// The enemy loaders' view of a JSON object, over the shared JsonReader: a missing
+// key gives the default silently; a key of the wrong type gives the default and a
+// warning naming the file and the key, so a slip in a tuning file never stops the
+// game (the index and kind files fall back to defaults, they do not abort).
 class Fields
 {
 public:
-    Fields(const Json::Value& value, std::string file, std::string path = "")
-        : value_(value), file_(std::move(file)), path_(std::move(path))
+    Fields(const Json::Value& value, const std::string& file, const std::string& path = "")
+        : reader_(objectOrNull(value, file, path), file, path)
     {
     }
 
-    float getFloat(const char* key, float fallback = 0.f) const
-    {
-        const Json::Value* v = member(key);
-        if (!v)
-            return fallback;
-        if (!v->isNumeric())
-            return wrongType(key, "number", fallback);
-        // Clamp before narrowing: a double beyond float range must not reach the cast.
-        const double d = std::clamp(v->asDouble(), -static_cast<double>(std::numeric_limits<float>::max()),
-                                    static_cast<double>(std::numeric_limits<float>::max()));
-        return static_cast<float>(d);
-    }
-
-    std::int32_t getInt(const char* key, std::int32_t fallback = 0) const
-    {
-        const Json::Value* v = member(key);
-        if (!v)
-            return fallback;
-        if (!v->isNumeric() || !v->isConvertibleTo(Json::intValue))
-            return wrongType(key, "32-bit integer", fallback);
-        return v->asInt();
-    }
-
-    std::string getString(const char* key, const std::string& fallback = "") const
-    {
-        const Json::Value* v = member(key);
-        if (!v)
-            return fallback;
-        if (!v->isString())
-            return wrongType(key, "string", fallback);
-        return v->asString();
-    }
-
-    bool getBool(const char* key, bool fallback = false) const
-    {
-        const Json::Value* v = member(key);
-        if (!v)
-            return fallback;
-        if (!v->isBool())
-            return wrongType(key, "boolean", fallback);
-        return v->asBool();
-    }
-
+    float getFloat(const char* key, float fallback = 0.f) const { return read(key, fallback); }
+    std::int32_t getInt(const char* key, std::int32_t fallback = 0) const { return read<int>(key, fallback); }
+    std::string getString(const char* key, const std::string& fallback = "") const { return read(key, fallback); }
+    bool getBool(const char* key, bool fallback = false) const { return read(key, fallback); }
     float getDegrees(const char* key) const { return getFloat(key) * kDegreesToRadians; }
 
     // The object under `key`; an absent or mistyped one reads as empty.
-    Fields child(const char* key) const
-    {
-        static const Json::Value empty(Json::objectValue);
-        const Json::Value* v = member(key);
-        if (v && !v->isObject())
-        {
-            wrongType(key, "object", 0);
-            v = nullptr;
-        }
-        return Fields(v ? *v : empty, file_, qualified(key));
-    }
+    Fields child(const char* key) const { return Fields(member(key, "an object"), reader_.file(), reader_.keyPath(key)); }
 
-    // The array under `key`; absent or mistyped reads as empty.
+    // The array under `key`; an absent or mistyped one reads as empty.
     const Json::Value& array(const char* key) const
     {
         static const Json::Value empty(Json::arrayValue);
-        const Json::Value* v = member(key);
-        if (!v)
-            return empty;
-        if (!v->isArray())
-        {
-            wrongType(key, "array", 0);
-            return empty;
-        }
-        return *v;
+        const Json::Value& v = member(key, "an array");
+        return v.isArray() ? v : empty;
     }
 
     std::vector<std::string> strings(const char* key) const
@@ -126,8 +70,7 @@ public:
             if (list[i].isString())
                 result.push_back(list[i].asString());
             else
-                Logger::Warning(file_ + ": element " + std::to_string(i) + " of \"" + qualified(key) +
-                                "\" is not a string; skipped");
+                warn(element(key, i), "is not a string; skipped");
         }
         return result;
     }
@@ -140,57 +83,83 @@ public:
         {
             if (!list[i].isObject())
             {
-                Logger::Warning(file_ + ": element " + std::to_string(i) + " of \"" + qualified(key) +
-                                "\" is not a point; skipped");
+                warn(element(key, i), "is not a point; skipped");
                 continue;
             }
-            const Fields point(list[i], file_, qualified(key) + "[" + std::to_string(i) + "]");
+            const Fields point(list[i], reader_.file(), element(key, i));
             result.emplace_back(point.getFloat("x"), point.getFloat("y"));
         }
         return result;
     }
 
-    const std::string& file() const { return file_; }
+    std::string element(const char* key, Json::ArrayIndex i) const
+    {
+        return reader_.keyPath(key) + "[" + std::to_string(i) + "]";
+    }
+    const std::string& file() const { return reader_.file(); }
+    void warn(const std::string& keyPath, const std::string& problem) const
+    {
+        Logger::Warning(reader_.file() + ": \"" + keyPath + "\" " + problem);
+    }
 
 private:
-    const Json::Value* member(const char* key) const
+    static const Json::Value& nullValue()
     {
-        if (!value_.isObject())
-            return nullptr;
-        const Json::Value* v = value_.find(key, key + std::char_traits<char>::length(key));
-        return (v && !v->isNull()) ? v : nullptr;
+        static const Json::Value null;
+        return null;
     }
 
-    std::string qualified(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
+    static const Json::Value& objectOrNull(const Json::Value& value, const std::string& file, const std::string& path)
+    {
+        if (value.isObject() || value.isNull())
+            return value;
+        Logger::Warning(file + ": \"" + (path.empty() ? "(root)" : path) + "\" is not an object; using defaults");
+        return nullValue();
+    }
+
+    // The member when it has the wanted shape; null (read as absent) after a warning otherwise.
+    const Json::Value& member(const char* key, const char* expected) const
+    {
+        const Json::Value& object = reader_.value();
+        if (!object.isObject())
+            return nullValue();
+        const Json::Value* v = object.find(key, key + std::char_traits<char>::length(key));
+        if (!v || v->isNull())
+            return nullValue();
+        const bool fits = std::string(expected) == "an array" ? v->isArray() : v->isObject();
+        if (!fits)
+        {
+            Logger::Warning(reader_.file() + ": \"" + reader_.keyPath(key) + "\" is not " + expected +
+                            "; using the default");
+            return nullValue();
+        }
+        return *v;
+    }
 
     template <typename T>
-    T wrongType(const char* key, const char* expected, T fallback) const
+    T read(const char* key, const T& fallback) const
     {
-        Logger::Warning(file_ + ": \"" + qualified(key) + "\" is not a " + expected + "; using the default");
-        return fallback;
+        try
+        {
+            T out;
+            reader_.get(key, out, fallback);
+            return out;
+        }
+        catch (const JsonTypeError& error)
+        {
+            Logger::Warning(std::string(error.what()) + "; using the default");
+            return fallback;
+        }
     }
 
-    const Json::Value& value_;
-    std::string file_;
-    std::string path_;
+    JsonReader reader_;
 };
 
 // Reads and parses a JSON file whose root is an object.
 bool parseFile(const std::string& path, Json::Value& out)
 {
-    if (path.empty())
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
     Json::Value root;
-    if (!reader->parse(text.data(), text.data() + text.size(), &root, &errors) || !root.isObject())
+    if (path.empty() || !JsonReader::parseFile(path, root) || !root.isObject())
         return false;
     out = std::move(root);
     return true;
@@ -617,12 +586,12 @@ std::vector<EnemyDatabase::AnimationSpec> EnemyDatabase::animationSpecs(const Js
     std::vector<AnimationSpec> specs;
     for (Json::ArrayIndex i = 0; i < list.size(); ++i)
     {
-        const Fields entry(list[i], file, "animData[" + std::to_string(i) + "]");
         if (!list[i].isObject())
         {
-            Logger::Warning(file + ": animData[" + std::to_string(i) + "] is not an object; skipped");
+            root.warn(root.element("animData", i), "is not an object; skipped");
             continue;
         }
+        const Fields entry(list[i], file, root.element("animData", i));
         AnimationSpec spec;
         spec.textureName = entry.getString("textureName");
         spec.key = name + "_" + spec.textureName;

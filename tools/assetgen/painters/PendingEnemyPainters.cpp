@@ -27,10 +27,6 @@ template <> const char* Stub<6>::kind() { return "Nepturath"; }
 template <> const char* Stub<7>::kind() { return "DarkHulant"; }
 template <> const char* Stub<8>::kind() { return "LittleOwl"; }
 template <> const char* Stub<9>::kind() { return "TheGod"; }
-RegisterPainter<Stub<3>> r3;
-RegisterPainter<Stub<4>> r4;
-RegisterPainter<Stub<5>> r5;
-RegisterPainter<Stub<6>> r6;
 RegisterPainter<Stub<7>> r7;
 RegisterPainter<Stub<8>> r8;
 RegisterPainter<Stub<9>> r9;

@@ -27,7 +27,5 @@ template <> const char* Stub<6>::kind() { return "Nepturath"; }
 template <> const char* Stub<7>::kind() { return "DarkHulant"; }
 template <> const char* Stub<8>::kind() { return "LittleOwl"; }
 template <> const char* Stub<9>::kind() { return "TheGod"; }
-RegisterPainter<Stub<7>> r7;
-RegisterPainter<Stub<8>> r8;
 RegisterPainter<Stub<9>> r9;
 } // namespace

@@ -23,7 +23,9 @@ class RoomFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir = std::filesystem::path(::testing::TempDir()) / "umbravale_rooms";
+        // One folder per test: ctest runs tests in parallel processes.
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = std::filesystem::path(::testing::TempDir()) / (std::string("umbravale_rooms_") + info->name());
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

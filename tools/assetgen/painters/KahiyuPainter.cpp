@@ -54,7 +54,7 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
     const double hip = ground - h * 0.2 + p.bob * 0.5;
     cairo_save(cr);
     cairo_translate(cr, cx, ground);
-    cairo_scale(cr, 1.35, 1.35);
+    cairo_scale(cr, 1.2, 1.2);
     cairo_scale(cr, 1 + p.squash * 0.15, 1 - p.squash * 0.35);
     cairo_rotate(cr, p.lean + p.squash * 0.5);
     cairo_translate(cr, -cx, -ground);
@@ -99,18 +99,35 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
         c.clearPath();
     }
 
-    // Head: small, low, jutting forward, heavy brow and ember eyes.
-    const double hx = cx + w * 0.16, hy = shoulderY + h * 0.01;
-    shadedEllipse(c, hx, hy, w * 0.075, h * 0.062, kSkin.scaled(0.95));
-    cairo_move_to(cr, hx - w * 0.06, hy - h * 0.03);
-    cairo_line_to(cr, hx + w * 0.08, hy - h * 0.015);
+    // A paler belly under the hunch.
+    c.ellipse(cx + w * 0.04, hip - h * 0.06, w * 0.1, h * 0.07);
+    c.fillRadial(cx + w * 0.05, hip - h * 0.08, 0, w * 0.12, {{0, kSkin.scaled(1.5).alpha(0.8)}, {1, kSkin.alpha(0)}});
+    c.clearPath();
+
+    // Head: big, low and jutting forward under a heavy brow, tusks and ember eyes.
+    const double hx = cx + w * 0.17, hy = shoulderY + h * 0.035;
+    shadedEllipse(c, hx, hy, w * 0.1, h * 0.085, kSkin.scaled(1.05));
+    // Lower jaw.
+    cairo_move_to(cr, hx - w * 0.05, hy + h * 0.03);
+    cairo_curve_to(cr, hx, hy + h * 0.1, hx + w * 0.09, hy + h * 0.08, hx + w * 0.1, hy + h * 0.02);
     c.stroke(kInk, 4);
+    c.fillColour(kSkin.scaled(0.8));
     c.clearPath();
-    glowingEye(c, hx + w * 0.04, hy - h * 0.002, w * 0.014, kEye);
-    // Jaw with a tusk.
-    c.polygon({{hx + w * 0.035, hy + h * 0.03}, {hx + w * 0.05, hy + h * 0.005}, {hx + w * 0.06, hy + h * 0.03}});
-    c.fillColour(kBone);
+    for (double tx : {0.03, 0.075})
+    {
+        c.polygon({{hx + w * tx - w * 0.012, hy + h * 0.045}, {hx + w * tx, hy + h * 0.005}, {hx + w * tx + w * 0.012, hy + h * 0.045}});
+        c.stroke(kInk, 1.5);
+        c.fillColour(kBone);
+        c.clearPath();
+    }
+    // Brow ridge.
+    cairo_move_to(cr, hx - w * 0.06, hy - h * 0.045);
+    cairo_curve_to(cr, hx, hy - h * 0.075, hx + w * 0.06, hy - h * 0.05, hx + w * 0.1, hy - h * 0.02);
+    c.stroke(kInk, 6);
+    c.stroke(kPlate.scaled(1.2), 3);
     c.clearPath();
+    glowingEye(c, hx + w * 0.03, hy - h * 0.02, w * 0.016, kEye);
+    glowingEye(c, hx + w * 0.075, hy - h * 0.012, w * 0.013, kEye);
 
     // Front arm: long, knuckles near the ground.
     const double fa = p.frontArm;
@@ -138,7 +155,7 @@ void mirrored(const Frame& f, bool left, const std::function<void(Canvas&)>& dra
 class KahiyuPainter : public KindPainter
 {
 public:
-    KahiyuPainter() : KindPainter("Kahiyu", 2) {}
+    KahiyuPainter() : KindPainter("Kahiyu", 4) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override
@@ -174,7 +191,7 @@ protected:
                 const double u = f.u();
                 Pose p;
                 p.rock = u > 0.25;
-                p.throwArm = u < 0.3 ? -0.4 * (u / 0.3) : -0.4 + ease((u - 0.3) / 0.7) * 3.0;
+                p.throwArm = u < 0.3 ? -0.4 * (u / 0.3) : -0.4 + ease((u - 0.3) / 0.7) * 2.75;
                 p.lean = u < 0.3 ? 0.25 * (u / 0.3) : 0.25 - 0.4 * ease((u - 0.3) / 0.7);
                 p.rockGlow = u;
                 p.bob = -4 * std::sin(u * M_PI);
@@ -188,7 +205,7 @@ protected:
             return [left](const Frame& f) {
                 const int i = f.index;
                 Pose p;
-                const double coil[] = {2.6, 2.75, 2.85, 2.9, 2.7, 2.3, 1.8, 0.9, 0.3, 0.0};
+                const double coil[] = {2.35, 2.45, 2.55, 2.6, 2.45, 2.1, 1.7, 0.9, 0.3, 0.0};
                 const double lean[] = {-0.15, -0.18, -0.2, -0.2, -0.1, 0.05, 0.2, 0.3, 0.2, 0.05};
                 p.throwArm = coil[std::min(i, 9)];
                 p.lean = lean[std::min(i, 9)];

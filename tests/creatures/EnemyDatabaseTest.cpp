@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <json/json.h>
 
@@ -438,5 +439,24 @@ TEST_F(EnemyDatabaseTest, SoulChoiceIconsFollowTheLanguage)
     EXPECT_EQ(save.getOrigin().x, float(TextureManager::getTexture("SoulChoice_Save")->getSize().x));
     EXPECT_EQ(kill.getScale(), sf::Vector2f(0.5f, 0.5f));
     EXPECT_EQ(save.getScale(), sf::Vector2f(0.5f, 0.5f));
+}
+} // namespace
+
+namespace
+{
+// Under Xvfb: start-up loading compiles both enemy shaders and registers the shot's sheet.
+TEST(EnemyDatabaseStartUp, LoadsTheShadersAndTheShotTexture)
+{
+    LogCapture log;
+    EnemyDatabase::loadAll();
+    if (sf::Shader::isAvailable())
+    {
+        EXPECT_NE(EnemyDatabase::damageShader(), nullptr) << log.text();
+        EXPECT_NE(EnemyDatabase::fenceShader(), nullptr) << log.text();
+    }
+    EXPECT_TRUE(TextureManager::isPresent("ToaKaipupuhiProj"));
+    EXPECT_EQ(TextureManager::getTexture("ToaKaipupuhiProj")->getSize().x % 4, 0u); // four equal frames
+    EnemyDatabase::reset();
+    TextureManager::clear();
 }
 } // namespace

@@ -82,7 +82,7 @@ void drawOwl(Canvas& c, double cx, double cy, double scale, const Variant& v, co
         c.clearPath();
     }
     // Wings behind the body when spread.
-    const double wingAngle = p.wings * 1.3 + p.flap;
+    const double wingAngle = std::min(p.wings * 1.3 + p.flap, 1.75);
     if (p.wings > 0.15 || p.wings < -0.15)
         for (int side : {-1, 1})
             wing(c, side, wingAngle, v, 95);
@@ -99,8 +99,10 @@ void drawOwl(Canvas& c, double cx, double cy, double scale, const Variant& v, co
             c.clearPath();
         }
     }
-    // Body: an egg of feathers with a lighter chest.
+    // Body: an egg of feathers with a lighter chest; the demon smoulders at its edges.
     c.ellipse(0, 10, 40, 52);
+    if (!v.angel)
+        c.glow(kCrimson.alpha(0.8), 9, 5);
     c.stroke(kInk, 5);
     c.fillRadial(-10, -6, 0, 60, {{0, v.plume}, {0.7, v.plumeDark}, {1, v.plumeDark.scaled(0.6)}});
     c.clearPath();
@@ -252,7 +254,7 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
             Pose p;
             double lift = 0;
             pose(f, p, lift);
-            drawOwl(f.c, f.w / 2, f.h / 2 + 8 - lift, 0.6, v, p);
+            drawOwl(f.c, f.w / 2, f.h / 2 + 14 - lift, 0.7, v, p);
             if (over)
                 over(f);
         };
@@ -410,7 +412,7 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
                 p.wings = 0.2;
                 p.eyesShut = true;
                 p.lean = 0.3;
-                drawOwl(c, f.w / 2, f.h / 2 + 8, 0.6, v, p);
+                drawOwl(c, f.w / 2, f.h / 2 + 14, 0.7, v, p);
             });
         };
     if (sheet == "Soul")
@@ -456,7 +458,7 @@ FrameFn windSheet(int part)
 class DarkHulantPainter : public KindPainter
 {
 public:
-    DarkHulantPainter() : KindPainter("DarkHulant", 2) {}
+    DarkHulantPainter() : KindPainter("DarkHulant", 3) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override
@@ -509,7 +511,7 @@ protected:
 class LittleOwlPainter : public KindPainter
 {
 public:
-    LittleOwlPainter() : KindPainter("LittleOwl", 2) {}
+    LittleOwlPainter() : KindPainter("LittleOwl", 3) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override
@@ -517,7 +519,7 @@ protected:
         const bool angel = name.rfind("Angel_", 0) == 0;
         const Variant v = angel ? kAngel : kDemon;
         const std::string what = name.substr(6);
-        const double scale = 0.4;
+        const double scale = 0.34;
         if (what == "Fly")
             return [v, scale](const Frame& f) {
                 Pose p;

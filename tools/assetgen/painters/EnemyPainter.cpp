@@ -86,7 +86,7 @@ void paintSoulChoice(Canvas& c, bool kill, const std::string& word)
     }
 
     const double textX = kill ? 104 : w - 104;
-    c.title(word, fonts::kTitle, 50, textX, h / 2 + 17, kill ? kEmber : kHoly, kill ? kCrimson : kGold, kInk, 5,
+    c.title(word, fonts::kTitle, 50, textX, h / 2 + 17, kill ? kBone : kHoly, kill ? kEmber : kGold, kInk, 5,
             kill ? 0 : 2);
 }
 
@@ -122,7 +122,7 @@ public:
     {
     }
     std::string name() const override { return "enemy-shared"; }
-    int version() const override { return 1; }
+    int version() const override { return 2; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

@@ -138,9 +138,19 @@ void spike(Canvas& c, double x, double y, double hgt, double width, double lean)
     cairo_curve_to(cr, x - width * 0.3, y - hgt * 0.5, x + lean * 0.6, y - hgt * 0.8, x + lean, y - hgt);
     cairo_curve_to(cr, x + lean * 0.5, y - hgt * 0.6, x + width * 0.3, y - hgt * 0.4, x + width / 2, y);
     cairo_close_path(cr);
-    c.stroke(kInk, 2.5);
-    c.fillLinear(x, y, x, y - hgt, {{0, kBark.scaled(0.7)}, {0.6, kMoss.scaled(0.7)}, {1, kBone}});
+    c.stroke(kInk, 3);
+    c.fillLinear(x - width / 2, y, x + width / 2, y - hgt,
+                 {{0, kBark.scaled(0.5)}, {0.45, kBark.scaled(1.3)}, {0.75, kMoss.scaled(0.8)}, {1, kBone}});
     c.clearPath();
+    // Side thorns.
+    for (int k = 1; k <= 2; ++k)
+    {
+        const double ty = y - hgt * (0.3 + 0.25 * k), tx = x + lean * (0.3 + 0.25 * k) * 0.8;
+        const double side = k % 2 ? 1 : -1;
+        c.polygon({{tx, ty - 3}, {tx + side * width * 0.55, ty - width * 0.35}, {tx, ty + 3}});
+        c.fillColour(kBone.scaled(0.85));
+        c.clearPath();
+    }
 }
 
 // The fence: thorny vines in a ring, seen from above, around the caster.
@@ -165,7 +175,7 @@ void drawFence(const Frame& f, double growth, double writhe, double wither)
             const double g = clamp01((growth - delay) / 0.5);
             const double hgt = f.h * 0.3 * g * (1 - wither) * (0.75 + 0.25 * std::sin(i * 2.3 + writhe));
             const double lean = std::sin(writhe + i) * 6 - std::cos(a) * 6;
-            spike(c, cx + std::cos(a) * rx, cy + s * ry + f.h * 0.1, hgt, 16, lean);
+            spike(c, cx + std::cos(a) * rx, cy + s * ry + f.h * 0.1, hgt, 24, lean);
         }
     // The vine that binds them.
     cairo_t* cr = c.cr();
@@ -184,7 +194,8 @@ void drawBrambles(const Frame& f)
     // Frames 0-1: the ground cracks and glows — get out. 2-7: the thorns stand. 8+: they sink.
     const double warn = i <= 1 ? (i + 1) / 2.0 : (i <= 7 ? 1.0 : std::max(0.0, 1 - (i - 7) / 3.0));
     c.ellipse(cx, cy, 58, 34);
-    c.fillRadial(cx, cy, 0, 58, {{0, kVenom.alpha(0.45 * warn)}, {1, kVenom.alpha(0)}});
+    c.fillRadial(cx, cy, 0, 58, {{0, kVenom.alpha(0.6 * warn)}, {0.7, kVenom.alpha(0.25 * warn)}, {1, kVenom.alpha(0)}});
+    c.stroke(kVenom.alpha(0.7 * warn), 2.5);
     c.clearPath();
     cairo_t* cr = c.cr();
     Dice dice(99);
@@ -207,7 +218,7 @@ void drawBrambles(const Frame& f)
     Dice place(7);
     struct S { double x, y, hgt, lean; };
     std::vector<S> spikes;
-    for (int k = 0; k < 11; ++k)
+    for (int k = 0; k < 14; ++k)
     {
         const double a = place.uniform() * 2 * M_PI, r = std::sqrt(place.uniform());
         spikes.push_back({cx + std::cos(a) * r * 48, cy + std::sin(a) * r * 26, (40 + place.uniform() * 45) * rise,
@@ -215,7 +226,7 @@ void drawBrambles(const Frame& f)
     }
     std::sort(spikes.begin(), spikes.end(), [](const S& a, const S& b) { return a.y < b.y; });
     for (const S& s : spikes)
-        spike(c, s.x, s.y, s.hgt, 13, s.lean);
+        spike(c, s.x, s.y, s.hgt, 20, s.lean);
     if (i == 2)
         burst(c, cx, cy - 20, 30, 60, 10, kVenom.alpha(0.8), 3, 5);
 }
@@ -223,7 +234,7 @@ void drawBrambles(const Frame& f)
 class NazarPainter : public KindPainter
 {
 public:
-    NazarPainter() : KindPainter("Nazar", 1) {}
+    NazarPainter() : KindPainter("Nazar", 2) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override

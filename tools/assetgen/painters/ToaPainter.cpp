@@ -411,7 +411,7 @@ void staff(Canvas& c, double hx, double hy, double a, double charge)
 {
     cairo_t* cr = c.cr();
     const double ca = std::cos(a), sa = std::sin(a);
-    const double tx = hx + ca * 46, ty = hy + sa * 46, bx = hx - ca * 40, by = hy - sa * 40;
+    const double tx = hx + ca * 36, ty = hy + sa * 36, bx = hx - ca * 36, by = hy - sa * 36;
     cairo_move_to(cr, bx, by);
     cairo_line_to(cr, tx, ty);
     c.stroke(kInk, 7);
@@ -427,7 +427,7 @@ void staff(Canvas& c, double hx, double hy, double a, double charge)
 class ToaKaipupuhiPainter : public KindPainter
 {
 public:
-    ToaKaipupuhiPainter() : KindPainter("ToaKaipupuhi", 1) {}
+    ToaKaipupuhiPainter() : KindPainter("ToaKaipupuhi", 4) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override
@@ -436,7 +436,8 @@ protected:
         const double feet = k.shadowPosDeltaY > 0 ? k.shadowPosDeltaY : 70;
         // A hooded robe hides the legs; the staff is held in the right hand.
         auto body = [feet](Canvas& c, double w, double h, const Pose& p, double staffAngle, double charge) {
-            const double cx = w / 2, cy = h / 2;
+            // A little left of centre, so the staff arm has room in the cell.
+            const double cx = w / 2 - 10, cy = h / 2;
             Hands hands = drawToa(c, cx, cy, feet, kKaipupuhi, p, [&](Canvas& cc) {
                 cairo_t* cr = cc.cr();
                 // Robe skirt and a tall hood behind the head.
@@ -449,9 +450,9 @@ protected:
                 cc.fillLinear(-28, 0, 28, 0, {{0, kKaipupuhi.cloth.scaled(0.6)}, {0.5, kKaipupuhi.cloth.scaled(1.2)},
                                               {1, kKaipupuhi.cloth.scaled(0.6)}});
                 cc.clearPath();
-                cc.polygon({{-20, -108 + p.crouch}, {0, -160 + p.crouch}, {20, -108 + p.crouch}});
+                cc.polygon({{-20, -108 + p.crouch}, {0, -142 + p.crouch}, {20, -108 + p.crouch}});
                 cc.stroke(kInk, 3);
-                cc.fillLinear(0, -160, 0, -100, {{0, kKaipupuhi.cloth.scaled(0.5)}, {1, kKaipupuhi.cloth}});
+                cc.fillLinear(0, -142, 0, -100, {{0, kKaipupuhi.cloth.scaled(0.5)}, {1, kKaipupuhi.cloth}});
                 cc.clearPath();
             });
             staff(c, hands.rx, hands.ry, staffAngle, charge);
@@ -477,13 +478,13 @@ protected:
             return [body, feet](const Frame& f) {
                 Pose p;
                 const double u = ease(f.u());
-                p.rightArm = 0.5 + u * 1.6;
-                p.leftArm = 0.25 + u * 1.2;
+                p.rightArm = 0.5 + u * 0.9;
+                p.leftArm = 0.25 + u * 0.9;
                 p.crouch = -4 * u;
                 groundShadow(f.c, f.w / 2, f.h / 2 + feet, 28);
-                body(f.c, f.w, f.h, p, -M_PI / 2 + 0.25 - u * 0.3, 0.2 + u * 0.8);
+                body(f.c, f.w, f.h, p, -M_PI / 2 + 0.25 - u * 0.25, 0.2 + u * 0.8);
                 if (f.index >= 4)
-                    burst(f.c, f.w / 2 + 30, f.h / 2 - 100, 10, 26, 8, kArcane.alpha(0.6), 2, f.index);
+                    burst(f.c, f.w / 2 + 30, f.h / 2 - 70, 10, 26, 8, kArcane.alpha(0.6), 2, f.index);
             };
         if (name == "Attack_P02")
             // Frames 0-2 bring the staff down toward the player below, 3-5 it fires, 6-8 recoil.
@@ -494,13 +495,13 @@ protected:
                 if (i < 3)
                 {
                     const double k = (i + 1) / 3.0;
-                    a = -M_PI / 2 - 0.05 + k * (M_PI / 2 + 0.05 + M_PI / 2 - 0.3);
+                    a = -M_PI / 2 + 0.75 + k * (M_PI - 1.35);
                     charge = 1;
                     p.rightArm = 2.1 - k * 1.2;
                 }
                 else if (i <= 5)
                 {
-                    a = M_PI / 2 - 0.3;
+                    a = M_PI / 2 - 0.6;
                     charge = 1.2 - (i - 3) * 0.3;
                     p.rightArm = 0.9;
                     p.crouch = 6;
@@ -508,7 +509,7 @@ protected:
                 else
                 {
                     const double k = (i - 5) / 3.0;
-                    a = M_PI / 2 - 0.3 - k * (M_PI - 0.55);
+                    a = M_PI / 2 - 0.6 - k * (M_PI - 0.85);
                     charge = 0.3;
                     p.rightArm = 0.9 - k * 0.4;
                 }

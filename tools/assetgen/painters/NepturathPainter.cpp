@@ -179,7 +179,18 @@ void serpent(Canvas& c, double cx, double waterY, const Serpent& s)
     }
     else
     {
-        // Facing the viewer: wide skull, two eyes, jaws opening downward.
+        // Facing the viewer: a broad skull fringed with fins, two eyes, jaws gaping downward.
+        cairo_scale(cr, 1.35, 1.35);
+        for (int side : {-1, 1})
+        {
+            cairo_move_to(cr, side * 24, -6);
+            cairo_curve_to(cr, side * 44, -14, side * 56, 0, side * 50, 16);
+            cairo_curve_to(cr, side * 42, 8, side * 34, 10, side * 24, 8);
+            cairo_close_path(cr);
+            c.stroke(kInk, 2.5);
+            c.fillLinear(side * 24, 0, side * 54, 0, {{0, kScale.scaled(1.2)}, {1, kGlow.alpha(0.7)}});
+            c.clearPath();
+        }
         c.polygon({{-26, 0}, {-18, 16 + jaw}, {18, 16 + jaw}, {26, 0}});
         c.stroke(kInk, 3);
         c.fillColour(s.mouth > 0.1 ? kBlood : kScale.scaled(0.7));
@@ -238,7 +249,7 @@ double directionAngle(const std::string& d)
 class NepturathPainter : public KindPainter
 {
 public:
-    NepturathPainter() : KindPainter("Nepturath", 1) {}
+    NepturathPainter() : KindPainter("Nepturath", 2) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override

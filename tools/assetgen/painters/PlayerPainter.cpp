@@ -127,6 +127,10 @@ public:
     PlayerPainter() : PatternPainter({R"(Assets/Sprites/Player/Walk_Right/spritesheet_2\.png)"}) {}
     std::string name() const override { return "player"; }
     int version() const override { return 1; }
+    std::vector<std::string> inputs(const std::string&) const override
+    {
+        return {std::string(UMBRAVALE_SOURCE_DIR) + "/src/core/LoadingScreen.h"};
+    }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

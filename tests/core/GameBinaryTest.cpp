@@ -47,3 +47,23 @@ TEST(GameBinary, MissingAssetsFolderIsOneClearErrorAndAFailingExit)
     EXPECT_NE(log.find("exit=1"), std::string::npos) << log;
     std::filesystem::remove_all(dir);
 }
+
+TEST(GameBinary, MissingPictureAtStartIsLoggedAndEndsWithAFailingExit)
+{
+    if (!GameProcess::displayAvailable())
+        GTEST_SKIP() << "needs an X display";
+    // A private copy of the content without one of the main menu's pictures.
+    const auto dir = std::filesystem::temp_directory_path() / "umbravale-broken-content";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy(std::string(UMBRAVALE_SOURCE_DIR) + "/Assets", dir / "Assets",
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::remove(dir / "Assets/Sprites/Buttons/Tuto.png");
+    std::filesystem::copy_file(UMBRAVALE_GAME_BINARY, dir / "umbravale");
+
+    const std::string log = GameProcess::output("ALSOFT_DRIVERS=null timeout 60 '" + (dir / "umbravale").string() +
+                                                "'; echo \"exit=$?\"");
+    EXPECT_NE(log.find("Failed to load texture: Assets/Sprites/Buttons/Tuto.png"), std::string::npos) << log;
+    EXPECT_NE(log.find("exit=1"), std::string::npos) << "the game must fail cleanly, not abort: " << log;
+    std::filesystem::remove_all(dir);
+}

@@ -119,9 +119,12 @@ int main(int argc, char** argv)
         else
             return usage();
     }
+    // A fresh clone may not have the folder yet: git keeps no empty folders.
+    std::error_code error;
+    fs::create_directories("Assets", error);
     if (!fs::is_directory("Assets"))
     {
-        std::cerr << "assetgen: no Assets folder in " << fs::current_path() << '\n';
+        std::cerr << "assetgen: cannot create the Assets folder in " << fs::current_path() << '\n';
         return 1;
     }
 

@@ -39,7 +39,10 @@ std::vector<std::string> ContentCatalog::fonts()
     return files;
 }
 
-std::vector<std::string> ContentCatalog::sounds() { return {}; }
+std::vector<std::string> ContentCatalog::sounds()
+{
+    return {};
+}
 
 std::vector<std::string> ContentCatalog::allFiles()
 {

@@ -51,7 +51,10 @@ public:
     float getDegrees(const char* key) const { return getFloat(key) * kDegreesToRadians; }
 
     // The object under `key`; an absent or mistyped one reads as empty.
-    Fields child(const char* key) const { return Fields(member(key, "an object"), reader_.file(), reader_.keyPath(key)); }
+    Fields child(const char* key) const
+    {
+        return Fields(member(key, "an object"), reader_.file(), reader_.keyPath(key));
+    }
 
     // The array under `key`; an absent or mistyped one reads as empty.
     const Json::Value& array(const char* key) const
@@ -136,8 +139,7 @@ private:
         return *v;
     }
 
-    template <typename T>
-    T read(const char* key, const T& fallback) const
+    template <typename T> T read(const char* key, const T& fallback) const
     {
         try
         {
@@ -413,7 +415,10 @@ std::unique_ptr<sf::Shader> loadShader(const std::string& path, const char* what
     return shader;
 }
 
-std::string stemOf(const std::string& path) { return std::filesystem::path(path).stem().string(); }
+std::string stemOf(const std::string& path)
+{
+    return std::filesystem::path(path).stem().string();
+}
 } // namespace
 
 void EnemyDatabase::loadIndex(EnemyRecords& records, const Json::Value& index, const std::string& file)
@@ -500,14 +505,23 @@ void EnemyDatabase::loadAll()
         TextureManager::loadTexture("ToaKaipupuhiProj", s.records.toaKaipupuhiProj.texture);
 }
 
-const EnemyRecords& EnemyDatabase::records() { return state().records; }
+const EnemyRecords& EnemyDatabase::records()
+{
+    return state().records;
+}
 
-void EnemyDatabase::setRecords(EnemyRecords records) { state().records = std::move(records); }
+void EnemyDatabase::setRecords(EnemyRecords records)
+{
+    state().records = std::move(records);
+}
 
-void EnemyDatabase::reset() { state() = DatabaseState{}; }
+void EnemyDatabase::reset()
+{
+    state() = DatabaseState{};
+}
 
 std::unique_ptr<TextureManager::Group> EnemyDatabase::buildTextureGroup(const std::vector<std::string>& names,
-                                                                       const std::string& indexFile)
+                                                                        const std::string& indexFile)
 {
     auto group = std::make_unique<TextureManager::Group>();
     Json::Value index(Json::objectValue);
@@ -572,10 +586,22 @@ void EnemyDatabase::loadSoulChoiceIcons(int language)
     s.saveIcon.setScale(0.5f, 0.5f);
 }
 
-const sf::Sprite& EnemyDatabase::killIcon() { return state().killIcon; }
-const sf::Sprite& EnemyDatabase::saveIcon() { return state().saveIcon; }
-sf::Shader* EnemyDatabase::damageShader() { return state().damageShader.get(); }
-sf::Shader* EnemyDatabase::fenceShader() { return state().fenceShader.get(); }
+const sf::Sprite& EnemyDatabase::killIcon()
+{
+    return state().killIcon;
+}
+const sf::Sprite& EnemyDatabase::saveIcon()
+{
+    return state().saveIcon;
+}
+sf::Shader* EnemyDatabase::damageShader()
+{
+    return state().damageShader.get();
+}
+sf::Shader* EnemyDatabase::fenceShader()
+{
+    return state().fenceShader.get();
+}
 
 std::vector<EnemyDatabase::AnimationSpec> EnemyDatabase::animationSpecs(const Json::Value& document,
                                                                         const std::string& file)
@@ -651,9 +677,8 @@ std::size_t EnemyDatabase::loadAnimations(AnimationTable& table, const std::stri
                           std::to_string(spec.frameCount) + " frames in " + std::to_string(spec.rows) + " rows");
             continue;
         }
-        auto animation = std::make_unique<AnimationData>(spec.key, frame->x, frame->y,
-                                                         static_cast<std::uint32_t>(spec.frameCount), spec.time,
-                                                         ORIGIN_CENTER);
+        auto animation = std::make_unique<AnimationData>(
+            spec.key, frame->x, frame->y, static_cast<std::uint32_t>(spec.frameCount), spec.time, ORIGIN_CENTER);
         animation->once = !spec.isLoop;
         table[spec.key] = std::move(animation);
     }

@@ -8,9 +8,8 @@
 
 namespace
 {
-constexpr std::array<const char*, 9> kPlaceableKinds = {"Kahiyu",     "Zeyn",         "Nazar",
-                                                        "ToaTao",     "ToaMangere",   "ToaKaipupuhi",
-                                                        "Nepturath",  "DarkHulant",   "TheGod"};
+constexpr std::array<const char*, 9> kPlaceableKinds = {
+    "Kahiyu", "Zeyn", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath", "DarkHulant", "TheGod"};
 
 std::map<std::string, EnemyFactory::Builder>& builders()
 {
@@ -38,6 +37,12 @@ LivingEntity* EnemyFactory::create(const std::string& name, sf::Vector2f positio
     return enemy.release();
 }
 
-void EnemyFactory::registerKind(const std::string& name, Builder builder) { builders()[name] = std::move(builder); }
+void EnemyFactory::registerKind(const std::string& name, Builder builder)
+{
+    builders()[name] = std::move(builder);
+}
 
-void EnemyFactory::reset() { builders().clear(); }
+void EnemyFactory::reset()
+{
+    builders().clear();
+}

@@ -1,6 +1,6 @@
+#include "creatures/EnemyDatabase.h"
 #include "core/AnimationData.h"
 #include "core/TextureManager.h"
-#include "creatures/EnemyDatabase.h"
 #include "support/TestSupport.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -32,35 +32,89 @@ std::vector<Needed> neededAnimations()
 {
     std::vector<Needed> table = {
         {"Kahiyu",
-         {{"Idle_Left", 1}, {"Idle_Right", 1}, {"Walk_Left", 1}, {"Walk_Right", 1}, {"Attack_Left_P01", 1},
-          {"Attack_Right_P01", 1}, {"Attack_Left_P02", 7}, {"Attack_Right_P02", 7}, {"Death_Left", 1},
-          {"Death_Right", 1}, {"Soul", 1}}},
-        {"Zeyn",
-         {{"Idle_Left", 1}, {"Idle_Right", 1}, {"Attack_Left", 9}, {"Attack_Right", 9}, {"Death_Left", 1},
-          {"Death_Right", 1}, {"Soul", 1}}},
-        {"Nazar",
-         {{"Idle", 1}, {"Attack_Start", 1}, {"Attack_Loop", 1}, {"Death", 1}, {"Soul", 1}, {"Zaune_Start", 1},
-          {"Zaune_Loop", 1}, {"Zaune_End", 1}, {"Brambles", 8}}},
-        {"ToaTao",
-         {{"Idle", 1}, {"Move", 1}, {"Attack_Down_P01", 1}, {"Attack_Down_P02", 6}, {"Attack_Down_P03", 3},
+         {{"Idle_Left", 1},
+          {"Idle_Right", 1},
+          {"Walk_Left", 1},
+          {"Walk_Right", 1},
+          {"Attack_Left_P01", 1},
+          {"Attack_Right_P01", 1},
+          {"Attack_Left_P02", 7},
+          {"Attack_Right_P02", 7},
+          {"Death_Left", 1},
+          {"Death_Right", 1},
           {"Soul", 1}}},
-        {"ToaMangere",
-         {{"Idle", 1}, {"Walk", 1}, {"Attack", 15}, {"Slaam", 1}, {"Death", 1}, {"Soul", 1}}},
+        {"Zeyn",
+         {{"Idle_Left", 1},
+          {"Idle_Right", 1},
+          {"Attack_Left", 9},
+          {"Attack_Right", 9},
+          {"Death_Left", 1},
+          {"Death_Right", 1},
+          {"Soul", 1}}},
+        {"Nazar",
+         {{"Idle", 1},
+          {"Attack_Start", 1},
+          {"Attack_Loop", 1},
+          {"Death", 1},
+          {"Soul", 1},
+          {"Zaune_Start", 1},
+          {"Zaune_Loop", 1},
+          {"Zaune_End", 1},
+          {"Brambles", 8}}},
+        {"ToaTao",
+         {{"Idle", 1},
+          {"Move", 1},
+          {"Attack_Down_P01", 1},
+          {"Attack_Down_P02", 6},
+          {"Attack_Down_P03", 3},
+          {"Soul", 1}}},
+        {"ToaMangere", {{"Idle", 1}, {"Walk", 1}, {"Attack", 15}, {"Slaam", 1}, {"Death", 1}, {"Soul", 1}}},
         {"ToaKaipupuhi",
-         {{"Idle_P01", 1}, {"Idle_P02", 1}, {"Walk", 1}, {"Attack_P01", 1}, {"Attack_P02", 6}, {"ChockWave", 1},
-          {"Death", 1}, {"Soul", 1}}},
+         {{"Idle_P01", 1},
+          {"Idle_P02", 1},
+          {"Walk", 1},
+          {"Attack_P01", 1},
+          {"Attack_P02", 6},
+          {"ChockWave", 1},
+          {"Death", 1},
+          {"Soul", 1}}},
         {"TheGod",
-         {{"Idle", 1}, {"Disappear", 1}, {"Appear", 1}, {"Meta_Deer", 1}, {"Deer_Attack_Up", 1},
-          {"Deer_Attack_Down", 1}, {"Deer_Attack_Left", 1}, {"Deer_Attack_Right", 1}, {"Meta_Deer_God", 1},
-          {"Meta_Wolf", 1}, {"Wolf_Attack_Up", 1}, {"Wolf_Attack_Down", 1}, {"Wolf_Attack_Left", 1},
-          {"Wolf_Attack_Right", 1}, {"Meta_Wolf_God", 1}, {"Death", 1}}},
+         {{"Idle", 1},
+          {"Disappear", 1},
+          {"Appear", 1},
+          {"Meta_Deer", 1},
+          {"Deer_Attack_Up", 1},
+          {"Deer_Attack_Down", 1},
+          {"Deer_Attack_Left", 1},
+          {"Deer_Attack_Right", 1},
+          {"Meta_Deer_God", 1},
+          {"Meta_Wolf", 1},
+          {"Wolf_Attack_Up", 1},
+          {"Wolf_Attack_Down", 1},
+          {"Wolf_Attack_Left", 1},
+          {"Wolf_Attack_Right", 1},
+          {"Meta_Wolf_God", 1},
+          {"Death", 1}}},
     };
     Needed nepturath{"Nepturath",
-                     {{"Intro", 1}, {"Plunge_After_Stunned", 1}, {"Move_Underwater", 1}, {"Close_Surface", 1},
-                      {"Exit_Water", 10}, {"Stunned", 1}, {"Charge_Build_Left", 12}, {"Charge_Build_Right", 12},
-                      {"Charge_Left", 1}, {"Charge_Right", 1}, {"Chock_Wall_Left", 1}, {"Chock_Wall_Right", 1},
-                      {"Sardine_Left", 1}, {"Sardine_Right", 1}, {"Death_P01", 1}, {"Death_P02", 1},
-                      {"Death_P03", 1}, {"Soul", 1}}};
+                     {{"Intro", 1},
+                      {"Plunge_After_Stunned", 1},
+                      {"Move_Underwater", 1},
+                      {"Close_Surface", 1},
+                      {"Exit_Water", 10},
+                      {"Stunned", 1},
+                      {"Charge_Build_Left", 12},
+                      {"Charge_Build_Right", 12},
+                      {"Charge_Left", 1},
+                      {"Charge_Right", 1},
+                      {"Chock_Wall_Left", 1},
+                      {"Chock_Wall_Right", 1},
+                      {"Sardine_Left", 1},
+                      {"Sardine_Right", 1},
+                      {"Death_P01", 1},
+                      {"Death_P02", 1},
+                      {"Death_P03", 1},
+                      {"Soul", 1}}};
     for (const char* d : {"Up", "Down", "Left", "Right", "Up_Left", "Up_Right", "Down_Left", "Down_Right"})
     {
         nepturath.animations[std::string("Move_Fin_") + d] = 1;
@@ -142,10 +196,11 @@ TEST_F(EnemyDatabaseTest, ShippedFilesLoadCleanlyWithEveryValueSet)
         EXPECT_TRUE(EnemyDatabase::isKind(name) && name != "LittleOwl") << name;
 
     const std::pair<const char*, const EnemyCommonRecord*> kinds[] = {
-        {"Kahiyu", &r.kahiyu},         {"Zeyn", &r.zeyn},         {"Nazar", &r.nazar},
-        {"ToaTao", &r.toaTao},         {"ToaMangere", &r.toaMangere}, {"ToaKaipupuhi", &r.toaKaipupuhi},
-        {"Nepturath", &r.nepturath},   {"DarkHulant", &r.darkHulant}, {"LittleOwl", &r.littleOwl},
-        {"TheGod", &r.theGod}};
+        {"Kahiyu", &r.kahiyu},         {"Zeyn", &r.zeyn},
+        {"Nazar", &r.nazar},           {"ToaTao", &r.toaTao},
+        {"ToaMangere", &r.toaMangere}, {"ToaKaipupuhi", &r.toaKaipupuhi},
+        {"Nepturath", &r.nepturath},   {"DarkHulant", &r.darkHulant},
+        {"LittleOwl", &r.littleOwl},   {"TheGod", &r.theGod}};
     for (const auto& [name, record] : kinds)
     {
         EXPECT_GT(record->hp, 0.f) << name;
@@ -156,14 +211,15 @@ TEST_F(EnemyDatabaseTest, ShippedFilesLoadCleanlyWithEveryValueSet)
         if (std::string(name) != "Nazar")
             EXPECT_EQ(record->colisionBox.size(), 8u) << name;
     }
-    for (const auto* record : {static_cast<const EnemyCommonRecord*>(&r.nazar), static_cast<const EnemyCommonRecord*>(&r.toaMangere),
-                               static_cast<const EnemyCommonRecord*>(&r.darkHulant)})
+    for (const auto* record :
+         {static_cast<const EnemyCommonRecord*>(&r.nazar), static_cast<const EnemyCommonRecord*>(&r.toaMangere),
+          static_cast<const EnemyCommonRecord*>(&r.darkHulant)})
         EXPECT_FALSE(record->attackBox.empty()) << record->dataPath;
-    for (const PointList* list : {&r.nepturath.stunnedHitBox, &r.nepturath.sardineHitBox, &r.nepturath.exitWaterBox,
-                                  &r.nepturath.chargeLeftBox, &r.nepturath.chargeRightBox, &r.theGod.attack1UpBox,
-                                  &r.theGod.attack1DownBox, &r.theGod.attack1LeftBox, &r.theGod.attack1RightBox,
-                                  &r.theGod.attack2UpBox, &r.theGod.attack2DownBox, &r.theGod.attack2LeftBox,
-                                  &r.theGod.attack2RightBox})
+    for (const PointList* list :
+         {&r.nepturath.stunnedHitBox, &r.nepturath.sardineHitBox, &r.nepturath.exitWaterBox, &r.nepturath.chargeLeftBox,
+          &r.nepturath.chargeRightBox, &r.theGod.attack1UpBox, &r.theGod.attack1DownBox, &r.theGod.attack1LeftBox,
+          &r.theGod.attack1RightBox, &r.theGod.attack2UpBox, &r.theGod.attack2DownBox, &r.theGod.attack2LeftBox,
+          &r.theGod.attack2RightBox})
         EXPECT_GE(list->size(), 3u);
 
     // Angles arrive in radians; "spearRotateSpeed" is kept as written.
@@ -234,7 +290,8 @@ TEST_F(EnemyDatabaseTest, BrokenFilesLogTheirFailureAndFallBackToDefaults)
         {"missing index",
          [](EnemyDatabaseTest& t) { return (t.dir_ / "nowhere.json").string(); },
          {"Failed to load enemy data", "Failed to load Kahiyu data", "Failed to load TheGod data"},
-         [](const EnemyRecords& r) {
+         [](const EnemyRecords& r)
+         {
              EXPECT_EQ(r.shared.invincibilityTime, 0.f);
              EXPECT_TRUE(r.shared.nameList.empty());
              EXPECT_EQ(r.zeyn.hp, 0.f);
@@ -245,14 +302,17 @@ TEST_F(EnemyDatabaseTest, BrokenFilesLogTheirFailureAndFallBackToDefaults)
          [](const EnemyRecords& r) { EXPECT_EQ(r.shared.invincibilityTime, 0.f); }},
         {"index whose root is an array",
          [](EnemyDatabaseTest& t) { return t.write("MainData.json", "[1, 2]"); },
-         {"Failed to load enemy data"}, [](const EnemyRecords&) {}},
+         {"Failed to load enemy data"},
+         [](const EnemyRecords&) {}},
         {"kind file missing, the others load",
-         [zeynOk](EnemyDatabaseTest& t) {
+         [zeynOk](EnemyDatabaseTest& t)
+         {
              t.write("Zeyn.json", zeynOk);
              return t.writeIndex();
          },
          {"Failed to load Kahiyu data", "Failed to load Nazar data"},
-         [](const EnemyRecords& r) {
+         [](const EnemyRecords& r)
+         {
              EXPECT_EQ(r.shared.invincibilityTime, 0.5f);
              EXPECT_EQ(r.zeyn.hp, 60.f);
              EXPECT_EQ(r.zeyn.attack.reach, 90);
@@ -262,13 +322,16 @@ TEST_F(EnemyDatabaseTest, BrokenFilesLogTheirFailureAndFallBackToDefaults)
              EXPECT_EQ(r.kahiyu.hp, 0.f);
          }},
         {"kind file truncated",
-         [](EnemyDatabaseTest& t) {
+         [](EnemyDatabaseTest& t)
+         {
              t.write("TheGod.json", R"({"name": "TheGod", "data": {"hp": 8)");
              return t.writeIndex();
          },
-         {"Failed to load TheGod data"}, [](const EnemyRecords& r) { EXPECT_EQ(r.theGod.hp, 0.f); }},
+         {"Failed to load TheGod data"},
+         [](const EnemyRecords& r) { EXPECT_EQ(r.theGod.hp, 0.f); }},
         {"values of the wrong type",
-         [](EnemyDatabaseTest& t) {
+         [](EnemyDatabaseTest& t)
+         {
              t.write("Zeyn.json", R"({"data": {"hp": "lots", "scale": 2, "attack": [1], "moveStopDist": 1e12},
                                      "hitBoxPoints": [{"x": 1, "y": 1}, 7, {"x": "a", "y": 2}],
                                      "colisionBoxPoints": {"x": 1}})");
@@ -277,7 +340,8 @@ TEST_F(EnemyDatabaseTest, BrokenFilesLogTheirFailureAndFallBackToDefaults)
          {"Zeyn.json: \"data.hp\"", "\"data.attack\" is not an object", "\"data.moveStopDist\"",
           "\"hitBoxPoints[1]\" is not a point", "\"hitBoxPoints[2].x\"", "\"colisionBoxPoints\" is not an array",
           "\"NameList[1]\" is not a string"},
-         [](const EnemyRecords& r) {
+         [](const EnemyRecords& r)
+         {
              EXPECT_EQ(r.zeyn.hp, 0.f);
              EXPECT_EQ(r.zeyn.scale, 2.f); // the keys around a bad one still load
              EXPECT_EQ(r.zeyn.moveStopDist, 0);
@@ -329,10 +393,10 @@ TEST(EnemyFrameSize, SheetLayoutsAndTheOnesThatCannotHoldTheirFrames)
         {7, 2, {400, 200}, sf::Vector2u(100, 100)}, // the last row is short
         {0, 1, {800, 100}, std::nullopt},           // no frames
         {-3, 1, {800, 100}, std::nullopt},
-        {8, 0, {800, 100}, std::nullopt},           // no rows
-        {4, 5, {800, 100}, std::nullopt},           // more rows than frames
-        {900, 1, {800, 100}, std::nullopt},         // frames narrower than a pixel
-        {2, 2, {800, 1}, std::nullopt},             // rows shorter than a pixel
+        {8, 0, {800, 100}, std::nullopt},   // no rows
+        {4, 5, {800, 100}, std::nullopt},   // more rows than frames
+        {900, 1, {800, 100}, std::nullopt}, // frames narrower than a pixel
+        {2, 2, {800, 1}, std::nullopt},     // rows shorter than a pixel
         {2147483647, 1, {800, 100}, std::nullopt},
     };
     for (const Case& c : cases)
@@ -394,7 +458,8 @@ TEST_F(EnemyDatabaseTest, AnimationsSkipBadEntriesWithALineAndKeepTheRest)
 // Under Xvfb: every generated sheet loads into animations of the frame size its data gives.
 TEST_F(EnemyDatabaseTest, GeneratedSheetsMatchTheirDataFiles)
 {
-    const auto& records = [] {
+    const auto& records = []
+    {
         EnemyDatabase::loadData();
         return EnemyDatabase::records();
     }();

@@ -22,11 +22,13 @@ TEST_F(FactoryTest, NamesThatAreNotPlaceableKindsMakeNothing)
 {
     // Even with a builder for every name, only the nine placeable kinds are made.
     for (const char* name : {"Zeyn", "LittleOwl", "zeyn", "", "Goblin"})
-        EnemyFactory::registerKind(name, [](sf::Vector2f p) {
-            auto e = std::make_unique<LivingEntity>();
-            e->setPosition(p);
-            return e;
-        });
+        EnemyFactory::registerKind(name,
+                                   [](sf::Vector2f p)
+                                   {
+                                       auto e = std::make_unique<LivingEntity>();
+                                       e->setPosition(p);
+                                       return e;
+                                   });
     for (const char* name : {"LittleOwl", "zeyn", "", "Goblin"})
         EXPECT_EQ(EnemyFactory::create(name, {1.f, 2.f}, entities), nullptr) << name;
     EXPECT_TRUE(entities.empty());
@@ -40,8 +42,8 @@ TEST_F(FactoryTest, NamesThatAreNotPlaceableKindsMakeNothing)
 
 TEST_F(FactoryTest, KindsWithoutABuilderMakeNothingYet)
 {
-    for (const char* name : {"Kahiyu", "Zeyn", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath",
-                             "DarkHulant", "TheGod"})
+    for (const char* name :
+         {"Kahiyu", "Zeyn", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath", "DarkHulant", "TheGod"})
     {
         EXPECT_TRUE(EnemyFactory::isPlaceable(name)) << name;
         EXPECT_EQ(EnemyFactory::create(name, {0.f, 0.f}, entities), nullptr) << name;

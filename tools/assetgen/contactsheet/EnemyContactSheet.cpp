@@ -58,7 +58,8 @@ int main(int argc, char** argv)
                 cairo_surface_destroy(surface);
                 continue;
             }
-            const auto size = sf::Vector2u(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+            const auto size =
+                sf::Vector2u(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
             const auto frame = EnemyDatabase::frameSizeFor(spec, size);
             if (!frame)
             {

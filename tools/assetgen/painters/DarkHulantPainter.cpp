@@ -19,19 +19,19 @@ struct Variant
 };
 
 const Variant kAngel{kHoly, Rgba::rgb(200, 180, 130), Rgba::rgb(255, 246, 220), kGold, kPaleGold, true};
-const Variant kDemon{Rgba::rgb(52, 40, 44), Rgba::rgb(14, 8, 10), Rgba::rgb(90, 24, 30), Rgba::rgb(255, 60, 40),
-                     kCrimson, false};
+const Variant kDemon{
+    Rgba::rgb(52, 40, 44), Rgba::rgb(14, 8, 10), Rgba::rgb(90, 24, 30), Rgba::rgb(255, 60, 40), kCrimson, false};
 
 struct Pose
 {
-    double wings = 0;    // 0 folded, 1 spread level, >1 raised overhead, <0 swept back
-    double flap = 0;     // extra flap angle
-    double crouch = 0;   // pixels
-    double beak = 0;     // open
-    double tilt = 0;     // head tilt, radians
-    double lean = 0;     // body lean, radians
-    double squash = 0;   // death
-    double glow = 0;     // wind-up glow
+    double wings = 0;  // 0 folded, 1 spread level, >1 raised overhead, <0 swept back
+    double flap = 0;   // extra flap angle
+    double crouch = 0; // pixels
+    double beak = 0;   // open
+    double tilt = 0;   // head tilt, radians
+    double lean = 0;   // body lean, radians
+    double squash = 0; // death
+    double glow = 0;   // wind-up glow
     bool eyesShut = false;
     bool dizzy = false;
     bool talonsForward = false;
@@ -221,7 +221,13 @@ void stars(Canvas& c, double cx, double cy, double t)
     {
         const double a = t * 2 * M_PI + k * 2.1;
         const double x = cx + std::cos(a) * 40, y = cy + std::sin(a) * 10;
-        c.polygon({{x, y - 7}, {x + 2, y - 2}, {x + 7, y}, {x + 2, y + 2}, {x, y + 7}, {x - 2, y + 2}, {x - 7, y},
+        c.polygon({{x, y - 7},
+                   {x + 2, y - 2},
+                   {x + 7, y},
+                   {x + 2, y + 2},
+                   {x, y + 7},
+                   {x - 2, y + 2},
+                   {x - 7, y},
                    {x - 2, y - 2}});
         c.glow(kPaleGold, 3, 2);
         c.fillColour(kHoly);
@@ -248,9 +254,11 @@ void flyingFeathers(Canvas& c, double cx, double cy, double u, const Variant& v,
 // The body pose and offset for every sheet of the boss.
 FrameFn bossSheet(const std::string& sheet, const Variant& v)
 {
-    auto frame = [v](std::function<void(const Frame&, Pose&, double& lift)> pose,
-                     std::function<void(const Frame&)> over = {}) {
-        return [v, pose, over](const Frame& f) {
+    auto frame =
+        [v](std::function<void(const Frame&, Pose&, double& lift)> pose, std::function<void(const Frame&)> over = {})
+    {
+        return [v, pose, over](const Frame& f)
+        {
             Pose p;
             double lift = 0;
             pose(f, p, lift);
@@ -265,45 +273,75 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
         const int part = sheet.back() - '0';
         // A display: the owl stirs, opens its eyes, stretches up, spreads its wings,
         // screeches, and folds back to its perch.
-        return frame([part](const Frame& f, Pose& p, double&) {
-            const double u = f.u();
-            switch (part)
+        return frame(
+            [part](const Frame& f, Pose& p, double&)
             {
-            case 1: p.eyesShut = true; p.crouch = 6; break;
-            case 2: p.eyesShut = u < 0.6; p.crouch = 6 * (1 - u); break;
-            case 3: p.tilt = std::sin(u * M_PI * 2) * 0.35; break;
-            case 4: p.wings = ease(u); p.crouch = -6 * u; break;
-            case 5: p.wings = 1 + 0.2 * std::sin(u * M_PI); p.beak = std::sin(u * M_PI); p.glow = u; p.crouch = -6; break;
-            case 6: p.wings = 1.2 - ease(u) * 1.2; p.beak = 1 - u; p.glow = 1 - u; break;
-            default: p.tilt = -0.15 * std::sin(u * M_PI); break;
-            }
-        });
+                const double u = f.u();
+                switch (part)
+                {
+                case 1:
+                    p.eyesShut = true;
+                    p.crouch = 6;
+                    break;
+                case 2:
+                    p.eyesShut = u < 0.6;
+                    p.crouch = 6 * (1 - u);
+                    break;
+                case 3:
+                    p.tilt = std::sin(u * M_PI * 2) * 0.35;
+                    break;
+                case 4:
+                    p.wings = ease(u);
+                    p.crouch = -6 * u;
+                    break;
+                case 5:
+                    p.wings = 1 + 0.2 * std::sin(u * M_PI);
+                    p.beak = std::sin(u * M_PI);
+                    p.glow = u;
+                    p.crouch = -6;
+                    break;
+                case 6:
+                    p.wings = 1.2 - ease(u) * 1.2;
+                    p.beak = 1 - u;
+                    p.glow = 1 - u;
+                    break;
+                default:
+                    p.tilt = -0.15 * std::sin(u * M_PI);
+                    break;
+                }
+            });
     }
     if (sheet == "Idle")
-        return frame([](const Frame& f, Pose& p, double&) {
-            p.crouch = std::sin(f.t * 2 * M_PI) * 2;
-            p.eyesShut = f.index == 5;
-            p.tilt = std::sin(f.t * 2 * M_PI) * 0.06;
-        });
+        return frame(
+            [](const Frame& f, Pose& p, double&)
+            {
+                p.crouch = std::sin(f.t * 2 * M_PI) * 2;
+                p.eyesShut = f.index == 5;
+                p.tilt = std::sin(f.t * 2 * M_PI) * 0.06;
+            });
     if (sheet == "Takes_Off")
-        return frame([](const Frame& f, Pose& p, double& lift) {
-            const double u = f.u();
-            p.crouch = u < 0.4 ? 12 * u / 0.4 : 12 * (1 - u);
-            p.wings = ease(u) * 1.4;
-            lift = u > 0.5 ? (u - 0.5) * 30 : 0;
-        });
+        return frame(
+            [](const Frame& f, Pose& p, double& lift)
+            {
+                const double u = f.u();
+                p.crouch = u < 0.4 ? 12 * u / 0.4 : 12 * (1 - u);
+                p.wings = ease(u) * 1.4;
+                lift = u > 0.5 ? (u - 0.5) * 30 : 0;
+            });
     if (sheet == "Fly_P01" || sheet == "Fly_P02" || sheet == "Dash_Up")
     {
         const bool dash = sheet == "Dash_Up";
         return frame(
-            [dash, flapOf](const Frame& f, Pose& p, double& lift) {
+            [dash, flapOf](const Frame& f, Pose& p, double& lift)
+            {
                 const double ph = f.t * 2 * M_PI;
                 p.wings = dash ? -0.4 : 0.9;
                 p.flap = dash ? 0 : std::sin(ph) * flapOf;
                 p.talonsForward = true;
                 lift = 8 + std::sin(ph) * (dash ? 2 : 6);
             },
-            [dash, v](const Frame& f) {
+            [dash, v](const Frame& f)
+            {
                 if (dash)
                     speedLines(f.c, f.w / 2, f.h / 2, 1, f.t, v.trim);
             });
@@ -311,40 +349,45 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
     if (sheet.rfind("Land_P0", 0) == 0)
     {
         const int part = sheet.back() - '0';
-        return frame([part](const Frame& f, Pose& p, double& lift) {
-            const double u = f.u();
-            if (part == 1)
+        return frame(
+            [part](const Frame& f, Pose& p, double& lift)
             {
-                p.wings = 1.1;
-                p.flap = std::sin(u * M_PI * 2) * 0.3;
-                p.talonsForward = true;
-                lift = 14 * (1 - u) + 4;
-            }
-            else if (part == 2)
-            {
-                p.wings = 1.1 - u * 0.5;
-                p.crouch = 10 * std::sin(u * M_PI);
-                lift = 4 * (1 - u);
-            }
-            else
-                p.wings = 0.6 * (1 - ease(u));
-        });
+                const double u = f.u();
+                if (part == 1)
+                {
+                    p.wings = 1.1;
+                    p.flap = std::sin(u * M_PI * 2) * 0.3;
+                    p.talonsForward = true;
+                    lift = 14 * (1 - u) + 4;
+                }
+                else if (part == 2)
+                {
+                    p.wings = 1.1 - u * 0.5;
+                    p.crouch = 10 * std::sin(u * M_PI);
+                    lift = 4 * (1 - u);
+                }
+                else
+                    p.wings = 0.6 * (1 - ease(u));
+            });
     }
     if (sheet == "Dive_Load_P01" || sheet == "Dive_Load_P02")
     {
         const bool second = sheet == "Dive_Load_P02";
         // Wind-up: the wings rise overhead and the eyes blaze; the second part trembles, ready.
-        return frame([second](const Frame& f, Pose& p, double&) {
-            const double u = f.u();
-            p.wings = second ? 1.6 + std::sin(f.index * 2.7) * 0.05 : 1 + 0.6 * ease(u);
-            p.crouch = second ? 10 : 10 * u;
-            p.glow = second ? 1 : u;
-            p.beak = second ? 0.6 : 0;
-        });
+        return frame(
+            [second](const Frame& f, Pose& p, double&)
+            {
+                const double u = f.u();
+                p.wings = second ? 1.6 + std::sin(f.index * 2.7) * 0.05 : 1 + 0.6 * ease(u);
+                p.crouch = second ? 10 : 10 * u;
+                p.glow = second ? 1 : u;
+                p.beak = second ? 0.6 : 0;
+            });
     }
     if (sheet == "Dash_Down")
         return frame(
-            [](const Frame& f, Pose& p, double&) {
+            [](const Frame& f, Pose& p, double&)
+            {
                 p.wings = -0.6;
                 p.talonsForward = true;
                 p.glow = 1;
@@ -354,7 +397,8 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
             [v](const Frame& f) { speedLines(f.c, f.w / 2, f.h / 2 - 40, -1, f.t, v.trim); });
     if (sheet == "Dizzy")
         return frame(
-            [](const Frame& f, Pose& p, double&) {
+            [](const Frame& f, Pose& p, double&)
+            {
                 p.dizzy = true;
                 p.wings = 0.3;
                 p.crouch = 14;
@@ -365,7 +409,8 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
     if (sheet == "Feather_Attack")
         // 0-5 the wings sweep back and glow; 6 they snap forward and loose the feathers; 7-9 recover.
         return frame(
-            [](const Frame& f, Pose& p, double&) {
+            [](const Frame& f, Pose& p, double&)
+            {
                 const int i = f.index;
                 if (i <= 5)
                 {
@@ -383,13 +428,15 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
                 else
                     p.wings = 0.5 * (1 - (i - 7) / 2.0);
             },
-            [v](const Frame& f) {
+            [v](const Frame& f)
+            {
                 if (f.index == 6 || f.index == 7)
                     flyingFeathers(f.c, f.w / 2, f.h / 2, (f.index - 5) / 2.0, v, 4);
             });
     if (sheet == "Death_P01")
         return frame(
-            [](const Frame& f, Pose& p, double&) {
+            [](const Frame& f, Pose& p, double&)
+            {
                 p.wings = 0.8 + std::sin(f.index * 2.1) * 0.3;
                 p.beak = 1;
                 p.lean = std::sin(f.index * 1.7) * 0.15;
@@ -397,23 +444,28 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
             },
             [v](const Frame& f) { flyingFeathers(f.c, f.w / 2, f.h / 2, f.u(), v, 8); });
     if (sheet == "Death_P02")
-        return frame([](const Frame& f, Pose& p, double&) {
-            p.squash = ease(f.u()) * 0.6;
-            p.wings = 0.6 - 0.4 * f.u();
-            p.eyesShut = true;
-            p.lean = 0.3 * ease(f.u());
-        });
-    if (sheet == "Death_P03")
-        return [v](const Frame& f) {
-            Frame g = f;
-            dissolvingDeath(g, v.angel ? kPaleGold : kCrimson, [&](Canvas& c, double) {
-                Pose p;
-                p.squash = 0.6;
-                p.wings = 0.2;
+        return frame(
+            [](const Frame& f, Pose& p, double&)
+            {
+                p.squash = ease(f.u()) * 0.6;
+                p.wings = 0.6 - 0.4 * f.u();
                 p.eyesShut = true;
-                p.lean = 0.3;
-                drawOwl(c, f.w / 2, f.h / 2 + 14, 0.7, v, p);
+                p.lean = 0.3 * ease(f.u());
             });
+    if (sheet == "Death_P03")
+        return [v](const Frame& f)
+        {
+            Frame g = f;
+            dissolvingDeath(g, v.angel ? kPaleGold : kCrimson,
+                            [&](Canvas& c, double)
+                            {
+                                Pose p;
+                                p.squash = 0.6;
+                                p.wings = 0.2;
+                                p.eyesShut = true;
+                                p.lean = 0.3;
+                                drawOwl(c, f.w / 2, f.h / 2 + 14, 0.7, v, p);
+                            });
         };
     if (sheet == "Soul")
         return [v](const Frame& f) { soulWisp(f, v.angel ? kGold : kCrimson, v.angel ? kPaleGold : kEmber); };
@@ -423,7 +475,8 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
 // The wind that gathers on the arena floor while the dive is loaded.
 FrameFn windSheet(int part)
 {
-    return [part](const Frame& f) {
+    return [part](const Frame& f)
+    {
         const double u = f.u();
         const double strength = part == 1 ? ease(u) : (part == 4 ? 1 - ease(u) : 1.0);
         const double cx = f.w / 2, cy = f.h / 2;
@@ -521,7 +574,8 @@ protected:
         const std::string what = name.substr(6);
         const double scale = 0.34;
         if (what == "Fly")
-            return [v, scale](const Frame& f) {
+            return [v, scale](const Frame& f)
+            {
                 Pose p;
                 p.wings = 0.9;
                 p.flap = std::sin(f.t * 2 * M_PI) * 0.9;
@@ -530,7 +584,8 @@ protected:
             };
         if (what == "Attack")
             // 0-7 it rises and spreads, eyes flaring; from 8 it swoops down, talons first.
-            return [v, scale](const Frame& f) {
+            return [v, scale](const Frame& f)
+            {
                 const int i = f.index;
                 Pose p;
                 double y = f.h / 2 - 8;
@@ -553,14 +608,17 @@ protected:
                     speedLines(f.c, f.w / 2, y - 20, -1, f.t, v.trim);
             };
         if (what == "Death")
-            return [v, scale](const Frame& f) {
-                dissolvingDeath(f, v.angel ? kPaleGold : kCrimson, [&](Canvas& c, double collapse) {
-                    Pose p;
-                    p.wings = 0.6 * (1 - collapse);
-                    p.eyesShut = true;
-                    p.lean = collapse * 0.8;
-                    drawOwl(c, f.w / 2, f.h / 2 - 8 + collapse * 14, scale, v, p);
-                });
+            return [v, scale](const Frame& f)
+            {
+                dissolvingDeath(f, v.angel ? kPaleGold : kCrimson,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Pose p;
+                                    p.wings = 0.6 * (1 - collapse);
+                                    p.eyesShut = true;
+                                    p.lean = collapse * 0.8;
+                                    drawOwl(c, f.w / 2, f.h / 2 - 8 + collapse * 14, scale, v, p);
+                                });
                 flyingFeathers(f.c, f.w / 2, f.h / 2, f.u(), v, 3);
             };
         return nullptr;

@@ -12,14 +12,18 @@ using namespace palette;
 
 const EnemyRecords& records()
 {
-    static const EnemyRecords loaded = [] {
+    static const EnemyRecords loaded = []
+    {
         EnemyDatabase::loadData();
         return EnemyDatabase::records();
     }();
     return loaded;
 }
 
-double clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
+double clamp01(double x)
+{
+    return std::clamp(x, 0.0, 1.0);
+}
 double ease(double x)
 {
     x = clamp01(x);
@@ -48,7 +52,9 @@ void KindPainter::paint(const std::string& path, const std::filesystem::path& ou
             throw std::runtime_error("no drawing for sheet " + textureName);
         Canvas canvas(columns * w, rows * h);
         paintSheet(canvas, w, h, count, columns,
-                   [&](Canvas& c, int i, double t) { draw(Frame{c, double(w), double(h), i, count, t}); });
+                   [&](Canvas& c, int i, double t) {
+                       draw(Frame{c, double(w), double(h), i, count, t});
+                   });
         canvas.savePng(output);
         return;
     }
@@ -163,7 +169,8 @@ void burnAway(Canvas& layer, double level, const Rgba& ember, std::uint32_t seed
             if (rim < 1.0)
             {
                 const double k = 1.0 - rim;
-                auto mixChannel = [&](int shift, double target) {
+                auto mixChannel = [&](int shift, double target)
+                {
                     const double v = ((p >> shift) & 0xff) / 255.0;
                     const double mixed = v * (1 - k) + target * (a / 255.0) * k;
                     return std::uint32_t(std::clamp(mixed, 0.0, 1.0) * 255.0) << shift;

@@ -94,30 +94,33 @@ void paintSoulChoice(Canvas& c, bool kill, const std::string& word)
 void paintToaShot(Canvas& sheet)
 {
     const int fw = 64, fh = 32, n = 4;
-    paintSheet(sheet, fw, fh, n, n, [&](Canvas& c, int i, double) {
-        cairo_t* cr = c.cr();
-        const Rgba violet = Rgba::rgb(170, 90, 255);
-        for (int k = 0; k < 3; ++k)
-        {
-            const double wob = std::sin((i + k) * 1.7) * 3;
-            cairo_move_to(cr, 4 + k * 6, fh / 2 + wob);
-            cairo_curve_to(cr, 20, fh / 2 - 9 + wob, 44, fh / 2 - 7, fw - 4, fh / 2);
-            cairo_curve_to(cr, 44, fh / 2 + 7, 20, fh / 2 + 9 - wob, 4 + k * 6, fh / 2 + wob);
-            c.fillColour(violet.alpha(0.25 + 0.15 * k));
-            c.clearPath();
-        }
-        c.ellipse(fw - 14, fh / 2, 10, 7);
-        c.glow(violet, 8, 5);
-        c.fillRadial(fw - 12, fh / 2, 0, 10, {{0, kHoly}, {0.5, violet.scaled(1.4)}, {1, violet}});
-        c.clearPath();
-    });
+    paintSheet(sheet, fw, fh, n, n,
+               [&](Canvas& c, int i, double)
+               {
+                   cairo_t* cr = c.cr();
+                   const Rgba violet = Rgba::rgb(170, 90, 255);
+                   for (int k = 0; k < 3; ++k)
+                   {
+                       const double wob = std::sin((i + k) * 1.7) * 3;
+                       cairo_move_to(cr, 4 + k * 6, fh / 2 + wob);
+                       cairo_curve_to(cr, 20, fh / 2 - 9 + wob, 44, fh / 2 - 7, fw - 4, fh / 2);
+                       cairo_curve_to(cr, 44, fh / 2 + 7, 20, fh / 2 + 9 - wob, 4 + k * 6, fh / 2 + wob);
+                       c.fillColour(violet.alpha(0.25 + 0.15 * k));
+                       c.clearPath();
+                   }
+                   c.ellipse(fw - 14, fh / 2, 10, 7);
+                   c.glow(violet, 8, 5);
+                   c.fillRadial(fw - 12, fh / 2, 0, 10, {{0, kHoly}, {0.5, violet.scaled(1.4)}, {1, violet}});
+                   c.clearPath();
+               });
 }
 
 class EnemySharedPainter : public PatternPainter
 {
 public:
     EnemySharedPainter()
-        : PatternPainter({R"(Assets/Sprites/Enemy/Shadow\.png)", R"(Assets/Sprites/SoulChoice/(En|Fr)/(kill|save)\.png)",
+        : PatternPainter({R"(Assets/Sprites/Enemy/Shadow\.png)",
+                          R"(Assets/Sprites/SoulChoice/(En|Fr)/(kill|save)\.png)",
                           R"(Assets/Sprites/Projectile/ToaKaipupuhiProj\.png)"})
     {
     }

@@ -25,7 +25,7 @@ struct Pose
     double lean = 0;     // radians, forward positive
     bool rock = false;
     double rockGlow = 0;
-    double squash = 0;   // collapse for death
+    double squash = 0; // collapse for death
 };
 
 void drawRock(Canvas& c, double x, double y, double r, double glow)
@@ -83,16 +83,22 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
 
     // Torso: a hunched barrel leaning forward, stone plates on the back.
     cairo_move_to(cr, cx - w * 0.16, hip + h * 0.02);
-    cairo_curve_to(cr, cx - w * 0.24, hip - h * 0.14, cx - w * 0.12, shoulderY - h * 0.1, cx + w * 0.08, shoulderY - h * 0.06);
-    cairo_curve_to(cr, cx + w * 0.2, shoulderY - h * 0.02, cx + w * 0.18, hip - h * 0.02, cx + w * 0.12, hip + h * 0.03);
+    cairo_curve_to(cr, cx - w * 0.24, hip - h * 0.14, cx - w * 0.12, shoulderY - h * 0.1, cx + w * 0.08,
+                   shoulderY - h * 0.06);
+    cairo_curve_to(cr, cx + w * 0.2, shoulderY - h * 0.02, cx + w * 0.18, hip - h * 0.02, cx + w * 0.12,
+                   hip + h * 0.03);
     cairo_close_path(cr);
     c.stroke(kInk, 4);
-    c.fillLinear(cx - w * 0.2, shoulderY, cx + w * 0.2, hip, {{0, kSkin.scaled(0.6)}, {0.6, kSkin}, {1, kSkin.scaled(0.75)}});
+    c.fillLinear(cx - w * 0.2, shoulderY, cx + w * 0.2, hip,
+                 {{0, kSkin.scaled(0.6)}, {0.6, kSkin}, {1, kSkin.scaled(0.75)}});
     c.clearPath();
     for (int i = 0; i < 3; ++i)
     {
-        const double px = cx - w * 0.12 + i * w * 0.07, py = shoulderY - h * 0.05 + i * h * 0.015 + (i == 0 ? h * 0.04 : 0);
-        c.polygon({{px - w * 0.05, py + h * 0.03}, {px - w * 0.01, py - h * 0.05}, {px + w * 0.045, py + h * 0.01},
+        const double px = cx - w * 0.12 + i * w * 0.07,
+                     py = shoulderY - h * 0.05 + i * h * 0.015 + (i == 0 ? h * 0.04 : 0);
+        c.polygon({{px - w * 0.05, py + h * 0.03},
+                   {px - w * 0.01, py - h * 0.05},
+                   {px + w * 0.045, py + h * 0.01},
                    {px + w * 0.01, py + h * 0.06}});
         c.stroke(kInk, 3);
         c.fillLinear(px, py - h * 0.05, px, py + h * 0.06, {{0, kPlate.scaled(1.4)}, {1, kPlate.scaled(0.6)}});
@@ -115,7 +121,9 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
     c.clearPath();
     for (double tx : {0.03, 0.075})
     {
-        c.polygon({{hx + w * tx - w * 0.012, hy + h * 0.045}, {hx + w * tx, hy + h * 0.005}, {hx + w * tx + w * 0.012, hy + h * 0.045}});
+        c.polygon({{hx + w * tx - w * 0.012, hy + h * 0.045},
+                   {hx + w * tx, hy + h * 0.005},
+                   {hx + w * tx + w * 0.012, hy + h * 0.045}});
         c.stroke(kInk, 1.5);
         c.fillColour(kBone);
         c.clearPath();
@@ -132,7 +140,8 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
     // Front arm: long, knuckles near the ground.
     const double fa = p.frontArm;
     const double fex = shoulderX + w * 0.06 + std::sin(fa) * w * 0.08, fey = shoulderY + h * 0.13;
-    const double fhx = fex + std::sin(fa + 0.2) * w * 0.08 + w * 0.03, fhy = fey + h * 0.13 - std::abs(std::sin(fa)) * h * 0.03;
+    const double fhx = fex + std::sin(fa + 0.2) * w * 0.08 + w * 0.03,
+                 fhy = fey + h * 0.13 - std::abs(std::sin(fa)) * h * 0.03;
     limb(c, shoulderX + w * 0.04, shoulderY + h * 0.01, fex, fey, w * 0.075, kSkin);
     limb(c, fex, fey, fhx, fhy, w * 0.07, kSkin);
     shadedEllipse(c, fhx, fhy, w * 0.045, w * 0.04, kSkin.scaled(0.9), 2.5);
@@ -162,17 +171,21 @@ protected:
     {
         const bool left = name.find("Left") != std::string::npos;
         if (name.rfind("Idle", 0) == 0)
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 Pose p;
                 p.bob = std::sin(f.t * 2 * M_PI) * 3;
                 p.frontArm = std::sin(f.t * 2 * M_PI) * 0.15;
-                mirrored(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
-                    drawKahiyu(c, f.w, f.h, p);
-                });
+                mirrored(f, left,
+                         [&](Canvas& c)
+                         {
+                             groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
+                             drawKahiyu(c, f.w, f.h, p);
+                         });
             };
         if (name.rfind("Walk", 0) == 0)
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 Pose p;
                 p.stride = f.t * 2 * M_PI;
                 p.stepAmp = 1;
@@ -180,14 +193,17 @@ protected:
                 p.frontArm = -std::sin(p.stride) * 0.6;
                 p.throwArm = std::sin(p.stride) * 0.4;
                 p.lean = 0.08;
-                mirrored(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
-                    drawKahiyu(c, f.w, f.h, p);
-                });
+                mirrored(f, left,
+                         [&](Canvas& c)
+                         {
+                             groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
+                             drawKahiyu(c, f.w, f.h, p);
+                         });
             };
         if (name.find("_P01") != std::string::npos)
             // Wind-up: scoops a rock from the ground and hauls it over the shoulder.
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 const double u = f.u();
                 Pose p;
                 p.rock = u > 0.25;
@@ -195,14 +211,17 @@ protected:
                 p.lean = u < 0.3 ? 0.25 * (u / 0.3) : 0.25 - 0.4 * ease((u - 0.3) / 0.7);
                 p.rockGlow = u;
                 p.bob = -4 * std::sin(u * M_PI);
-                mirrored(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
-                    drawKahiyu(c, f.w, f.h, p);
-                });
+                mirrored(f, left,
+                         [&](Canvas& c)
+                         {
+                             groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
+                             drawKahiyu(c, f.w, f.h, p);
+                         });
             };
         if (name.find("_P02") != std::string::npos)
             // The lob: a coil, the heave (release on frame 6), then the follow-through.
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 const int i = f.index;
                 Pose p;
                 const double coil[] = {2.35, 2.45, 2.55, 2.6, 2.45, 2.1, 1.7, 0.9, 0.3, 0.0};
@@ -212,28 +231,33 @@ protected:
                 p.rock = i < 6;
                 p.rockGlow = 1;
                 p.bob = i >= 5 && i <= 7 ? -6 : 0;
-                mirrored(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
-                    drawKahiyu(c, f.w, f.h, p);
-                    if (i == 6 || i == 7)
-                    {
-                        // The rock leaves the hand high behind the back.
-                        const double k = i - 5;
-                        drawRock(c, f.w * (0.2 - 0.05 * k), f.h * (0.2 - 0.06 * k), f.w * 0.085, 1);
-                        swoosh(c, f.w * 0.45, f.h * 0.5, f.w * 0.3, -2.2, -1.3, 6, kBone.alpha(0.6));
-                    }
-                });
+                mirrored(f, left,
+                         [&](Canvas& c)
+                         {
+                             groundShadow(c, f.w / 2, f.h * 0.86, f.w * 0.26);
+                             drawKahiyu(c, f.w, f.h, p);
+                             if (i == 6 || i == 7)
+                             {
+                                 // The rock leaves the hand high behind the back.
+                                 const double k = i - 5;
+                                 drawRock(c, f.w * (0.2 - 0.05 * k), f.h * (0.2 - 0.06 * k), f.w * 0.085, 1);
+                                 swoosh(c, f.w * 0.45, f.h * 0.5, f.w * 0.3, -2.2, -1.3, 6, kBone.alpha(0.6));
+                             }
+                         });
             };
         if (name.rfind("Death", 0) == 0)
-            return [left](const Frame& f) {
-                dissolvingDeath(f, kEmber, [&](Canvas& c, double collapse) {
-                    Frame inner{c, f.w, f.h, f.index, f.count, f.t};
-                    Pose p;
-                    p.squash = collapse;
-                    p.lean = collapse * 0.3;
-                    p.frontArm = collapse * 0.8;
-                    mirrored(inner, left, [&](Canvas& cc) { drawKahiyu(cc, f.w, f.h, p); });
-                });
+            return [left](const Frame& f)
+            {
+                dissolvingDeath(f, kEmber,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Frame inner{c, f.w, f.h, f.index, f.count, f.t};
+                                    Pose p;
+                                    p.squash = collapse;
+                                    p.lean = collapse * 0.3;
+                                    p.frontArm = collapse * 0.8;
+                                    mirrored(inner, left, [&](Canvas& cc) { drawKahiyu(cc, f.w, f.h, p); });
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kEmber.mix(kSkin, 0.3), kEmber); };

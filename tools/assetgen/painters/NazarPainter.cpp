@@ -18,11 +18,11 @@ const Rgba kIris = Rgba::rgb(40, 110, 230);
 
 struct Pose
 {
-    double sway = 0;    // branch sway, radians
-    double raise = 0;   // 0 branches low, 1 raised to cast
-    double look = 0;    // eye offset, -1..1
-    double glow = 0;    // casting glow
-    double squash = 0;  // death
+    double sway = 0;   // branch sway, radians
+    double raise = 0;  // 0 branches low, 1 raised to cast
+    double look = 0;   // eye offset, -1..1
+    double glow = 0;   // casting glow
+    double squash = 0; // death
 };
 
 void thornBranch(Canvas& c, double x, double y, double angle, double length, double width)
@@ -62,7 +62,8 @@ void drawNazar(Canvas& c, double w, double h, const Pose& p)
     for (int i = -2; i <= 2; ++i)
     {
         cairo_move_to(cr, cx + i * w * 0.05, ground - h * 0.08);
-        cairo_curve_to(cr, cx + i * w * 0.1, ground - h * 0.02, cx + i * w * 0.16, ground, cx + i * w * 0.2, ground + 2);
+        cairo_curve_to(cr, cx + i * w * 0.1, ground - h * 0.02, cx + i * w * 0.16, ground, cx + i * w * 0.2,
+                       ground + 2);
         c.stroke(kInk, 9);
         c.stroke(kBark, 5);
         c.clearPath();
@@ -82,7 +83,8 @@ void drawNazar(Canvas& c, double w, double h, const Pose& p)
     cairo_curve_to(cr, cx + w * 0.2, top + h * 0.05, cx + w * 0.21, ground - h * 0.3, cx + w * 0.15, ground - h * 0.05);
     cairo_close_path(cr);
     c.stroke(kInk, 5);
-    c.fillLinear(cx - w * 0.2, 0, cx + w * 0.2, 0, {{0, kBark.scaled(0.5)}, {0.45, kBark.scaled(1.3)}, {1, kBark.scaled(0.45)}});
+    c.fillLinear(cx - w * 0.2, 0, cx + w * 0.2, 0,
+                 {{0, kBark.scaled(0.5)}, {0.45, kBark.scaled(1.3)}, {1, kBark.scaled(0.45)}});
     c.clearPath();
     // Bark furrows and moss.
     for (int i = 0; i < 4; ++i)
@@ -119,8 +121,8 @@ void drawNazar(Canvas& c, double w, double h, const Pose& p)
         for (int side : {-1, 1})
         {
             cairo_move_to(cr, ex + side * w * 0.1, ey + h * 0.04);
-            cairo_curve_to(cr, ex + side * w * 0.14, ey + h * 0.15, ex + side * w * 0.08, ground - h * 0.2, ex + side * w * 0.12,
-                           ground - h * 0.06);
+            cairo_curve_to(cr, ex + side * w * 0.14, ey + h * 0.15, ex + side * w * 0.08, ground - h * 0.2,
+                           ex + side * w * 0.12, ground - h * 0.06);
             c.glow(kVenom.alpha(p.glow), 5, 4);
             c.stroke(kVenom.mix(kHoly, 0.4).alpha(p.glow), 2);
             c.clearPath();
@@ -160,7 +162,8 @@ void drawFence(const Frame& f, double growth, double writhe, double wither)
     const double cx = f.w / 2, cy = f.h / 2, rx = f.w * 0.42, ry = f.h * 0.36;
     // A venom glow on the ground inside the ring.
     c.ellipse(cx, cy, rx, ry);
-    c.fillRadial(cx, cy, 0, rx, {{0, kVenom.alpha(0)}, {0.75, kVenom.alpha(0.12 * growth * (1 - wither))}, {1, kVenom.alpha(0)}});
+    c.fillRadial(cx, cy, 0, rx,
+                 {{0, kVenom.alpha(0)}, {0.75, kVenom.alpha(0.12 * growth * (1 - wither))}, {1, kVenom.alpha(0)}});
     c.clearPath();
     const int n = 22;
     // Back half first, then the front half, so spikes overlap in depth.
@@ -194,7 +197,8 @@ void drawBrambles(const Frame& f)
     // Frames 0-1: the ground cracks and glows — get out. 2-7: the thorns stand. 8+: they sink.
     const double warn = i <= 1 ? (i + 1) / 2.0 : (i <= 7 ? 1.0 : std::max(0.0, 1 - (i - 7) / 3.0));
     c.ellipse(cx, cy, 58, 34);
-    c.fillRadial(cx, cy, 0, 58, {{0, kVenom.alpha(0.6 * warn)}, {0.7, kVenom.alpha(0.25 * warn)}, {1, kVenom.alpha(0)}});
+    c.fillRadial(cx, cy, 0, 58,
+                 {{0, kVenom.alpha(0.6 * warn)}, {0.7, kVenom.alpha(0.25 * warn)}, {1, kVenom.alpha(0)}});
     c.stroke(kVenom.alpha(0.7 * warn), 2.5);
     c.clearPath();
     cairo_t* cr = c.cr();
@@ -216,7 +220,10 @@ void drawBrambles(const Frame& f)
     if (rise <= 0)
         return;
     Dice place(7);
-    struct S { double x, y, hgt, lean; };
+    struct S
+    {
+        double x, y, hgt, lean;
+    };
     std::vector<S> spikes;
     for (int k = 0; k < 14; ++k)
     {
@@ -240,7 +247,8 @@ protected:
     FrameFn sheet(const std::string& name) const override
     {
         if (name == "Idle")
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 Pose p;
                 p.sway = f.t * 2 * M_PI;
                 p.look = std::sin(f.t * 2 * M_PI);
@@ -248,7 +256,8 @@ protected:
                 drawNazar(f.c, f.w, f.h, p);
             };
         if (name == "Attack_Start")
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 Pose p;
                 p.raise = ease(f.u());
                 p.glow = f.u();
@@ -256,25 +265,30 @@ protected:
                 drawNazar(f.c, f.w, f.h, p);
             };
         if (name == "Attack_Loop")
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 Pose p;
                 p.raise = 1;
                 p.sway = f.t * 4 * M_PI;
                 p.glow = 0.7 + 0.3 * std::sin(f.t * 2 * M_PI);
                 groundShadow(f.c, f.w / 2, f.h * 0.88, f.w * 0.3);
                 f.c.ellipse(f.w / 2, f.h * 0.88, f.w * 0.4, f.h * 0.08);
-                f.c.fillRadial(f.w / 2, f.h * 0.88, 0, f.w * 0.4, {{0, kVenom.alpha(0.3 * p.glow)}, {1, kVenom.alpha(0)}});
+                f.c.fillRadial(f.w / 2, f.h * 0.88, 0, f.w * 0.4,
+                               {{0, kVenom.alpha(0.3 * p.glow)}, {1, kVenom.alpha(0)}});
                 f.c.clearPath();
                 drawNazar(f.c, f.w, f.h, p);
             };
         if (name == "Death")
-            return [](const Frame& f) {
-                dissolvingDeath(f, kVenom, [&](Canvas& c, double collapse) {
-                    Pose p;
-                    p.squash = collapse;
-                    p.raise = collapse * 0.3;
-                    drawNazar(c, f.w, f.h, p);
-                });
+            return [](const Frame& f)
+            {
+                dissolvingDeath(f, kVenom,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Pose p;
+                                    p.squash = collapse;
+                                    p.raise = collapse * 0.3;
+                                    drawNazar(c, f.w, f.h, p);
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kIris, kIris.mix(kHoly, 0.3)); };

@@ -61,7 +61,8 @@ void underwaterMass(Canvas& c, double cx, double cy, double a, double len, doubl
     cairo_rotate(cr, a);
     cairo_scale(cr, 1, 0.55);
     c.ellipse(-len * 0.2, 0, len * 0.6, len * 0.16);
-    c.fillRadial(-len * 0.1, 0, 0, len * 0.6, {{0, kInk.alpha(alpha)}, {0.7, kScale.scaled(0.4).alpha(alpha * 0.7)}, {1, kInk.alpha(0)}});
+    c.fillRadial(-len * 0.1, 0, 0, len * 0.6,
+                 {{0, kInk.alpha(alpha)}, {0.7, kScale.scaled(0.4).alpha(alpha * 0.7)}, {1, kInk.alpha(0)}});
     c.clearPath();
     cairo_restore(cr);
 }
@@ -91,11 +92,11 @@ void fin(Canvas& c, double cx, double cy, double height, double dx)
 
 struct Serpent
 {
-    double height = 1;   // 0 head at the surface, 1 fully reared
-    double mouth = 0;    // 0 shut, 1 gaping
-    double facing = 0;   // -1 left, 0 toward the viewer, 1 right
-    double lean = 0;     // head offset sideways, pixels
-    double dizzy = 0;    // spiral eyes
+    double height = 1; // 0 head at the surface, 1 fully reared
+    double mouth = 0;  // 0 shut, 1 gaping
+    double facing = 0; // -1 left, 0 toward the viewer, 1 right
+    double lean = 0;   // head offset sideways, pixels
+    double dizzy = 0;  // spiral eyes
     double eyeGlow = 0.6;
 };
 
@@ -107,13 +108,15 @@ void serpent(Canvas& c, double cx, double waterY, const Serpent& s)
     // Neck: a thick S-curve, scales dark on the back and pale on the belly.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, cx - s.facing * 10, waterY + 4);
-    cairo_curve_to(cr, cx - s.facing * 30 - 14, waterY - 30 * s.height, hx + s.facing * 6 + 14, hy + 40 * s.height, hx, hy + 8);
+    cairo_curve_to(cr, cx - s.facing * 30 - 14, waterY - 30 * s.height, hx + s.facing * 6 + 14, hy + 40 * s.height, hx,
+                   hy + 8);
     c.stroke(kInk, 40);
     c.stroke(kScale, 34);
     c.stroke(kScale.scaled(1.3), 16);
     c.clearPath();
     cairo_move_to(cr, cx - s.facing * 10 + 8, waterY + 4);
-    cairo_curve_to(cr, cx - s.facing * 30 - 4, waterY - 30 * s.height, hx + s.facing * 6 + 22, hy + 40 * s.height, hx + 8, hy + 12);
+    cairo_curve_to(cr, cx - s.facing * 30 - 4, waterY - 30 * s.height, hx + s.facing * 6 + 22, hy + 40 * s.height,
+                   hx + 8, hy + 12);
     c.stroke(kBelly.alpha(0.55), 9);
     c.clearPath();
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -121,7 +124,8 @@ void serpent(Canvas& c, double cx, double waterY, const Serpent& s)
     for (int i = 1; i <= 4; ++i)
     {
         const double k = i / 5.0;
-        const double x = cx - s.facing * 10 + (hx - cx) * k - 16 - 6 * std::sin(k * M_PI), y = waterY + (hy - waterY) * k;
+        const double x = cx - s.facing * 10 + (hx - cx) * k - 16 - 6 * std::sin(k * M_PI),
+                     y = waterY + (hy - waterY) * k;
         c.polygon({{x, y - 5}, {x - 12, y - 2}, {x, y + 5}});
         c.fillColour(kBone);
         c.clearPath();
@@ -240,9 +244,9 @@ void waterline(Canvas& c, double cx, double cy, double r, double t)
 
 double directionAngle(const std::string& d)
 {
-    static const std::map<std::string, double> angles = {
-        {"Right", 0}, {"Down_Right", 45}, {"Down", 90}, {"Down_Left", 135}, {"Left", 180},
-        {"Up_Left", -135}, {"Up", -90}, {"Up_Right", -45}};
+    static const std::map<std::string, double> angles = {{"Right", 0},       {"Down_Right", 45}, {"Down", 90},
+                                                         {"Down_Left", 135}, {"Left", 180},      {"Up_Left", -135},
+                                                         {"Up", -90},        {"Up_Right", -45}};
     return angles.at(d) * M_PI / 180;
 }
 
@@ -259,7 +263,8 @@ protected:
         {
             const bool plunge = startsWith("Plunge_");
             const double a = directionAngle(name.substr(plunge ? 7 : 9));
-            return [a, plunge](const Frame& f) {
+            return [a, plunge](const Frame& f)
+            {
                 const double cx = f.w / 2, cy = f.h / 2 + 20;
                 const double dx = std::cos(a), dy = std::sin(a);
                 const double sink = plunge ? ease(f.u()) : 0;
@@ -281,7 +286,8 @@ protected:
             };
         }
         if (name == "Move_Underwater")
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double cx = f.w / 2, cy = f.h / 2 + 20;
                 underwaterMass(f.c, cx, cy, f.t * 0.4, 140, 0.4);
                 Dice dice(3);
@@ -295,7 +301,8 @@ protected:
             };
         if (name == "Close_Surface")
             // The warning: bubbles boil and a glowing ring marks where the jaws will burst out.
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double cx = f.w / 2, cy = f.h / 2 + 20, u = f.u();
                 f.c.ellipse(cx, cy, 70 + 10 * u, 30 + 4 * u);
                 f.c.fillRadial(cx, cy, 0, 80, {{0, kGlow.alpha(0.15 + 0.35 * u)}, {1, kGlow.alpha(0)}});
@@ -315,7 +322,8 @@ protected:
         if (name == "Exit_Water" || name == "Intro")
         {
             const bool intro = name == "Intro";
-            return [intro](const Frame& f) {
+            return [intro](const Frame& f)
+            {
                 const double cx = f.w / 2, water = f.h / 2 + 50;
                 const int i = f.index;
                 Serpent s;
@@ -343,7 +351,8 @@ protected:
         if (name == "Stunned" || name == "Plunge_After_Stunned")
         {
             const bool sinking = name == "Plunge_After_Stunned";
-            return [sinking](const Frame& f) {
+            return [sinking](const Frame& f)
+            {
                 const double cx = f.w / 2, water = f.h / 2 + 40;
                 Serpent s;
                 s.height = sinking ? 0.1 * (1 - f.u()) : 0.1;
@@ -363,8 +372,14 @@ protected:
                     {
                         const double a = f.t * 2 * M_PI + k * 2.1;
                         const double x = cx + 20 + std::cos(a) * 30, y = water - 60 + std::sin(a) * 8;
-                        f.c.polygon({{x, y - 6}, {x + 2, y - 2}, {x + 6, y}, {x + 2, y + 2}, {x, y + 6}, {x - 2, y + 2},
-                                     {x - 6, y}, {x - 2, y - 2}});
+                        f.c.polygon({{x, y - 6},
+                                     {x + 2, y - 2},
+                                     {x + 6, y},
+                                     {x + 2, y + 2},
+                                     {x, y + 6},
+                                     {x - 2, y + 2},
+                                     {x - 6, y},
+                                     {x - 2, y - 2}});
                         f.c.glow(kPaleGold, 3, 2);
                         f.c.fillColour(kHoly);
                         f.c.clearPath();
@@ -377,7 +392,8 @@ protected:
         {
             const bool left = name.find("Left") != std::string::npos;
             const int kind = startsWith("Charge_Build_") ? 0 : (startsWith("Chock_Wall_") ? 2 : 1);
-            return [left, kind](const Frame& f) {
+            return [left, kind](const Frame& f)
+            {
                 cairo_t* cr = f.c.cr();
                 cairo_save(cr);
                 if (left)
@@ -442,7 +458,8 @@ protected:
         if (startsWith("Sardine_"))
         {
             const bool left = name.find("Left") != std::string::npos;
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 const double cx = f.w / 2, cy = f.h / 2 + 10;
                 Dice dice(5);
                 ripples(f.c, cx, cy + 30, 60, f.t, 0.3);
@@ -450,7 +467,8 @@ protected:
                 {
                     const double orbit = dice.uniform() * 2 * M_PI + f.t * 2 * M_PI * (0.8 + dice.uniform() * 0.4);
                     const double r = 18 + dice.uniform() * 62;
-                    const double x = cx + std::cos(orbit) * r, y = cy + std::sin(orbit) * r * 0.5 + (dice.uniform() - 0.5) * 20;
+                    const double x = cx + std::cos(orbit) * r,
+                                 y = cy + std::sin(orbit) * r * 0.5 + (dice.uniform() - 0.5) * 20;
                     const double heading = (left ? M_PI : 0) + std::sin(orbit) * 0.5;
                     cairo_t* cr = f.c.cr();
                     cairo_save(cr);
@@ -466,7 +484,8 @@ protected:
         }
         if (name == "Death_P01")
             // Thrashing: the neck whips from side to side, jaws wide.
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double cx = f.w / 2, water = f.h / 2 + 50;
                 Serpent s;
                 s.height = 0.9;
@@ -480,7 +499,8 @@ protected:
             };
         if (name == "Death_P02")
             // It sinks, and dark blood spreads through the water.
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double cx = f.w / 2, water = f.h / 2 + 50, u = ease(f.u());
                 f.c.ellipse(cx, water, 30 + 60 * u, 12 + 24 * u);
                 f.c.fillRadial(cx, water, 0, 90, {{0, kBlood.alpha(0.7)}, {1, kBlood.alpha(0)}});
@@ -501,24 +521,27 @@ protected:
             };
         if (name == "Death_P03")
             // The carcass floats up belly-first and burns away to its soul.
-            return [](const Frame& f) {
-                dissolvingDeath(f, kGlow, [&](Canvas& c, double) {
-                    const double cx = f.w / 2, water = f.h / 2 + 40;
-                    c.ellipse(cx, water, 90, 26);
-                    c.fillRadial(cx, water, 0, 90, {{0, kBlood.alpha(0.5)}, {1, kBlood.alpha(0)}});
-                    c.clearPath();
-                    cairo_t* cr = c.cr();
-                    cairo_move_to(cr, cx - 80, water);
-                    cairo_curve_to(cr, cx - 40, water - 22, cx + 30, water - 26, cx + 80, water - 6);
-                    c.stroke(kInk, 30);
-                    c.stroke(kBelly.scaled(0.9), 24);
-                    c.clearPath();
-                    Serpent s;
-                    s.height = 0;
-                    s.facing = 1;
-                    s.dizzy = 1;
-                    serpent(c, cx + 60, water + 16, s);
-                });
+            return [](const Frame& f)
+            {
+                dissolvingDeath(f, kGlow,
+                                [&](Canvas& c, double)
+                                {
+                                    const double cx = f.w / 2, water = f.h / 2 + 40;
+                                    c.ellipse(cx, water, 90, 26);
+                                    c.fillRadial(cx, water, 0, 90, {{0, kBlood.alpha(0.5)}, {1, kBlood.alpha(0)}});
+                                    c.clearPath();
+                                    cairo_t* cr = c.cr();
+                                    cairo_move_to(cr, cx - 80, water);
+                                    cairo_curve_to(cr, cx - 40, water - 22, cx + 30, water - 26, cx + 80, water - 6);
+                                    c.stroke(kInk, 30);
+                                    c.stroke(kBelly.scaled(0.9), 24);
+                                    c.clearPath();
+                                    Serpent s;
+                                    s.height = 0;
+                                    s.facing = 1;
+                                    s.dizzy = 1;
+                                    serpent(c, cx + 60, water + 16, s);
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kGlow.scaled(0.8), kGlow); };

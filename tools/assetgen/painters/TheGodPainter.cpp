@@ -31,7 +31,8 @@ void antlers(Canvas& c, double x, double y, double size, const Rgba& colour)
     for (int side : {-1, 1})
     {
         cairo_move_to(cr, x + side * size * 0.15, y);
-        cairo_curve_to(cr, x + side * size * 0.5, y - size * 0.3, x + side * size * 0.6, y - size * 0.7, x + side * size * 0.45, y - size);
+        cairo_curve_to(cr, x + side * size * 0.5, y - size * 0.3, x + side * size * 0.6, y - size * 0.7,
+                       x + side * size * 0.45, y - size);
         for (double k : {0.35, 0.6, 0.85})
         {
             const double bx = x + side * size * (0.3 + 0.25 * k), by = y - size * k;
@@ -75,7 +76,8 @@ void drawGod(Canvas& c, double cx, double cy, const GodPose& p)
     cairo_curve_to(cr, cx + 52, y + 40, cx + 44, y - 10, cx + 20, y - 48);
     cairo_close_path(cr);
     c.stroke(kInk, 5);
-    c.fillLinear(cx - 50, 0, cx + 50, 0, {{0, kShade}, {0.42, kShade.scaled(2.2)}, {0.5, kGold}, {0.58, kShade.scaled(2.2)}, {1, kShade}});
+    c.fillLinear(cx - 50, 0, cx + 50, 0,
+                 {{0, kShade}, {0.42, kShade.scaled(2.2)}, {0.5, kGold}, {0.58, kShade.scaled(2.2)}, {1, kShade}});
     c.clearPath();
     // Arms: sleeves opening outward, hands of light.
     for (int side : {-1, 1})
@@ -124,7 +126,8 @@ void drawStag(Canvas& c, double cx, double cy, int view, double phase)
 {
     cairo_t* cr = c.cr();
     const Rgba body = kStag;
-    auto leg = [&](double x, double y, double swing) {
+    auto leg = [&](double x, double y, double swing)
+    {
         limb(c, x, y, x + swing * 14, y + 30, 7, body.scaled(0.85));
         limb(c, x + swing * 14, y + 30, x + swing * 8, y + 56, 5, body.scaled(0.7));
     };
@@ -191,81 +194,88 @@ void drawStag(Canvas& c, double cx, double cy, int view, double phase)
 // A wolf of smoke and embers. view: 0 side facing right, 1 toward the viewer, 2 away.
 void drawWolf(Canvas& c, double fw, double fh, double cx, double cy, int view, double lunge, double jaw, double alpha)
 {
-    withAlpha(c, fw, fh, alpha, [&](Canvas& w) {
-        cairo_t* cr = w.cr();
-        cairo_save(cr);
-        // A wolf as big as the god that became it.
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, 1.45, 1.45);
-        cairo_translate(cr, -cx, -cy);
-        w.ellipse(cx, cy + 10, 80, 60);
-        w.fillRadial(cx, cy + 10, 0, 80, {{0, kCrimson.alpha(0.3)}, {1, kCrimson.alpha(0)}});
-        w.clearPath();
-        if (view == 0)
+    withAlpha(
+        c, fw, fh, alpha,
+        [&](Canvas& w)
         {
-            const double x = cx + lunge * 30;
-            for (int k = 0; k < 4; ++k)
-                limb(w, x - 30 + (k / 2) * 48 + (k % 2) * 6, cy + 8, x - 34 + (k / 2) * 52 + lunge * 10 * (k / 2 ? 1 : -1), cy + 44,
-                     7, kWolf.scaled(1.4));
-            w.ellipse(x, cy, 44, 20);
-            w.stroke(kInk, 4);
-            w.fillLinear(x, cy - 20, x, cy + 20, {{0, kWolf.scaled(2)}, {1, kWolf}});
+            cairo_t* cr = w.cr();
+            cairo_save(cr);
+            // A wolf as big as the god that became it.
+            cairo_translate(cr, cx, cy);
+            cairo_scale(cr, 1.45, 1.45);
+            cairo_translate(cr, -cx, -cy);
+            w.ellipse(cx, cy + 10, 80, 60);
+            w.fillRadial(cx, cy + 10, 0, 80, {{0, kCrimson.alpha(0.3)}, {1, kCrimson.alpha(0)}});
             w.clearPath();
-            // Head with opening jaws.
-            const double hx = x + 46, hy = cy - 12;
-            w.polygon({{hx - 14, hy - 10}, {hx + 30, hy - 4 - jaw * 6}, {hx + 28, hy + 2}, {hx - 10, hy + 6}});
-            w.polygon({{hx - 10, hy + 6}, {hx + 26, hy + 4 + jaw * 10}, {hx + 22, hy + 12 + jaw * 10}, {hx - 8, hy + 14}});
-            w.stroke(kInk, 3);
-            w.fillColour(kWolf.scaled(1.8));
-            w.clearPath();
-            if (jaw > 0.2)
+            if (view == 0)
             {
-                w.polygon({{hx, hy + 4}, {hx + 26, hy + 1}, {hx + 24, hy + 4 + jaw * 10}});
-                w.fillColour(kEmber);
+                const double x = cx + lunge * 30;
+                for (int k = 0; k < 4; ++k)
+                    limb(w, x - 30 + (k / 2) * 48 + (k % 2) * 6, cy + 8,
+                         x - 34 + (k / 2) * 52 + lunge * 10 * (k / 2 ? 1 : -1), cy + 44, 7, kWolf.scaled(1.4));
+                w.ellipse(x, cy, 44, 20);
+                w.stroke(kInk, 4);
+                w.fillLinear(x, cy - 20, x, cy + 20, {{0, kWolf.scaled(2)}, {1, kWolf}});
                 w.clearPath();
-            }
-            w.polygon({{hx - 10, hy - 8}, {hx - 4, hy - 26}, {hx + 4, hy - 8}});
-            w.stroke(kInk, 2);
-            w.fillColour(kWolf.scaled(1.6));
-            w.clearPath();
-            glowingEye(w, hx + 6, hy - 6, 2.5, kEmber);
-        }
-        else
-        {
-            const double y = cy + (view == 1 ? lunge * 20 : -lunge * 20);
-            w.ellipse(cx, y + 16, 34, 30);
-            w.stroke(kInk, 4);
-            w.fillRadial(cx, y + 6, 0, 40, {{0, kWolf.scaled(2)}, {1, kWolf}});
-            w.clearPath();
-            for (int side : {-1, 1})
-            {
-                w.polygon({{cx + side * 8.0, y - 20}, {cx + side * 22.0, y - 44}, {cx + side * 26.0, y - 14}});
-                w.stroke(kInk, 2.5);
-                w.fillColour(kWolf.scaled(1.6));
-                w.clearPath();
-            }
-            w.ellipse(cx, y - 14, 24, 20);
-            w.stroke(kInk, 3.5);
-            w.fillColour(kWolf.scaled(1.7));
-            w.clearPath();
-            if (view == 1)
-            {
-                w.polygon({{cx - 14, y - 4}, {cx + 14, y - 4}, {cx + 10, y + 6 + jaw * 16}, {cx - 10, y + 6 + jaw * 16}});
+                // Head with opening jaws.
+                const double hx = x + 46, hy = cy - 12;
+                w.polygon({{hx - 14, hy - 10}, {hx + 30, hy - 4 - jaw * 6}, {hx + 28, hy + 2}, {hx - 10, hy + 6}});
+                w.polygon({{hx - 10, hy + 6},
+                           {hx + 26, hy + 4 + jaw * 10},
+                           {hx + 22, hy + 12 + jaw * 10},
+                           {hx - 8, hy + 14}});
                 w.stroke(kInk, 3);
-                w.fillColour(jaw > 0.2 ? kBlood : kWolf.scaled(1.5));
+                w.fillColour(kWolf.scaled(1.8));
                 w.clearPath();
-                for (int i = -2; i <= 2; ++i)
+                if (jaw > 0.2)
                 {
-                    w.polygon({{cx + i * 5.0 - 2, y - 4}, {cx + i * 5.0, y + 3}, {cx + i * 5.0 + 2, y - 4}});
-                    w.fillColour(kBone);
+                    w.polygon({{hx, hy + 4}, {hx + 26, hy + 1}, {hx + 24, hy + 4 + jaw * 10}});
+                    w.fillColour(kEmber);
                     w.clearPath();
                 }
-                glowingEye(w, cx - 9, y - 18, 3, kEmber);
-                glowingEye(w, cx + 9, y - 18, 3, kEmber);
+                w.polygon({{hx - 10, hy - 8}, {hx - 4, hy - 26}, {hx + 4, hy - 8}});
+                w.stroke(kInk, 2);
+                w.fillColour(kWolf.scaled(1.6));
+                w.clearPath();
+                glowingEye(w, hx + 6, hy - 6, 2.5, kEmber);
             }
-        }
-        cairo_restore(cr);
-    });
+            else
+            {
+                const double y = cy + (view == 1 ? lunge * 20 : -lunge * 20);
+                w.ellipse(cx, y + 16, 34, 30);
+                w.stroke(kInk, 4);
+                w.fillRadial(cx, y + 6, 0, 40, {{0, kWolf.scaled(2)}, {1, kWolf}});
+                w.clearPath();
+                for (int side : {-1, 1})
+                {
+                    w.polygon({{cx + side * 8.0, y - 20}, {cx + side * 22.0, y - 44}, {cx + side * 26.0, y - 14}});
+                    w.stroke(kInk, 2.5);
+                    w.fillColour(kWolf.scaled(1.6));
+                    w.clearPath();
+                }
+                w.ellipse(cx, y - 14, 24, 20);
+                w.stroke(kInk, 3.5);
+                w.fillColour(kWolf.scaled(1.7));
+                w.clearPath();
+                if (view == 1)
+                {
+                    w.polygon(
+                        {{cx - 14, y - 4}, {cx + 14, y - 4}, {cx + 10, y + 6 + jaw * 16}, {cx - 10, y + 6 + jaw * 16}});
+                    w.stroke(kInk, 3);
+                    w.fillColour(jaw > 0.2 ? kBlood : kWolf.scaled(1.5));
+                    w.clearPath();
+                    for (int i = -2; i <= 2; ++i)
+                    {
+                        w.polygon({{cx + i * 5.0 - 2, y - 4}, {cx + i * 5.0, y + 3}, {cx + i * 5.0 + 2, y - 4}});
+                        w.fillColour(kBone);
+                        w.clearPath();
+                    }
+                    glowingEye(w, cx - 9, y - 18, 3, kEmber);
+                    glowingEye(w, cx + 9, y - 18, 3, kEmber);
+                }
+            }
+            cairo_restore(cr);
+        });
 }
 
 int viewOf(const std::string& direction, bool& mirror)
@@ -284,12 +294,12 @@ public:
 protected:
     FrameFn sheet(const std::string& name) const override
     {
-        auto god = [](const Frame& f, double alpha, GodPose p = {}) {
-            withAlpha(f.c, f.w, f.h, alpha, [&](Canvas& c) { drawGod(c, f.w / 2, f.h / 2 + 8, p); });
-        };
+        auto god = [](const Frame& f, double alpha, GodPose p = {})
+        { withAlpha(f.c, f.w, f.h, alpha, [&](Canvas& c) { drawGod(c, f.w / 2, f.h / 2 + 8, p); }); };
         auto shadow = [](const Frame& f, double k = 1) { groundShadow(f.c, f.w / 2, f.h / 2 + 86, 50 * k, 0.3 * k); };
         if (name == "Idle")
-            return [god, shadow](const Frame& f) {
+            return [god, shadow](const Frame& f)
+            {
                 GodPose p;
                 p.bob = std::sin(f.t * 2 * M_PI) * 5;
                 p.arms = 0.3 + std::sin(f.t * 2 * M_PI) * 0.1;
@@ -300,7 +310,8 @@ protected:
         if (name == "Disappear" || name == "Appear")
         {
             const bool appear = name == "Appear";
-            return [appear, god, shadow](const Frame& f) {
+            return [appear, god, shadow](const Frame& f)
+            {
                 const double k = appear ? f.u() : 1 - f.u();
                 shadow(f, k);
                 GodPose p;
@@ -323,7 +334,8 @@ protected:
         {
             const bool deer = name.find("Deer") != std::string::npos;
             const bool back = name.find("_God") != std::string::npos;
-            return [=](const Frame& f) {
+            return [=](const Frame& f)
+            {
                 const double u = f.u();
                 const double godAlpha = back ? ease((u - 0.4) / 0.6) : 1 - ease(u / 0.6);
                 const double beastAlpha = back ? 1 - ease(u / 0.6) : ease((u - 0.4) / 0.6);
@@ -343,7 +355,8 @@ protected:
         {
             bool mirror = false;
             const int view = viewOf(name.substr(12), mirror);
-            return [view, mirror](const Frame& f) {
+            return [view, mirror](const Frame& f)
+            {
                 cairo_t* cr = f.c.cr();
                 cairo_save(cr);
                 if (mirror)
@@ -379,7 +392,8 @@ protected:
             bool mirror = false;
             const int view = viewOf(name.substr(12), mirror);
             // 0-3 it rises from smoke and crouches (the warning), 4-6 the bite, 7-9 it sinks back.
-            return [view, mirror](const Frame& f) {
+            return [view, mirror](const Frame& f)
+            {
                 cairo_t* cr = f.c.cr();
                 cairo_save(cr);
                 if (mirror)
@@ -394,13 +408,14 @@ protected:
                 groundShadow(f.c, f.w / 2, f.h / 2 + 60, 50, 0.35 * alpha);
                 drawWolf(f.c, f.w, f.h, f.w / 2 - (view == 0 ? 20 : 0), f.h / 2 + 10, view, lunge, jaw, alpha);
                 if (i == 5)
-                    burst(f.c, f.w / 2 + (view == 0 ? 70 : 0), f.h / 2 + (view == 1 ? 50 : (view == 2 ? -50 : -10)), 10, 40,
-                          8, kEmber, 3, 6);
+                    burst(f.c, f.w / 2 + (view == 0 ? 70 : 0), f.h / 2 + (view == 1 ? 50 : (view == 2 ? -50 : -10)), 10,
+                          40, 8, kEmber, 3, 6);
                 cairo_restore(cr);
             };
         }
         if (name == "Death")
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double u = f.u();
                 if (u < 0.45)
                 {
@@ -413,12 +428,14 @@ protected:
                     flash(f.c, f.w / 2, f.h / 2 - 10, 60 + 80 * u, u, kPaleGold);
                     return;
                 }
-                dissolvingDeath(f, kPaleGold, [&](Canvas& c, double) {
-                    GodPose p;
-                    p.crack = 1;
-                    p.arms = 0.8;
-                    drawGod(c, f.w / 2, f.h / 2 + 8, p);
-                });
+                dissolvingDeath(f, kPaleGold,
+                                [&](Canvas& c, double)
+                                {
+                                    GodPose p;
+                                    p.crack = 1;
+                                    p.arms = 0.8;
+                                    drawGod(c, f.w / 2, f.h / 2 + 8, p);
+                                });
                 flash(f.c, f.w / 2, f.h / 2 - 10, 140, 1 - u, kPaleGold);
             };
         return nullptr;

@@ -16,14 +16,19 @@ using namespace enemyart;
 struct Look
 {
     Rgba skin, cloth, mask, paint, eyes;
-    double build; // width factor
+    double build;  // width factor
     double height; // size factor
 };
 
 const Look kTao{Rgba::rgb(168, 78, 48), Rgba::rgb(60, 40, 30), kBone, kCrimson, Rgba::rgb(255, 200, 80), 1.0, 1.0};
 const Look kMangere{Rgba::rgb(74, 64, 66), Rgba::rgb(96, 30, 26), Rgba::rgb(200, 190, 170), kEmber, kEmber, 1.9, 1.3};
-const Look kKaipupuhi{Rgba::rgb(120, 92, 110), Rgba::rgb(80, 40, 120), kBone, Rgba::rgb(170, 90, 255),
-                      Rgba::rgb(190, 130, 255), 0.85, 1.05};
+const Look kKaipupuhi{Rgba::rgb(120, 92, 110),
+                      Rgba::rgb(80, 40, 120),
+                      kBone,
+                      Rgba::rgb(170, 90, 255),
+                      Rgba::rgb(190, 130, 255),
+                      0.85,
+                      1.05};
 
 struct Pose
 {
@@ -75,7 +80,8 @@ Hands drawToa(Canvas& c, double ox, double oy, double feet, const Look& look, co
     cairo_curve_to(cr, 15 * b, hip - 10, 24 * b, shoulder + 20, 20 * b, shoulder);
     cairo_close_path(cr);
     c.stroke(kInk, 4);
-    c.fillLinear(-22 * b, 0, 22 * b, 0, {{0, look.skin.scaled(0.65)}, {0.45, look.skin.scaled(1.15)}, {1, look.skin.scaled(0.6)}});
+    c.fillLinear(-22 * b, 0, 22 * b, 0,
+                 {{0, look.skin.scaled(0.65)}, {0.45, look.skin.scaled(1.15)}, {1, look.skin.scaled(0.6)}});
     c.clearPath();
     // Tattoo chevrons.
     for (int i = 0; i < 3; ++i)
@@ -127,7 +133,9 @@ Hands drawToa(Canvas& c, double ox, double oy, double feet, const Look& look, co
     }
     cairo_restore(cr);
     // Hands back in cell coordinates.
-    auto toCell = [&](double x, double y) { return std::pair{ox + x * s * (1 + p.squash * 0.25), oy + feet + y * s * (1 - p.squash * 0.6)}; };
+    auto toCell = [&](double x, double y) {
+        return std::pair{ox + x * s * (1 + p.squash * 0.25), oy + feet + y * s * (1 - p.squash * 0.6)};
+    };
     auto [lx, ly] = toCell(hands.lx, hands.ly);
     auto [rx, ry] = toCell(hands.rx, hands.ry);
     return {lx, ly, rx, ry};
@@ -162,7 +170,9 @@ void spear(Canvas& c, double px, double py, double a, double reach, double glow)
     c.stroke(Rgba::rgb(120, 84, 50), 4);
     c.clearPath();
     const double nx = -sa, ny = ca;
-    c.polygon({{tx, ty}, {tx - ca * 20 + nx * 6, ty - sa * 20 + ny * 6}, {tx - ca * 16, ty - sa * 16},
+    c.polygon({{tx, ty},
+               {tx - ca * 20 + nx * 6, ty - sa * 20 + ny * 6},
+               {tx - ca * 16, ty - sa * 16},
                {tx - ca * 20 - nx * 6, ty - sa * 20 - ny * 6}});
     if (glow > 0)
         c.glow(kEmber.alpha(glow), 6, 4);
@@ -191,7 +201,8 @@ protected:
         if (name == "Idle" || name == "Move")
         {
             const bool move = name == "Move";
-            return [move, feet](const Frame& f) {
+            return [move, feet](const Frame& f)
+            {
                 Pose p;
                 const double ph = f.t * 2 * M_PI;
                 double lift = 0;
@@ -208,7 +219,8 @@ protected:
                 p.rightArm = 0.15;
                 p.leftArm = 0.35;
                 groundShadow(f.c, f.w / 2, f.h / 2 + feet, 30 - lift * 0.6);
-                const Hands h = drawToa(f.c, f.w / 2, f.h / 2 - lift, feet, kTao, p, [&](Canvas& c) { crest(c, std::sin(ph)); });
+                const Hands h =
+                    drawToa(f.c, f.w / 2, f.h / 2 - lift, feet, kTao, p, [&](Canvas& c) { crest(c, std::sin(ph)); });
                 spear(f.c, h.rx, h.ry, -M_PI / 2 + 0.1, 70, 0);
             };
         }
@@ -221,7 +233,8 @@ protected:
         auto screen = [](double angle) { return M_PI - (-angle - M_PI); };
         const double a0 = screen(start), a1 = screen(end);
         const int part = name == "Attack_Down_P01" ? 1 : (name == "Attack_Down_P02" ? 2 : 3);
-        return [=](const Frame& f) {
+        return [=](const Frame& f)
+        {
             const int i = f.index;
             double a = -M_PI / 2, glow = 0, crouch = 0;
             bool sweeping = false;
@@ -276,8 +289,12 @@ protected:
 // ---- ToaMangere ----
 void rockFist(Canvas& c, double x, double y, double r)
 {
-    c.polygon({{x - r, y - r * 0.6}, {x - r * 0.3, y - r * 1.1}, {x + r * 0.8, y - r * 0.8}, {x + r * 1.1, y + r * 0.2},
-               {x + r * 0.4, y + r}, {x - r * 0.8, y + r * 0.7}});
+    c.polygon({{x - r, y - r * 0.6},
+               {x - r * 0.3, y - r * 1.1},
+               {x + r * 0.8, y - r * 0.8},
+               {x + r * 1.1, y + r * 0.2},
+               {x + r * 0.4, y + r},
+               {x - r * 0.8, y + r * 0.7}});
     c.stroke(kInk, 3);
     c.fillRadial(x - r * 0.3, y - r * 0.4, 0, r * 1.6, {{0, kStone.scaled(1.8)}, {1, kStone.scaled(0.7)}});
     c.clearPath();
@@ -293,7 +310,8 @@ protected:
     {
         const auto& m = records().toaMangere;
         const double feet = m.shadowPosDeltaY > 0 ? m.shadowPosDeltaY : 90;
-        auto body = [feet](Canvas& c, double w, double h, const Pose& p, double fistLift) {
+        auto body = [feet](Canvas& c, double w, double h, const Pose& p, double fistLift)
+        {
             Pose q = p;
             const Hands hands = drawToa(c, w / 2, h / 2, feet, kMangere, q);
             rockFist(c, hands.lx, hands.ly - fistLift, 15);
@@ -302,7 +320,8 @@ protected:
         if (name == "Idle" || name == "Walk")
         {
             const bool walk = name == "Walk";
-            return [walk, body, feet](const Frame& f) {
+            return [walk, body, feet](const Frame& f)
+            {
                 Pose p;
                 const double ph = f.t * 2 * M_PI;
                 p.bob = walk ? -std::abs(std::sin(ph)) * 4 : std::sin(ph) * 2;
@@ -318,7 +337,8 @@ protected:
         if (name == "Attack")
             // Frames 0-11 raise both fists high (a long, readable wind-up); 12 is the
             // slam; 12-14 the shock; 15-17 the recovery.
-            return [body, feet](const Frame& f) {
+            return [body, feet](const Frame& f)
+            {
                 const int i = f.index;
                 Pose p;
                 double shake = 0;
@@ -361,7 +381,8 @@ protected:
             };
         if (name == "Slaam")
             // The shock-wave decal: cracks radiating from the slam, a dust ring spreading, fading.
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double u = f.u();
                 const double cx = f.w / 2, cy = f.h / 2;
                 const double fade = 1 - ease((u - 0.5) / 0.5);
@@ -389,14 +410,17 @@ protected:
                 f.c.clearPath();
             };
         if (name == "Death")
-            return [body](const Frame& f) {
-                dissolvingDeath(f, kEmber, [&](Canvas& c, double collapse) {
-                    Pose p;
-                    p.squash = collapse;
-                    p.leftArm = 0.25 + collapse;
-                    p.rightArm = 0.25 + collapse * 0.8;
-                    body(c, f.w, f.h, p, 0);
-                });
+            return [body](const Frame& f)
+            {
+                dissolvingDeath(f, kEmber,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Pose p;
+                                    p.squash = collapse;
+                                    p.leftArm = 0.25 + collapse;
+                                    p.rightArm = 0.25 + collapse * 0.8;
+                                    body(c, f.w, f.h, p, 0);
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kEmber.scaled(0.8), kEmber); };
@@ -435,32 +459,39 @@ protected:
         const auto& k = records().toaKaipupuhi;
         const double feet = k.shadowPosDeltaY > 0 ? k.shadowPosDeltaY : 70;
         // A hooded robe hides the legs; the staff is held in the right hand.
-        auto body = [feet](Canvas& c, double w, double h, const Pose& p, double staffAngle, double charge) {
+        auto body = [feet](Canvas& c, double w, double h, const Pose& p, double staffAngle, double charge)
+        {
             // A little left of centre, so the staff arm has room in the cell.
             const double cx = w / 2 - 10, cy = h / 2;
-            Hands hands = drawToa(c, cx, cy, feet, kKaipupuhi, p, [&](Canvas& cc) {
-                cairo_t* cr = cc.cr();
-                // Robe skirt and a tall hood behind the head.
-                cairo_move_to(cr, -18, -92 + p.crouch);
-                cairo_line_to(cr, -28, -2);
-                cairo_line_to(cr, 28, -2);
-                cairo_line_to(cr, 18, -92 + p.crouch);
-                cairo_close_path(cr);
-                cc.stroke(kInk, 3);
-                cc.fillLinear(-28, 0, 28, 0, {{0, kKaipupuhi.cloth.scaled(0.6)}, {0.5, kKaipupuhi.cloth.scaled(1.2)},
-                                              {1, kKaipupuhi.cloth.scaled(0.6)}});
-                cc.clearPath();
-                cc.polygon({{-20, -108 + p.crouch}, {0, -142 + p.crouch}, {20, -108 + p.crouch}});
-                cc.stroke(kInk, 3);
-                cc.fillLinear(0, -142, 0, -100, {{0, kKaipupuhi.cloth.scaled(0.5)}, {1, kKaipupuhi.cloth}});
-                cc.clearPath();
-            });
+            Hands hands =
+                drawToa(c, cx, cy, feet, kKaipupuhi, p,
+                        [&](Canvas& cc)
+                        {
+                            cairo_t* cr = cc.cr();
+                            // Robe skirt and a tall hood behind the head.
+                            cairo_move_to(cr, -18, -92 + p.crouch);
+                            cairo_line_to(cr, -28, -2);
+                            cairo_line_to(cr, 28, -2);
+                            cairo_line_to(cr, 18, -92 + p.crouch);
+                            cairo_close_path(cr);
+                            cc.stroke(kInk, 3);
+                            cc.fillLinear(-28, 0, 28, 0,
+                                          {{0, kKaipupuhi.cloth.scaled(0.6)},
+                                           {0.5, kKaipupuhi.cloth.scaled(1.2)},
+                                           {1, kKaipupuhi.cloth.scaled(0.6)}});
+                            cc.clearPath();
+                            cc.polygon({{-20, -108 + p.crouch}, {0, -142 + p.crouch}, {20, -108 + p.crouch}});
+                            cc.stroke(kInk, 3);
+                            cc.fillLinear(0, -142, 0, -100, {{0, kKaipupuhi.cloth.scaled(0.5)}, {1, kKaipupuhi.cloth}});
+                            cc.clearPath();
+                        });
             staff(c, hands.rx, hands.ry, staffAngle, charge);
         };
         if (name == "Idle_P01" || name == "Idle_P02" || name == "Walk")
         {
             const int which = name == "Walk" ? 2 : (name == "Idle_P02" ? 1 : 0);
-            return [which, body, feet](const Frame& f) {
+            return [which, body, feet](const Frame& f)
+            {
                 Pose p;
                 const double ph = f.t * 2 * M_PI;
                 p.bob = which == 2 ? -std::abs(std::sin(ph)) * 3 : std::sin(ph) * 1.5;
@@ -475,7 +506,8 @@ protected:
         }
         if (name == "Attack_P01")
             // Gathering: the staff swings up and its orb swells.
-            return [body, feet](const Frame& f) {
+            return [body, feet](const Frame& f)
+            {
                 Pose p;
                 const double u = ease(f.u());
                 p.rightArm = 0.5 + u * 0.9;
@@ -488,7 +520,8 @@ protected:
             };
         if (name == "Attack_P02")
             // Frames 0-2 bring the staff down toward the player below, 3-5 it fires, 6-8 recoil.
-            return [body, feet](const Frame& f) {
+            return [body, feet](const Frame& f)
+            {
                 const int i = f.index;
                 Pose p;
                 double a, charge;
@@ -519,7 +552,8 @@ protected:
             };
         if (name == "ChockWave")
             // The muzzle blast drawn over the caster as the bolt leaves.
-            return [](const Frame& f) {
+            return [](const Frame& f)
+            {
                 const double u = f.u();
                 const double cx = f.w / 2, cy = f.h / 2;
                 f.c.ellipse(cx, cy, f.w * (0.12 + 0.36 * u), f.h * (0.08 + 0.26 * u));
@@ -529,13 +563,16 @@ protected:
                 burst(f.c, cx, cy, f.w * 0.1 + u * 20, f.w * 0.45, 10, kHoly.alpha(1 - u), 2.5, 3);
             };
         if (name == "Death")
-            return [body](const Frame& f) {
-                dissolvingDeath(f, kArcane, [&](Canvas& c, double collapse) {
-                    Pose p;
-                    p.squash = collapse;
-                    p.rightArm = 0.5 + collapse;
-                    body(c, f.w, f.h, p, -M_PI / 2 + 0.25 + collapse * 1.2, 0.2 * (1 - collapse));
-                });
+            return [body](const Frame& f)
+            {
+                dissolvingDeath(f, kArcane,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Pose p;
+                                    p.squash = collapse;
+                                    p.rightArm = 0.5 + collapse;
+                                    body(c, f.w, f.h, p, -M_PI / 2 + 0.25 + collapse * 1.2, 0.2 * (1 - collapse));
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kArcane, kArcane.mix(kHoly, 0.3)); };

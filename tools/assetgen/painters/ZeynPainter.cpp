@@ -18,12 +18,12 @@ const Rgba kSpirit = Rgba::rgb(120, 240, 230);
 struct Pose
 {
     double bob = 0;
-    double sway = 0;       // tail sway phase
-    double blade = 1.0;    // blade angle, screen radians (0 right, positive clockwise)
-    double bladeGlow = 0;  // wind-up telegraph
+    double sway = 0;      // tail sway phase
+    double blade = 1.0;   // blade angle, screen radians (0 right, positive clockwise)
+    double bladeGlow = 0; // wind-up telegraph
     double lean = 0;
     double squash = 0;
-    double reach = 88;     // blade tip distance from the centre, in cell pixels
+    double reach = 88; // blade tip distance from the centre, in cell pixels
 };
 
 void drawBlade(Canvas& c, double cx, double cy, const Pose& p)
@@ -128,15 +128,18 @@ protected:
     {
         const bool left = name.find("Left") != std::string::npos;
         if (name.rfind("Idle", 0) == 0)
-            return [left](const Frame& f) {
+            return [left](const Frame& f)
+            {
                 Pose p;
                 p.bob = std::sin(f.t * 2 * M_PI) * 5;
                 p.sway = f.t * 2 * M_PI;
                 p.blade = 1.25 + std::sin(f.t * 2 * M_PI) * 0.08;
-                facing(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18 - p.bob * 0.6, 0.3);
-                    drawZeyn(c, f.w, f.h, p, true);
-                });
+                facing(f, left,
+                       [&](Canvas& c)
+                       {
+                           groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18 - p.bob * 0.6, 0.3);
+                           drawZeyn(c, f.w, f.h, p, true);
+                       });
             };
         if (name.rfind("Attack", 0) == 0)
         {
@@ -146,7 +149,8 @@ protected:
             const double start = zeyn.rightStartAngle != 0 ? zeyn.rightStartAngle : -70 * M_PI / 180;
             const double end = zeyn.rightEndAngle != 0 ? zeyn.rightEndAngle : 70 * M_PI / 180;
             const double reach = zeyn.reach > 0 ? zeyn.reach : 88;
-            return [left, start, end, reach](const Frame& f) {
+            return [left, start, end, reach](const Frame& f)
+            {
                 const int i = f.index;
                 Pose p;
                 p.reach = std::min(reach, f.w / 2 - 4);
@@ -173,24 +177,29 @@ protected:
                     p.blade = end + 0.2;
                     p.lean = 0.05;
                 }
-                facing(f, left, [&](Canvas& c) {
-                    groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18, 0.3);
-                    if (i >= 8 && i < 15)
-                        swoosh(c, f.w / 2, f.h / 2, p.reach * 0.85, start, p.blade, 14, kSpirit.alpha(0.55));
-                    drawZeyn(c, f.w, f.h, p, true);
-                });
+                facing(f, left,
+                       [&](Canvas& c)
+                       {
+                           groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18, 0.3);
+                           if (i >= 8 && i < 15)
+                               swoosh(c, f.w / 2, f.h / 2, p.reach * 0.85, start, p.blade, 14, kSpirit.alpha(0.55));
+                           drawZeyn(c, f.w, f.h, p, true);
+                       });
             };
         }
         if (name.rfind("Death", 0) == 0)
-            return [left](const Frame& f) {
-                dissolvingDeath(f, kSpirit, [&](Canvas& c, double collapse) {
-                    Frame inner{c, f.w, f.h, f.index, f.count, f.t};
-                    Pose p;
-                    p.squash = collapse;
-                    p.lean = -collapse * 0.4;
-                    p.blade = 1.25 + collapse * 0.6;
-                    facing(inner, left, [&](Canvas& cc) { drawZeyn(cc, f.w, f.h, p, true); });
-                });
+            return [left](const Frame& f)
+            {
+                dissolvingDeath(f, kSpirit,
+                                [&](Canvas& c, double collapse)
+                                {
+                                    Frame inner{c, f.w, f.h, f.index, f.count, f.t};
+                                    Pose p;
+                                    p.squash = collapse;
+                                    p.lean = -collapse * 0.4;
+                                    p.blade = 1.25 + collapse * 0.6;
+                                    facing(inner, left, [&](Canvas& cc) { drawZeyn(cc, f.w, f.h, p, true); });
+                                });
             };
         if (name == "Soul")
             return [](const Frame& f) { soulWisp(f, kSpirit.scaled(0.8), kSpirit); };

@@ -394,7 +394,7 @@ FrameFn bossSheet(const std::string& sheet, const Variant& v)
                 p.beak = 0.8;
                 p.lean = std::sin(f.t * 2 * M_PI) * 0.03;
             },
-            [v](const Frame& f) { speedLines(f.c, f.w / 2, f.h / 2 - 40, -1, f.t, v.trim); });
+            [v](const Frame& f) { speedLines(f.c, f.w / 2, f.h / 2 + 40, -1, f.t, v.trim.alpha(0.7)); });
     if (sheet == "Dizzy")
         return frame(
             [](const Frame& f, Pose& p, double&)
@@ -489,10 +489,10 @@ FrameFn windSheet(int part)
             cairo_translate(cr, cx, cy);
             cairo_scale(cr, 1, 0.45);
             cairo_arc(cr, 0, 0, r, spin, spin + 2.4);
-            f.c.stroke(kBone.alpha(0.5 * strength * (1 - k * 0.15)), 5 - k);
+            f.c.stroke(kBone.alpha(0.8 * strength * (1 - k * 0.15)), 6 - k);
             f.c.clearPath();
             cairo_arc(cr, 0, 0, r * 0.9, spin + M_PI, spin + M_PI + 1.8);
-            f.c.stroke(kAsh.alpha(0.5 * strength), 3);
+            f.c.stroke(kAsh.alpha(0.7 * strength), 3);
             f.c.clearPath();
             cairo_restore(cr);
         }
@@ -511,7 +511,7 @@ FrameFn windSheet(int part)
 class DarkHulantPainter : public KindPainter
 {
 public:
-    DarkHulantPainter() : KindPainter("DarkHulant", 3) {}
+    DarkHulantPainter() : KindPainter("DarkHulant", 4) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override

@@ -56,7 +56,7 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
     cairo_translate(cr, cx, ground);
     cairo_scale(cr, 1.2, 1.2);
     cairo_scale(cr, 1 + p.squash * 0.15, 1 - p.squash * 0.35);
-    cairo_rotate(cr, p.lean + p.squash * 0.5);
+    cairo_rotate(cr, p.lean + p.squash * 0.25);
     cairo_translate(cr, -cx, -ground);
 
     // Legs: short and thick.
@@ -164,7 +164,7 @@ void mirrored(const Frame& f, bool left, const std::function<void(Canvas&)>& dra
 class KahiyuPainter : public KindPainter
 {
 public:
-    KahiyuPainter() : KindPainter("Kahiyu", 4) {}
+    KahiyuPainter() : KindPainter("Kahiyu", 5) {}
 
 protected:
     FrameFn sheet(const std::string& name) const override

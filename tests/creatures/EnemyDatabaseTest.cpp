@@ -209,7 +209,9 @@ TEST_F(EnemyDatabaseTest, ShippedFilesLoadCleanlyWithEveryValueSet)
         EXPECT_EQ(record->dataPath, "Assets/Data/Enemy/" + std::string(name) + ".json");
         // Moving kinds probe their collision polygon's vertices 0..7 by heading.
         if (std::string(name) != "Nazar")
+        {
             EXPECT_EQ(record->colisionBox.size(), 8u) << name;
+        }
     }
     for (const auto* record :
          {static_cast<const EnemyCommonRecord*>(&r.nazar), static_cast<const EnemyCommonRecord*>(&r.toaMangere),

@@ -38,8 +38,10 @@ TEST(GameBinary, StartsShowsTheMenuAndExitsCleanly)
     ASSERT_GT(menu.getSize().x, 960u);
     EXPECT_NE(menu.getPixel(960, 540), sf::Color(41, 12, 14));
 
-    game.press("Alt_L Escape");
-    EXPECT_EQ(game.waitForExit(std::chrono::seconds(15)), 0) << "the game did not exit cleanly";
+    game.hold("Alt_L Escape");
+    const int status = game.waitForExit(std::chrono::seconds(30));
+    game.release("Alt_L Escape");
+    EXPECT_EQ(status, 0) << "the game did not exit cleanly";
 }
 
 TEST(GameBinary, MissingAssetsFolderIsOneClearErrorAndAFailingExit)

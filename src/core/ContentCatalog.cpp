@@ -6,6 +6,11 @@
 #include "creatures/EnemyDatabase.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
+#include "run/BossLifeBar.h"
+#include "run/Player.h"
+#include "run/RunTextures.h"
+#include "run/healthBar.h"
+#include "run/karmaBar.h"
 
 #include <set>
 
@@ -23,12 +28,18 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"enemies", std::move(enemies)});
     groups.push_back({"enemies", EnemyDatabase::soulChoiceCatalogGroup()});
     groups.push_back({"enemies", EnemyDatabase::projectileGroup()});
+    groups.push_back({"player", Player::textureGroup()});
+    groups.push_back({"hud", healthBar::textureGroup()});
+    groups.push_back({"hud", karmaBar::textureGroup()});
+    groups.push_back({"hud", RunTextures::runGroup()});
+    groups.push_back({"boss life bar", BossLifeBar::bossBarGroup()});
     return groups;
 }
 
 std::vector<std::string> ContentCatalog::looseTextures()
 {
-    return {Engine::kCursorFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile};
+    return {Engine::kCursorFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile,
+            Player::kBoundsFile};
 }
 
 std::vector<std::string> ContentCatalog::fonts()
@@ -41,7 +52,9 @@ std::vector<std::string> ContentCatalog::fonts()
 
 std::vector<std::string> ContentCatalog::sounds()
 {
-    return {};
+    auto files = Player::soundFiles();
+    files.push_back(RunTextures::kZoneMusic);
+    return files;
 }
 
 std::vector<std::string> ContentCatalog::allFiles()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/TextureManager.h"
+
+#include <memory>
+
+// The run's own pictures and music beyond the player and the HUD: the heal rune
+// played over the player at a pentagram, the satchel that shows while pick-up
+// notices fly, and the zone music. The run state will take them from here.
+class RunTextures
+{
+public:
+    static constexpr const char* kHealRuneKey = "Heal_penta";
+    static constexpr const char* kHealRuneFile = "Assets/Sprites/HealRune/spritesheet.png";
+    static constexpr unsigned kHealRuneFrameWidth = 793;
+    static constexpr unsigned kHealRuneFrameHeight = 931;
+    static constexpr unsigned kHealRuneFrameCount = 24;
+    static constexpr float kHealRuneFrameTime = 0.15f;
+    // Twenty-four frames in one row would be 19,032 pixels wide, past the 16,384
+    // graphics cards accept; the sheet is a grid read row by row.
+    static constexpr unsigned kHealRuneColumns = 6;
+
+    static constexpr const char* kSatchelKey = "satchel";
+    static constexpr const char* kSatchelFile = "Assets/Sprites/HUD/satchel.png";
+
+    static constexpr const char* kZoneMusic = "Assets/Sounds/Zone/Zone 1.ogg";
+
+    // The satchel is drawn by the run but named by no other set, so the run loads it itself.
+    static std::unique_ptr<TextureManager::Group> runGroup();
+};

@@ -1,6 +1,7 @@
 #include "creatures/EnemyDatabase.h"
 #include "core/AnimationData.h"
 #include "core/TextureManager.h"
+#include "support/PngHeader.h"
 #include "support/TestSupport.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -455,21 +456,6 @@ TEST_F(EnemyDatabaseTest, AnimationsSkipBadEntriesWithALineAndKeepTheRest)
     EXPECT_EQ(EnemyDatabase::loadAnimations(table, (dir_ / "Ghost.json").string()), 2u);
     EXPECT_EQ(second.count("Failed to load Ghost data"), 1);
     fs::remove_all(dir_);
-}
-
-// The size a PNG file declares in its header (no decoding: the sheets are large).
-std::optional<sf::Vector2u> pngSize(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    unsigned char header[24] = {};
-    if (!in.read(reinterpret_cast<char*>(header), sizeof header) || header[1] != 'P' || header[2] != 'N')
-        return std::nullopt;
-    auto word = [&](int at)
-    {
-        return unsigned(header[at]) << 24 | unsigned(header[at + 1]) << 16 | unsigned(header[at + 2]) << 8 |
-               unsigned(header[at + 3]);
-    };
-    return sf::Vector2u(word(16), word(20));
 }
 
 // Every generated sheet is cut by the game into frames of the size its data file gives.

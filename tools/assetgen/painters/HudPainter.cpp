@@ -33,6 +33,7 @@ constexpr double kGlowDy = (healthBar::kGlowPosition.y - healthBar::kFramePositi
 constexpr int kFrameW = 1040, kFrameH = 160;
 constexpr double kWinX0 = 26, kWinX1 = 890, kWinY0 = 46, kWinY1 = 114; // the frame's window
 constexpr double kSkullX = 962, kSkullY = 80;
+constexpr double kCapRight = kWinX0 + 14;
 
 // Rivets, filigree and a worn metal sheen along a rail.
 void ironRail(Canvas& c, double x0, double y0, double x1, double y1, const Rgba& accent)
@@ -60,7 +61,10 @@ void paintHealthFill(const std::filesystem::path& output)
     Canvas canvas(w, h);
     cairo_t* cr = canvas.cr();
     const double y0 = kWinY0 - kFillDy - 6, y1 = kWinY1 - kFillDy + 6;
-    canvas.roundedRect(0, y0, w, y1 - y0, 12);
+    // The fill starts under the frame's left cap: the game draws it further left than
+    // the frame, and nothing may show beside the cap.
+    const double x0 = kCapRight - 8 - kFillDx;
+    canvas.roundedRect(x0, y0, w - x0, y1 - y0, 12);
     canvas.fillLinear(0, y0, 0, y1, {{0, Rgba::rgb(255, 120, 110)}, {0.18, kBloodBright}, {0.55, kCrimson},
                                      {1, Rgba::rgb(70, 4, 12)}});
     cairo_new_path(cr);
@@ -98,9 +102,10 @@ void paintHealthFrame(const std::filesystem::path& output)
     // Rails above and below the window, the left cap and the right end that holds the skull.
     ironRail(canvas, kWinX0 - 10, kWinY0 - 26, kWinX1 + 20, kWinY0 + 2, kGold);
     ironRail(canvas, kWinX0 - 10, kWinY1 - 2, kWinX1 + 20, kWinY1 + 26, kGold);
-    canvas.polygon({{0, kSkullY}, {kWinX0 + 4, kWinY0 - 30}, {kWinX0 + 14, kSkullY}, {kWinX0 + 4, kWinY1 + 30}});
+    canvas.polygon({{2, kWinY0 - 14}, {kWinX0 + 4, kWinY0 - 30}, {kCapRight, kSkullY}, {kWinX0 + 4, kWinY1 + 30},
+                    {2, kWinY1 + 14}});
     canvas.stroke(kInk, 4);
-    canvas.fillLinear(0, 0, kWinX0 + 14, 0, {{0, kIronDark}, {1, kIron.scaled(1.4)}});
+    canvas.fillLinear(0, 0, kCapRight, 0, {{0, kIronDark}, {1, kIron.scaled(1.4)}});
     cairo_new_path(cr);
     // Thorns along the top rail.
     for (double x = kWinX0 + 60; x < kWinX1 - 20; x += 110)

@@ -36,7 +36,7 @@ Look lookOf(Form form)
                 Rgba::rgb(255, 240, 190), Rgba::rgb(200, 160, 80), Rgba::rgb(255, 226, 140, 0.55),
                 true, true, false, false};
     case Form::Bad:
-        return {Rgba::rgb(62, 24, 30), Rgba::rgb(14, 6, 8), kCrimson, Rgba::rgb(255, 40, 30),
+        return {Rgba::rgb(84, 30, 38), Rgba::rgb(14, 6, 8), kCrimson, Rgba::rgb(255, 40, 30),
                 Rgba::rgb(200, 30, 40), Rgba::rgb(40, 20, 22), Rgba::rgb(220, 20, 30, 0.6),
                 false, false, true, true};
     default:
@@ -181,14 +181,14 @@ void drawWings(Canvas& c, const Pose& p, const Look& look, double spread)
 {
     cairo_t* cr = c.cr();
     const double flap = std::sin(p.stride) * 0.04 + p.breath * 0.02;
-    const double side = p.facing == Facing::Side ? 0.55 : 1.0;
+    const double side = p.facing == Facing::Side ? 0.9 : 1.0;
     for (int s : {-1, 1})
     {
         if (p.facing == Facing::Side && s > 0)
             continue;
         const double root = p.facing == Facing::Side ? -0.08 : 0.08;
         cairo_save(cr);
-        cairo_translate(cr, s * root, -0.6);
+        cairo_translate(cr, s * root, p.facing == Facing::Side ? -0.66 : -0.6);
         cairo_scale(cr, s * side * spread, 1);
         cairo_rotate(cr, -flap);
         // Three tiers of feathers, long ones last.
@@ -487,7 +487,7 @@ Pose basePose(const std::string& direction, double w, double h, double fill = 0.
 
 void walkFrame(Canvas& c, const std::string& dir, const Look& look, double w, double h, double t)
 {
-    Pose p = basePose(dir, w, h, 0.78);
+    Pose p = basePose(dir, w, h, 0.72);
     const double phase = t * 2 * M_PI;
     p.stride = phase;
     p.strideAmount = 1;
@@ -521,7 +521,7 @@ void walkFrame(Canvas& c, const std::string& dir, const Look& look, double w, do
 
 void idleFrame(Canvas& c, const std::string& dir, const Look& look, double w, double h, double t)
 {
-    Pose p = basePose(dir, w, h, 0.76);
+    Pose p = basePose(dir, w, h, 0.72);
     const double phase = t * 2 * M_PI;
     p.breath = std::sin(phase);
     p.bob = (std::sin(phase) * 0.5 + 0.5) * 0.02;
@@ -552,24 +552,31 @@ void idleFrame(Canvas& c, const std::string& dir, const Look& look, double w, do
 }
 
 // The attack: wind-up, a fast sweep toward the direction with a trail, follow-through.
-void attackFrame(Canvas& c, const std::string& dir, const Look& look, double w, double h, int i, int n)
+// The figure stands off-centre so the whole swing stays inside the cell.
+void attackFrame(Canvas& c, const std::string& dir, const Look& look, double w, double h, int i)
 {
-    Pose p = basePose(dir, w, h, 0.7);
-    // Sweep angles of the snath (screen angles) for each direction.
+    Pose p = basePose(dir, w, h, 0.5);
     double from = 0, to = 0;
     if (dir == "right" || dir == "left")
+    {
         from = -2.6, to = 0.9; // from raised behind the back, over the top, to low in front
-    if (dir == "down")
+        p.cx = w * 0.36;
+        p.ground = h * 0.8;
+    }
+    else if (dir == "down")
+    {
         from = -0.5, to = 3.6; // across the front of the figure, right to left
-    if (dir == "top")
+        p.size = h * 0.46;
+        p.cx = w * 0.44;
+        p.ground = h * 0.7;
+    }
+    else
+    {
         from = 3.5, to = 6.1; // across the space above the figure
-    if (dir == "right" || dir == "left")
-        p.cx = w * 0.4;
-    if (dir == "top")
-        p.ground = h * 0.96;
-    if (dir == "down")
-        p.ground = h * 0.74;
-    // Frame timing: two frames of wind-up, three of sweep, two of follow-through.
+        p.cx = w * 0.55;
+        p.ground = h * 0.95;
+    }
+    // Two frames of wind-up, three of sweep, two of follow-through.
     const double keys[7] = {0.0, -0.12, 0.25, 0.62, 0.92, 1.0, 0.97};
     const double k = keys[std::min(i, 6)];
     const double prevK = i > 0 ? keys[std::min(i - 1, 6)] : k;
@@ -587,7 +594,6 @@ void attackFrame(Canvas& c, const std::string& dir, const Look& look, double w, 
     p.bob = -0.02 * std::sin(k * M_PI);
     p.sway = (k - 0.5) * 1.6;
     p.glowPulse = k;
-    (void)n;
     drawPosed(c, p, look, dir == "left", w);
 }
 
@@ -716,53 +722,147 @@ void dodgeFrame(Canvas& c, const std::string& dir, const Look& look, double w, d
     cairo_restore(cr);
 }
 
-// The death: struck, the reaper staggers, drops to its knees and falls; the robe
-// settles on the ground with the scythe and the soul leaves as a wisp.
+// The reaper lying face down-right on the ground: a heap of robe, the hood at its
+// right end, an arm reaching out and the scythe dropped beside it.
+void drawFallen(Canvas& c, const Look& look, double eyeGlow, double settle)
+{
+    cairo_t* cr = c.cr();
+    c.ellipse(0.05, -0.02, 0.5, 0.08);
+    c.fillColour(Rgba{0, 0, 0, 0.45});
+    cairo_new_path(cr);
+    // Scythe first: it fell behind the body.
+    path(cr, {{-0.45, -0.2}, {0.45, -0.02}});
+    c.stroke(kInk, 0.05);
+    c.stroke(look.snath, 0.028);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0.45, -0.02);
+    cairo_curve_to(cr, 0.55, -0.15, 0.5, -0.3, 0.32, -0.36);
+    cairo_curve_to(cr, 0.44, -0.24, 0.44, -0.12, 0.4, -0.03);
+    cairo_close_path(cr);
+    c.stroke(kInk, 0.02);
+    c.fillColour(look.blade);
+    cairo_new_path(cr);
+    // Robe heap, flattening as it settles.
+    const double top = -0.2 + 0.04 * settle;
+    cairo_move_to(cr, -0.42, -0.01);
+    cairo_curve_to(cr, -0.44, top, -0.2, top - 0.06, 0.05, top - 0.02);
+    cairo_curve_to(cr, 0.18, top, 0.24, -0.1, 0.22, -0.01);
+    cairo_close_path(cr);
+    c.stroke(kInk, 0.03);
+    c.fillLinear(0, top - 0.06, 0, 0, {{0, look.robeLight}, {1, look.robeDark}});
+    cairo_new_path(cr);
+    for (double fx : {-0.3, -0.15, 0.0})
+    {
+        cairo_move_to(cr, fx, top + 0.02);
+        cairo_curve_to(cr, fx + 0.03, -0.08, fx - 0.02, -0.05, fx + 0.02, -0.01);
+        c.stroke(look.robeDark.alpha(0.6), 0.012);
+        cairo_new_path(cr);
+    }
+    path(cr, {{-0.4, -0.04}, {0.2, -0.05}});
+    c.stroke(look.trim, 0.02);
+    cairo_new_path(cr);
+    // Arm reaching out toward the viewer.
+    path(cr, {{0.0, -0.09}, {0.12, -0.02}, {0.26, 0.02}});
+    c.stroke(kInk, 0.075);
+    c.stroke(look.robeLight.scaled(0.9), 0.05);
+    cairo_new_path(cr);
+    c.ellipse(0.28, 0.02, 0.03, 0.025);
+    c.fillColour(look.horns ? Rgba::rgb(120, 40, 40) : kBone);
+    cairo_new_path(cr);
+    // Hood on its side.
+    const double hx = 0.27, hy = -0.12;
+    if (look.horns)
+    {
+        path(cr, {{hx + 0.06, hy - 0.08}, {hx + 0.2, hy - 0.14}});
+        c.stroke(kInk, 0.04);
+        c.stroke(Rgba::rgb(120, 30, 30), 0.022);
+        cairo_new_path(cr);
+    }
+    c.ellipse(hx, hy, 0.14, 0.11);
+    c.stroke(kInk, 0.03);
+    c.fillRadial(hx - 0.04, hy - 0.05, 0.01, 0.16, {{0, look.robeLight}, {1, look.robeDark}});
+    cairo_new_path(cr);
+    c.ellipse(hx + 0.05, hy + 0.03, 0.07, 0.05);
+    c.fillColour(kInk);
+    cairo_new_path(cr);
+    if (eyeGlow > 0.05)
+        for (int s : {-1, 1})
+        {
+            c.ellipse(hx + 0.05 + s * 0.025, hy + 0.035, 0.012, 0.006);
+            c.glow(look.eyes.alpha(0.8 * eyeGlow), 0.03, 3);
+            c.fillColour(look.eyes.alpha(eyeGlow));
+            cairo_new_path(cr);
+        }
+    if (look.halo)
+    {
+        // The halo has slipped off and lies dimming on the ground.
+        c.ellipse(hx + 0.2, -0.03, 0.1, 0.03);
+        c.stroke(kGold.alpha(0.4 + 0.6 * eyeGlow), 0.02);
+        cairo_new_path(cr);
+    }
+}
+
+// The death: struck, the reaper staggers and topples; it lies still, its eyes go
+// out and the soul leaves as a wisp.
 void deadFrame(Canvas& c, const std::string& dir, const Look& look, double w, double h, int i, int n)
 {
     cairo_t* cr = c.cr();
     const double u = double(i) / (n - 1);
-    Pose p = basePose("right", w, h, 0.72);
-    p.cx = w * 0.45;
-    const double fall = ease((u - 0.15) / 0.55); // 0 upright, 1 lying
-    p.lean = -0.25 * std::sin(clamp01(u / 0.25) * M_PI) + fall * 1.45;
-    p.bob = -0.12 * ease(u / 0.4);
-    p.scytheAngle = -1.9 + fall * 2.4;
-    p.scytheBehind = true;
-    p.eyeGlow = clamp01(1 - (u - 0.5) / 0.35);
-    p.glowPulse = clamp01(1 - u);
     const bool mirror = dir == "left";
-    // The body pivots at the knees as it sinks, so it lies within the cell.
     cairo_save(cr);
     if (mirror)
     {
         cairo_translate(cr, w, 0);
         cairo_scale(cr, -1, 1);
     }
-    cairo_translate(cr, p.cx, p.ground);
-    cairo_scale(cr, p.size, p.size);
-    c.ellipse(fall * 0.2, 0, 0.27 + fall * 0.25, 0.06 + fall * 0.03);
-    c.fillColour(Rgba{0, 0, 0, 0.4});
-    cairo_new_path(cr);
-    // Dropped first, the scythe lies behind the body once it falls.
-    cairo_translate(cr, -fall * 0.05, -fall * 0.12);
-    cairo_rotate(cr, p.lean);
-    cairo_scale(cr, 1, 1 - 0.25 * fall);
-    Pose body = p;
-    body.lean = 0;
-    body.cx = 0;
-    body.ground = 0;
-    const double fade = clamp01(1 - (u - 0.8) / 0.2) * 0.45 + 0.55;
-    cairo_push_group(cr);
-    drawFigure(c, body, look);
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, fade);
+    const double size = h * 0.68;
+    if (i < 5)
+    {
+        // Recoil, stagger, topple: the upright figure pivots at its feet.
+        Pose p = basePose("right", w, h, 0.68);
+        p.cx = w * 0.42;
+        p.scytheBehind = true;
+        const double tilt[5] = {-0.22, -0.12, 0.05, 0.45, 0.95};
+        p.lean = tilt[i];
+        p.bob = i >= 2 ? -0.04 * (i - 1) : 0;
+        p.scytheAngle = -1.9 + 0.5 * i;
+        p.eyeGlow = 1.0;
+        p.glowPulse = 1.0 - u;
+        drawPosed(c, p, look, false, w);
+        if (i == 0)
+        {
+            // The blow that killed: a flash across the body.
+            path(cr, {{w * 0.25, h * 0.3}, {w * 0.6, h * 0.6}});
+            c.stroke(Rgba::rgb(255, 255, 255, 0.8), h * 0.02);
+            cairo_new_path(cr);
+        }
+    }
+    else
+    {
+        const double settle = clamp01((i - 5) / 2.0);
+        const double eyes = clamp01(1 - (i - 6) / 3.0);
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.45, h * 0.86);
+        cairo_scale(cr, size, size);
+        drawFallen(c, look, eyes, settle);
+        cairo_restore(cr);
+        if (i == 5)
+        {
+            // Dust where the body hit the ground.
+            for (int k = -2; k <= 2; ++k)
+            {
+                c.ellipse(w * 0.45 + k * w * 0.16, h * 0.84, h * 0.05, h * 0.025);
+                c.fillColour(Rgba::rgb(160, 140, 130, 0.35));
+                cairo_new_path(cr);
+            }
+        }
+    }
     cairo_restore(cr);
     // The soul rises from the fallen body.
-    if (u > 0.55)
+    if (i >= 6)
     {
-        const double s = (u - 0.55) / 0.45;
-        const double sx = (mirror ? w - w * 0.65 : w * 0.65), sy = h * (0.75 - 0.55 * s);
+        const double s = (i - 6) / 4.0;
+        const double sx = mirror ? w - w * 0.55 : w * 0.55, sy = h * (0.7 - 0.5 * s);
         const Rgba soul = look.aura.a > 0 ? look.aura.alpha(1) : (look.horns ? kEmber : Rgba::rgb(200, 220, 255));
         c.ellipse(sx, sy, h * 0.05, h * 0.08);
         c.fillRadial(sx, sy, 0, h * 0.1, {{0, kHoly.alpha(0.9 * (1 - s * 0.6))}, {0.5, soul.alpha(0.6 * (1 - s * 0.5))},
@@ -791,7 +891,7 @@ void paintPlayerSheet(const Player::SheetLayout& sheet, Form form, const std::fi
         else if (action == "idle")
             idleFrame(c, dir, look, fw, fh, t);
         else if (action == "attack")
-            attackFrame(c, dir, look, fw, fh, i, n);
+            attackFrame(c, dir, look, fw, fh, i);
         else if (action == "dodge")
             dodgeFrame(c, dir, look, fw, fh, i, n);
         else

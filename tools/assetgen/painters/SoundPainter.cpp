@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -59,15 +61,56 @@ double envelope(double t, double attack, double decay)
     return (t < attack ? t / attack : 1.0) * std::exp(-std::max(0.0, t - attack) / decay);
 }
 
+// 16-bit PCM in a RIFF file. Written here rather than through SFML, whose WAV
+// writer (2.5.1) can leave the format fields of the header garbled.
+void writeWav(const std::vector<sf::Int16>& pcm, unsigned channels, const std::filesystem::path& output)
+{
+    std::ofstream out(output, std::ios::binary);
+    auto u32 = [&](std::uint32_t v) {
+        const char bytes[4] = {char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff), char(v >> 24 & 0xff)};
+        out.write(bytes, 4);
+    };
+    auto u16 = [&](std::uint16_t v) {
+        const char bytes[2] = {char(v & 0xff), char(v >> 8 & 0xff)};
+        out.write(bytes, 2);
+    };
+    const std::uint32_t dataBytes = std::uint32_t(pcm.size() * 2);
+    out.write("RIFF", 4);
+    u32(36 + dataBytes);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1); // PCM
+    u16(std::uint16_t(channels));
+    u32(kRate);
+    u32(kRate * channels * 2);
+    u16(std::uint16_t(channels * 2));
+    u16(16);
+    out.write("data", 4);
+    u32(dataBytes);
+    for (sf::Int16 sample : pcm)
+        u16(std::uint16_t(sample));
+    if (!out)
+        throw std::runtime_error("could not write the sound");
+}
+
 // Scales to the given peak (no clipping) and writes 16-bit samples.
 void save(const std::vector<double>& samples, unsigned channels, double peak, const std::filesystem::path& output)
 {
+    // A short fade-out so no effect stops mid-wave with a click.
+    std::vector<double> faded = samples;
+    const std::size_t fade = std::min<std::size_t>(faded.size(), kRate / 40 * channels);
+    if (channels == 1)
+        for (std::size_t i = 0; i < fade; ++i)
+            faded[faded.size() - 1 - i] *= double(i) / fade;
+    const std::vector<double>& out = channels == 1 ? faded : samples;
     double top = 1e-9;
-    for (double s : samples)
+    for (double s : out)
         top = std::max(top, std::abs(s));
     std::vector<sf::Int16> pcm(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i)
-        pcm[i] = sf::Int16(std::lround(samples[i] / top * peak * 32767));
+        pcm[i] = sf::Int16(std::lround(out[i] / top * peak * 32767));
+    if (output.extension() == ".wav")
+        return writeWav(pcm, channels, output);
     sf::SoundBuffer buffer;
     if (!buffer.loadFromSamples(pcm.data(), pcm.size(), channels, kRate) || !buffer.saveToFile(output.string()))
         throw std::runtime_error("could not write the sound");
@@ -180,7 +223,7 @@ void paintHurt(const std::filesystem::path& output)
 
 void paintDeath(const std::filesystem::path& output)
 {
-    auto s = silence(2.4);
+    auto s = silence(3.2);
     addThump(s, 0.0, 60, 0.12, 0.8, 41);
     addVoice(s, 0.05, 1.2, 150, 62, 560, 900, 1.0, 42); // a long, falling groan
     addRing(s, 0.35, 98, {1.0, 2.0, 2.76, 5.4, 8.9}, 1.2, 0.5); // a dark bell tolls

@@ -60,7 +60,8 @@ TEST_F(HealRune, SheetIsAGridThatTheAnimationWalksRowByRow)
     const unsigned columns = size->x / RunTextures::kHealRuneFrameWidth;
     ASSERT_GE(columns, 1u);
     const unsigned rows = (RunTextures::kHealRuneFrameCount + columns - 1) / columns;
-    EXPECT_EQ(*size, sf::Vector2u(columns * RunTextures::kHealRuneFrameWidth, rows * RunTextures::kHealRuneFrameHeight));
+    EXPECT_EQ(*size,
+              sf::Vector2u(columns * RunTextures::kHealRuneFrameWidth, rows * RunTextures::kHealRuneFrameHeight));
 
     // A one-pixel-high stand-in of the sheet's width: the animation reads only the width.
     TextureManager::loadTexture(RunTextures::kHealRuneKey, picture("rune", size->x, 1));

@@ -20,15 +20,15 @@ struct ExpectedSheet
 
 // The animation table of one set as the game's design gives it.
 const ExpectedSheet kDesigned[] = {
-    {"Player_walk_top", 127, 145, 6, 0.1f, false},     {"Player_walk_down", 132, 134, 6, 0.1f, false},
-    {"Player_walk_left", 147, 152, 6, 0.1f, false},    {"Player_walk_right", 147, 152, 6, 0.1f, false},
-    {"Player_idle_top", 130, 132, 11, 0.1f, false},    {"Player_idle_down", 131, 124, 11, 0.1f, false},
-    {"Player_idle_left", 154, 147, 11, 0.1f, false},   {"Player_idle_right", 154, 147, 11, 0.1f, false},
-    {"Player_attack_top", 186, 157, 7, 0.05f, true},   {"Player_attack_down", 171, 171, 7, 0.05f, true},
-    {"Player_attack_left", 159, 170, 7, 0.05f, true},  {"Player_attack_right", 159, 170, 7, 0.05f, true},
-    {"Player_dodge_top", 154, 135, 7, 0.075f, true},   {"Player_dodge_down", 126, 153, 7, 0.075f, true},
-    {"Player_dodge_left", 138, 146, 7, 0.075f, true},  {"Player_dodge_right", 138, 146, 7, 0.075f, true},
-    {"Player_dead_left", 152, 143, 11, 0.1f, true},    {"Player_dead_right", 152, 143, 11, 0.1f, true},
+    {"Player_walk_top", 127, 145, 6, 0.1f, false},    {"Player_walk_down", 132, 134, 6, 0.1f, false},
+    {"Player_walk_left", 147, 152, 6, 0.1f, false},   {"Player_walk_right", 147, 152, 6, 0.1f, false},
+    {"Player_idle_top", 130, 132, 11, 0.1f, false},   {"Player_idle_down", 131, 124, 11, 0.1f, false},
+    {"Player_idle_left", 154, 147, 11, 0.1f, false},  {"Player_idle_right", 154, 147, 11, 0.1f, false},
+    {"Player_attack_top", 186, 157, 7, 0.05f, true},  {"Player_attack_down", 171, 171, 7, 0.05f, true},
+    {"Player_attack_left", 159, 170, 7, 0.05f, true}, {"Player_attack_right", 159, 170, 7, 0.05f, true},
+    {"Player_dodge_top", 154, 135, 7, 0.075f, true},  {"Player_dodge_down", 126, 153, 7, 0.075f, true},
+    {"Player_dodge_left", 138, 146, 7, 0.075f, true}, {"Player_dodge_right", 138, 146, 7, 0.075f, true},
+    {"Player_dead_left", 152, 143, 11, 0.1f, true},   {"Player_dead_right", 152, 143, 11, 0.1f, true},
 };
 } // namespace
 

@@ -65,8 +65,9 @@ void paintHealthFill(const std::filesystem::path& output)
     // the frame, and nothing may show beside the cap.
     const double x0 = kCapRight - 8 - kFillDx;
     canvas.roundedRect(x0, y0, w - x0, y1 - y0, 12);
-    canvas.fillLinear(0, y0, 0, y1, {{0, Rgba::rgb(255, 120, 110)}, {0.18, kBloodBright}, {0.55, kCrimson},
-                                     {1, Rgba::rgb(70, 4, 12)}});
+    canvas.fillLinear(
+        0, y0, 0, y1,
+        {{0, Rgba::rgb(255, 120, 110)}, {0.18, kBloodBright}, {0.55, kCrimson}, {1, Rgba::rgb(70, 4, 12)}});
     cairo_new_path(cr);
     // Veins and bubbles in the blood.
     for (int x = 0; x < w; x += 3)
@@ -102,7 +103,10 @@ void paintHealthFrame(const std::filesystem::path& output)
     // Rails above and below the window, the left cap and the right end that holds the skull.
     ironRail(canvas, kWinX0 - 10, kWinY0 - 26, kWinX1 + 20, kWinY0 + 2, kGold);
     ironRail(canvas, kWinX0 - 10, kWinY1 - 2, kWinX1 + 20, kWinY1 + 26, kGold);
-    canvas.polygon({{2, kWinY0 - 14}, {kWinX0 + 4, kWinY0 - 30}, {kCapRight, kSkullY}, {kWinX0 + 4, kWinY1 + 30},
+    canvas.polygon({{2, kWinY0 - 14},
+                    {kWinX0 + 4, kWinY0 - 30},
+                    {kCapRight, kSkullY},
+                    {kWinX0 + 4, kWinY1 + 30},
                     {2, kWinY1 + 14}});
     canvas.stroke(kInk, 4);
     canvas.fillLinear(0, 0, kCapRight, 0, {{0, kIronDark}, {1, kIron.scaled(1.4)}});
@@ -165,8 +169,9 @@ void paintHealthGlow(const std::filesystem::path& output)
     const double yTop = kWinY0 - kGlowDy + 8, yMid = (kWinY0 + kWinY1) / 2 - kGlowDy;
     // A warm haze around the blood and a sheen along its top.
     canvas.roundedRect(x0 - 20, yMid - 56, x1 - x0 + 40, 112, 56);
-    canvas.fillLinear(0, yMid - 56, 0, yMid + 56, {{0, Rgba::rgb(255, 60, 60, 0)}, {0.5, Rgba::rgb(255, 60, 50, 0.16)},
-                                                   {1, Rgba::rgb(255, 60, 60, 0)}});
+    canvas.fillLinear(
+        0, yMid - 56, 0, yMid + 56,
+        {{0, Rgba::rgb(255, 60, 60, 0)}, {0.5, Rgba::rgb(255, 60, 50, 0.16)}, {1, Rgba::rgb(255, 60, 60, 0)}});
     cairo_new_path(cr);
     canvas.roundedRect(x0 + 8, yTop, x1 - x0 - 16, 10, 5);
     canvas.fillLinear(0, yTop, 0, yTop + 10, {{0, Rgba::rgb(255, 230, 220, 0.65)}, {1, Rgba::rgb(255, 180, 170, 0.0)}});
@@ -188,8 +193,13 @@ void paintKarmaBar(const std::filesystem::path& output)
     // Track.
     canvas.roundedRect(x0, y0, x1 - x0, y1 - y0, 22);
     canvas.stroke(kInk, 8);
-    canvas.fillLinear(x0, 0, x1, 0, {{0, Rgba::rgb(40, 0, 4)}, {0.2, kCrimson}, {0.46, Rgba::rgb(70, 20, 24)},
-                                     {0.54, Rgba::rgb(120, 96, 60)}, {0.8, kGold}, {1, kHoly}});
+    canvas.fillLinear(x0, 0, x1, 0,
+                      {{0, Rgba::rgb(40, 0, 4)},
+                       {0.2, kCrimson},
+                       {0.46, Rgba::rgb(70, 20, 24)},
+                       {0.54, Rgba::rgb(120, 96, 60)},
+                       {0.8, kGold},
+                       {1, kHoly}});
     cairo_new_path(cr);
     canvas.roundedRect(x0 + 6, y0 + 4, x1 - x0 - 12, 10, 5);
     canvas.fillColour(Rgba::rgb(255, 255, 255, 0.18));
@@ -342,9 +352,9 @@ void bossPiece(const std::string& key, const std::filesystem::path& output)
     else if (key == "Boss_Light")
     {
         canvas.roundedRect(x0 - 60, kBossY0 - 40, x1 - x0 + 120, kBossY1 - kBossY0 + 80, 60);
-        canvas.fillLinear(0, kBossY0 - 40, 0, kBossY1 + 40, {{0, Rgba::rgb(255, 40, 30, 0)},
-                                                             {0.5, Rgba::rgb(255, 50, 30, 0.35)},
-                                                             {1, Rgba::rgb(255, 40, 30, 0)}});
+        canvas.fillLinear(
+            0, kBossY0 - 40, 0, kBossY1 + 40,
+            {{0, Rgba::rgb(255, 40, 30, 0)}, {0.5, Rgba::rgb(255, 50, 30, 0.35)}, {1, Rgba::rgb(255, 40, 30, 0)}});
         cairo_new_path(cr);
         canvas.blur(8);
     }
@@ -352,8 +362,9 @@ void bossPiece(const std::string& key, const std::filesystem::path& output)
     {
         // Life reaches into both ends (under the frame's caps); the game never shows the right one.
         canvas.roundedRect(40, kBossY0 + 2, kBossW - 80, kBossY1 - kBossY0 - 4, 14);
-        canvas.fillLinear(0, kBossY0, 0, kBossY1, {{0, Rgba::rgb(255, 140, 90)}, {0.2, Rgba::rgb(240, 60, 40)},
-                                                   {0.6, kCrimson}, {1, Rgba::rgb(60, 0, 8)}});
+        canvas.fillLinear(
+            0, kBossY0, 0, kBossY1,
+            {{0, Rgba::rgb(255, 140, 90)}, {0.2, Rgba::rgb(240, 60, 40)}, {0.6, kCrimson}, {1, Rgba::rgb(60, 0, 8)}});
         cairo_new_path(cr);
         for (double x = 40; x < kBossW - 40; x += 4)
         {
@@ -380,13 +391,13 @@ void bossPiece(const std::string& key, const std::filesystem::path& output)
             cairo_curve_to(cr, ex + s * 100, kBossY0, ex + s * 60, kBossY0 + 10, ex - s * 10, kBossY0);
             cairo_close_path(cr);
             canvas.stroke(kInk, 5);
-            canvas.fillLinear(ex, kBossY0, ex + s * 110, kBossY0 - 64, {{0, kIronDark}, {0.6, kBone.scaled(0.7)},
-                                                                       {1, kBone}});
+            canvas.fillLinear(ex, kBossY0, ex + s * 110, kBossY0 - 64,
+                              {{0, kIronDark}, {0.6, kBone.scaled(0.7)}, {1, kBone}});
             cairo_new_path(cr);
             canvas.ellipse(ex, (kBossY0 + kBossY1) / 2, 22, 22);
             canvas.glow(kBloodBright, 10, 4);
-            canvas.fillRadial(ex - 5, (kBossY0 + kBossY1) / 2 - 6, 2, 24, {{0, Rgba::rgb(255, 160, 140)},
-                                                                           {0.5, kCrimson}, {1, kBlood}});
+            canvas.fillRadial(ex - 5, (kBossY0 + kBossY1) / 2 - 6, 2, 24,
+                              {{0, Rgba::rgb(255, 160, 140)}, {0.5, kCrimson}, {1, kBlood}});
             cairo_new_path(cr);
         }
         // Crest above the middle: a horned skull.
@@ -480,7 +491,8 @@ void paintSatchel(const std::filesystem::path& output)
 class HudPainter : public PatternPainter
 {
 public:
-    HudPainter() : PatternPainter({R"(Assets/Sprites/HUD/[^/]+\.png)", R"(Assets/Sprites/Enemy/Boss/LifeBar/[^/]+\.png)"})
+    HudPainter()
+        : PatternPainter({R"(Assets/Sprites/HUD/[^/]+\.png)", R"(Assets/Sprites/Enemy/Boss/LifeBar/[^/]+\.png)"})
     {
     }
     std::string name() const override { return "hud"; }

@@ -32,16 +32,40 @@ Look lookOf(Form form)
     switch (form)
     {
     case Form::Good:
-        return {Rgba::rgb(255, 252, 242), Rgba::rgb(196, 184, 160), kGold, Rgba::rgb(255, 236, 150),
-                Rgba::rgb(255, 240, 190), Rgba::rgb(200, 160, 80), Rgba::rgb(255, 226, 140, 0.55),
-                true, true, false, false};
+        return {Rgba::rgb(255, 252, 242),
+                Rgba::rgb(196, 184, 160),
+                kGold,
+                Rgba::rgb(255, 236, 150),
+                Rgba::rgb(255, 240, 190),
+                Rgba::rgb(200, 160, 80),
+                Rgba::rgb(255, 226, 140, 0.55),
+                true,
+                true,
+                false,
+                false};
     case Form::Bad:
-        return {Rgba::rgb(84, 30, 38), Rgba::rgb(14, 6, 8), kCrimson, Rgba::rgb(255, 40, 30),
-                Rgba::rgb(200, 30, 40), Rgba::rgb(40, 20, 22), Rgba::rgb(220, 20, 30, 0.6),
-                false, false, true, true};
+        return {Rgba::rgb(84, 30, 38),
+                Rgba::rgb(14, 6, 8),
+                kCrimson,
+                Rgba::rgb(255, 40, 30),
+                Rgba::rgb(200, 30, 40),
+                Rgba::rgb(40, 20, 22),
+                Rgba::rgb(220, 20, 30, 0.6),
+                false,
+                false,
+                true,
+                true};
     default:
-        return {Rgba::rgb(134, 128, 134), Rgba::rgb(46, 42, 48), Rgba::rgb(168, 158, 146), Rgba::rgb(255, 150, 70),
-                Rgba::rgb(200, 204, 210), Rgba::rgb(112, 78, 50), Rgba::rgb(0, 0, 0, 0), false, false, false,
+        return {Rgba::rgb(134, 128, 134),
+                Rgba::rgb(46, 42, 48),
+                Rgba::rgb(168, 158, 146),
+                Rgba::rgb(255, 150, 70),
+                Rgba::rgb(200, 204, 210),
+                Rgba::rgb(112, 78, 50),
+                Rgba::rgb(0, 0, 0, 0),
+                false,
+                false,
+                false,
                 false};
     }
 }
@@ -70,11 +94,14 @@ struct Pose
     bool scytheBehind = false;             // drawn before the body
     double trailFrom = 0, trailTo = 0;     // swoosh arc of the blade tip (angles), when trailTo != trailFrom
     double trailAlpha = 0;
-    double glowPulse = 0.5;                // aura strength 0..1
+    double glowPulse = 0.5; // aura strength 0..1
     double eyeGlow = 1.0;
 };
 
-double clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
+double clamp01(double x)
+{
+    return std::clamp(x, 0.0, 1.0);
+}
 double ease(double x)
 {
     x = clamp01(x);
@@ -223,8 +250,8 @@ void drawHorns(Canvas& c, double hx, double hy, double turn)
         cairo_curve_to(cr, bx + s * 0.07, by - 0.11, bx + s * 0.03, by - 0.05, bx + 0.03 * s, by + 0.02);
         cairo_close_path(cr);
         c.stroke(kInk, 0.022);
-        c.fillLinear(bx, by, bx + s * 0.06, by - 0.2, {{0, Rgba::rgb(30, 14, 16)}, {0.7, Rgba::rgb(70, 20, 24)},
-                                                        {1, Rgba::rgb(230, 50, 40)}});
+        c.fillLinear(bx, by, bx + s * 0.06, by - 0.2,
+                     {{0, Rgba::rgb(30, 14, 16)}, {0.7, Rgba::rgb(70, 20, 24)}, {1, Rgba::rgb(230, 50, 40)}});
         cairo_new_path(cr);
     }
 }
@@ -270,13 +297,14 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     if (look.aura.a > 0)
     {
         c.ellipse(0, -0.45, 0.42, 0.55);
-        c.fillRadial(0, -0.45, 0.05, 0.55, {{0, look.aura.alpha(look.aura.a * (0.35 + 0.4 * p.glowPulse))},
-                                             {1, look.aura.alpha(0)}});
+        c.fillRadial(0, -0.45, 0.05, 0.55,
+                     {{0, look.aura.alpha(look.aura.a * (0.35 + 0.4 * p.glowPulse))}, {1, look.aura.alpha(0)}});
         cairo_new_path(cr);
     }
 
     // Feet under the hem.
-    auto foot = [&](double x, double lift, double forward, const Rgba& col) {
+    auto foot = [&](double x, double lift, double forward, const Rgba& col)
+    {
         c.ellipse(x + forward, -0.005 - lift, side ? 0.06 : 0.045, 0.028);
         c.stroke(kInk, 0.02);
         c.fillColour(col);
@@ -382,8 +410,8 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     }
     cairo_close_path(cr);
     c.stroke(kInk, 0.03);
-    c.fillRadial(hx - 0.05, hy - 0.1, 0.02, 0.26, {{0, look.robeLight.scaled(1.1)}, {0.6, look.robeLight},
-                                                   {1, look.robeDark}});
+    c.fillRadial(hx - 0.05, hy - 0.1, 0.02, 0.26,
+                 {{0, look.robeLight.scaled(1.1)}, {0.6, look.robeLight}, {1, look.robeDark}});
     cairo_new_path(cr);
     if (back)
     {
@@ -695,13 +723,16 @@ void dodgeFrame(Canvas& c, const std::string& dir, const Look& look, double w, d
     c.stroke(kInk, h * 0.016);
     c.fillColour(look.robeLight.scaled(0.95));
     cairo_new_path(cr);
-    c.ellipse(r * 0.85, -r * 0.15, hr * 0.55, hr * 0.5);
-    c.fillColour(kInk);
-    cairo_new_path(cr);
-    c.ellipse(r * 0.9, -r * 0.18, hr * 0.12, hr * 0.08);
-    c.glow(look.eyes, hr * 0.3, 3);
-    c.fillColour(look.eyes);
-    cairo_new_path(cr);
+    if (dir != "top") // rolling away, only the back of the hood shows
+    {
+        c.ellipse(r * 0.85, -r * 0.15, hr * 0.55, hr * 0.5);
+        c.fillColour(kInk);
+        cairo_new_path(cr);
+        c.ellipse(r * 0.9, -r * 0.18, hr * 0.12, hr * 0.08);
+        c.glow(look.eyes, hr * 0.3, 3);
+        c.fillColour(look.eyes);
+        cairo_new_path(cr);
+    }
     if (look.halo)
     {
         c.ellipse(r * 0.75, -r * 0.2, hr * 1.3, hr * 1.3);
@@ -865,8 +896,9 @@ void deadFrame(Canvas& c, const std::string& dir, const Look& look, double w, do
         const double sx = mirror ? w - w * 0.55 : w * 0.55, sy = h * (0.7 - 0.5 * s);
         const Rgba soul = look.aura.a > 0 ? look.aura.alpha(1) : (look.horns ? kEmber : Rgba::rgb(200, 220, 255));
         c.ellipse(sx, sy, h * 0.05, h * 0.08);
-        c.fillRadial(sx, sy, 0, h * 0.1, {{0, kHoly.alpha(0.9 * (1 - s * 0.6))}, {0.5, soul.alpha(0.6 * (1 - s * 0.5))},
-                                           {1, soul.alpha(0)}});
+        c.fillRadial(
+            sx, sy, 0, h * 0.1,
+            {{0, kHoly.alpha(0.9 * (1 - s * 0.6))}, {0.5, soul.alpha(0.6 * (1 - s * 0.5))}, {1, soul.alpha(0)}});
         cairo_new_path(cr);
         for (int k = 0; k < 5; ++k)
         {
@@ -885,18 +917,20 @@ void paintPlayerSheet(const Player::SheetLayout& sheet, Form form, const std::fi
     const std::string action = sheet.action, dir = sheet.direction;
     const Look look = lookOf(form);
     Canvas canvas(fw * n, fh);
-    paintSheet(canvas, fw, fh, n, n, [&](Canvas& c, int i, double t) {
-        if (action == "walk")
-            walkFrame(c, dir, look, fw, fh, t);
-        else if (action == "idle")
-            idleFrame(c, dir, look, fw, fh, t);
-        else if (action == "attack")
-            attackFrame(c, dir, look, fw, fh, i);
-        else if (action == "dodge")
-            dodgeFrame(c, dir, look, fw, fh, i, n);
-        else
-            deadFrame(c, dir, look, fw, fh, i, n);
-    });
+    paintSheet(canvas, fw, fh, n, n,
+               [&](Canvas& c, int i, double t)
+               {
+                   if (action == "walk")
+                       walkFrame(c, dir, look, fw, fh, t);
+                   else if (action == "idle")
+                       idleFrame(c, dir, look, fw, fh, t);
+                   else if (action == "attack")
+                       attackFrame(c, dir, look, fw, fh, i);
+                   else if (action == "dodge")
+                       dodgeFrame(c, dir, look, fw, fh, i, n);
+                   else
+                       deadFrame(c, dir, look, fw, fh, i, n);
+               });
     canvas.savePng(output);
 }
 
@@ -908,7 +942,8 @@ void paintBounds(const std::filesystem::path& output)
     Canvas canvas(w, h);
     Pose p = basePose("down", w, h, 0.95);
     p.ground = h - 8;
-    p.size = h * 0.95;
+    p.size = h * 0.82;
+    p.scytheAngle = -1.68;
     cairo_save(canvas.cr());
     cairo_translate(canvas.cr(), w / 2.0, 0);
     cairo_scale(canvas.cr(), 0.5, 1); // a tall picture: the body is twice as tall as wide
@@ -925,101 +960,104 @@ void paintHealRune(const std::filesystem::path& output)
     const int n = int(RunTextures::kHealRuneFrameCount), cols = int(RunTextures::kHealRuneColumns);
     const int rows = (n + cols - 1) / cols;
     Canvas canvas(fw * cols, fh * rows);
-    paintSheet(canvas, fw, fh, n, cols, [&](Canvas& c, int i, double) {
-        cairo_t* cr = c.cr();
-        const double u = double(i) / (n - 1);
-        const double cx = fw / 2.0, cy = fh * 0.62;
-        const double R = fw * 0.4;
-        const double draw = ease(u / 0.45);          // the lines being traced
-        const double flare = std::sin(clamp01((u - 0.35) / 0.45) * M_PI);
-        const double fade = clamp01((1 - u) / 0.25); // last frames fade out
-        const Rgba gold = Rgba::rgb(255, 214, 120), red = Rgba::rgb(230, 40, 40);
-        const Rgba line = gold.mix(red, 0.35);
-        // Flattened: the rune lies on the ground beneath the player.
-        cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_scale(cr, 1, 0.5);
-        c.ellipse(0, 0, R * 1.25, R * 1.25);
-        c.fillRadial(0, 0, 0, R * 1.25, {{0, line.alpha(0.35 * (flare * 0.8 + 0.2) * fade)}, {1, line.alpha(0)}});
-        cairo_new_path(cr);
-        // Two circles traced around.
-        for (int ring = 0; ring < 2; ++ring)
+    paintSheet(
+        canvas, fw, fh, n, cols,
+        [&](Canvas& c, int i, double)
         {
-            const double rr = R * (ring == 0 ? 1.0 : 0.86);
-            cairo_arc(cr, 0, 0, rr, -M_PI / 2, -M_PI / 2 + 2 * M_PI * draw);
-            c.glow(line.alpha(0.9 * fade), 16 + 24 * flare, 6);
-            c.stroke(kHoly.alpha(fade), 5 + 3 * flare);
+            cairo_t* cr = c.cr();
+            const double u = double(i) / (n - 1);
+            const double cx = fw / 2.0, cy = fh * 0.62;
+            const double R = fw * 0.4;
+            const double draw = ease(u / 0.45); // the lines being traced
+            const double flare = std::sin(clamp01((u - 0.35) / 0.45) * M_PI);
+            const double fade = clamp01((1 - u) / 0.25); // last frames fade out
+            const Rgba gold = Rgba::rgb(255, 214, 120), red = Rgba::rgb(230, 40, 40);
+            const Rgba line = gold.mix(red, 0.35);
+            // Flattened: the rune lies on the ground beneath the player.
+            cairo_save(cr);
+            cairo_translate(cr, cx, cy);
+            cairo_scale(cr, 1, 0.5);
+            c.ellipse(0, 0, R * 1.25, R * 1.25);
+            c.fillRadial(0, 0, 0, R * 1.25, {{0, line.alpha(0.35 * (flare * 0.8 + 0.2) * fade)}, {1, line.alpha(0)}});
             cairo_new_path(cr);
-        }
-        // Star: five strokes, each traced in turn.
-        double pts[5][2];
-        for (int k = 0; k < 5; ++k)
-        {
-            const double a = -M_PI / 2 + k * 4 * M_PI / 5;
-            pts[k][0] = std::cos(a) * R * 0.86;
-            pts[k][1] = std::sin(a) * R * 0.86;
-        }
-        for (int k = 0; k < 5; ++k)
-        {
-            const double part = clamp01(draw * 5 - k);
-            if (part <= 0)
-                break;
-            const auto* a = pts[k];
-            const auto* b = pts[(k + 1) % 5];
-            cairo_move_to(cr, a[0], a[1]);
-            cairo_line_to(cr, a[0] + (b[0] - a[0]) * part, a[1] + (b[1] - a[1]) * part);
-            c.glow(line.alpha(0.9 * fade), 18 + 28 * flare, 6);
-            c.stroke(kHoly.alpha(fade), 6 + 4 * flare);
-            cairo_new_path(cr);
-        }
-        // Glyphs between the rings.
-        for (int k = 0; k < 10; ++k)
-        {
-            if (k > draw * 10)
-                break;
-            const double a = k * M_PI / 5 + 0.3;
-            const double gx = std::cos(a) * R * 0.93, gy = std::sin(a) * R * 0.93;
-            cairo_move_to(cr, gx - 8, gy - 10);
-            cairo_line_to(cr, gx + 6, gy);
-            cairo_line_to(cr, gx - 6, gy + 10);
-            c.stroke(gold.alpha(0.9 * fade), 4);
-            cairo_new_path(cr);
-        }
-        cairo_restore(cr);
-        // A column of light rises while it flares, with motes streaming up.
-        if (flare > 0)
-        {
-            cairo_rectangle(cr, cx - R * 0.55, 0, R * 1.1, cy);
-            cairo_pattern_t* pat = cairo_pattern_create_linear(cx - R * 0.55, 0, cx + R * 0.55, 0);
-            cairo_pattern_add_color_stop_rgba(pat, 0, 1, 0.85, 0.5, 0);
-            cairo_pattern_add_color_stop_rgba(pat, 0.5, 1, 0.92, 0.7, 0.35 * flare * fade);
-            cairo_pattern_add_color_stop_rgba(pat, 1, 1, 0.85, 0.5, 0);
-            cairo_set_source(cr, pat);
-            cairo_fill(cr);
-            cairo_pattern_destroy(pat);
-            cairo_rectangle(cr, cx - R * 0.55, 0, R * 1.1, fh * 0.3);
-            pat = cairo_pattern_create_linear(0, 0, 0, fh * 0.3);
-            cairo_pattern_add_color_stop_rgba(pat, 0, 0.16, 0.05, 0.05, 1);
-            cairo_pattern_add_color_stop_rgba(pat, 1, 0.16, 0.05, 0.05, 0);
-            cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-            cairo_set_source(cr, pat);
-            cairo_fill(cr);
-            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-            cairo_pattern_destroy(pat);
-        }
-        Dice dice(7);
-        for (int k = 0; k < 40; ++k)
-        {
-            const double x0 = dice.range(-R, R), speed = dice.range(0.4, 1.0), off = dice.uniform();
-            const double life = std::fmod(u * speed * 2 + off, 1.0);
-            const double y = cy - life * cy * 0.9 + dice.range(-20, 20);
-            const double alpha = std::sin(life * M_PI) * clamp01(draw * 2) * fade;
-            c.ellipse(cx + x0 * (1 - life * 0.4), y, 5 + 4 * flare, 5 + 4 * flare);
-            c.glow(gold.alpha(0.8 * alpha), 10, 3);
-            c.fillColour(kHoly.alpha(alpha));
-            cairo_new_path(cr);
-        }
-    });
+            // Two circles traced around.
+            for (int ring = 0; ring < 2; ++ring)
+            {
+                const double rr = R * (ring == 0 ? 1.0 : 0.86);
+                cairo_arc(cr, 0, 0, rr, -M_PI / 2, -M_PI / 2 + 2 * M_PI * draw);
+                c.glow(line.alpha(0.9 * fade), 16 + 24 * flare, 6);
+                c.stroke(kHoly.alpha(fade), 5 + 3 * flare);
+                cairo_new_path(cr);
+            }
+            // Star: five strokes, each traced in turn.
+            double pts[5][2];
+            for (int k = 0; k < 5; ++k)
+            {
+                const double a = -M_PI / 2 + k * 4 * M_PI / 5;
+                pts[k][0] = std::cos(a) * R * 0.86;
+                pts[k][1] = std::sin(a) * R * 0.86;
+            }
+            for (int k = 0; k < 5; ++k)
+            {
+                const double part = clamp01(draw * 5 - k);
+                if (part <= 0)
+                    break;
+                const auto* a = pts[k];
+                const auto* b = pts[(k + 1) % 5];
+                cairo_move_to(cr, a[0], a[1]);
+                cairo_line_to(cr, a[0] + (b[0] - a[0]) * part, a[1] + (b[1] - a[1]) * part);
+                c.glow(line.alpha(0.9 * fade), 18 + 28 * flare, 6);
+                c.stroke(kHoly.alpha(fade), 6 + 4 * flare);
+                cairo_new_path(cr);
+            }
+            // Glyphs between the rings.
+            for (int k = 0; k < 10; ++k)
+            {
+                if (k > draw * 10)
+                    break;
+                const double a = k * M_PI / 5 + 0.3;
+                const double gx = std::cos(a) * R * 0.93, gy = std::sin(a) * R * 0.93;
+                cairo_move_to(cr, gx - 8, gy - 10);
+                cairo_line_to(cr, gx + 6, gy);
+                cairo_line_to(cr, gx - 6, gy + 10);
+                c.stroke(gold.alpha(0.9 * fade), 4);
+                cairo_new_path(cr);
+            }
+            cairo_restore(cr);
+            // A column of light rises while it flares, with motes streaming up.
+            if (flare > 0)
+            {
+                cairo_rectangle(cr, cx - R * 0.55, 0, R * 1.1, cy);
+                cairo_pattern_t* pat = cairo_pattern_create_linear(cx - R * 0.55, 0, cx + R * 0.55, 0);
+                cairo_pattern_add_color_stop_rgba(pat, 0, 1, 0.85, 0.5, 0);
+                cairo_pattern_add_color_stop_rgba(pat, 0.5, 1, 0.92, 0.7, 0.35 * flare * fade);
+                cairo_pattern_add_color_stop_rgba(pat, 1, 1, 0.85, 0.5, 0);
+                cairo_set_source(cr, pat);
+                cairo_fill(cr);
+                cairo_pattern_destroy(pat);
+                cairo_rectangle(cr, cx - R * 0.55, 0, R * 1.1, fh * 0.3);
+                pat = cairo_pattern_create_linear(0, 0, 0, fh * 0.3);
+                cairo_pattern_add_color_stop_rgba(pat, 0, 0.16, 0.05, 0.05, 1);
+                cairo_pattern_add_color_stop_rgba(pat, 1, 0.16, 0.05, 0.05, 0);
+                cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+                cairo_set_source(cr, pat);
+                cairo_fill(cr);
+                cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+                cairo_pattern_destroy(pat);
+            }
+            Dice dice(7);
+            for (int k = 0; k < 40; ++k)
+            {
+                const double x0 = dice.range(-R, R), speed = dice.range(0.4, 1.0), off = dice.uniform();
+                const double life = std::fmod(u * speed * 2 + off, 1.0);
+                const double y = cy - life * cy * 0.9 + dice.range(-20, 20);
+                const double alpha = std::sin(life * M_PI) * clamp01(draw * 2) * fade;
+                c.ellipse(cx + x0 * (1 - life * 0.4), y, 5 + 4 * flare, 5 + 4 * flare);
+                c.glow(gold.alpha(0.8 * alpha), 10, 3);
+                c.fillColour(kHoly.alpha(alpha));
+                cairo_new_path(cr);
+            }
+        });
     canvas.savePng(output);
 }
 
@@ -1048,7 +1086,8 @@ void paintNepturathShadow(const std::filesystem::path& output)
         cairo_restore(cr);
     }
     canvas.ellipse(size / 2, size / 2, size * 0.44, size * 0.28);
-    canvas.fillRadial(size / 2, size / 2, 0, size * 0.44, {{0, Rgba::rgb(0, 6, 14, 0.35)}, {1, Rgba::rgb(0, 6, 14, 0)}});
+    canvas.fillRadial(size / 2, size / 2, 0, size * 0.44,
+                      {{0, Rgba::rgb(0, 6, 14, 0.35)}, {1, Rgba::rgb(0, 6, 14, 0)}});
     canvas.clearPath();
     canvas.blur(2);
     canvas.savePng(output);

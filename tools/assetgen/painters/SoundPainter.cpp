@@ -66,11 +66,13 @@ double envelope(double t, double attack, double decay)
 void writeWav(const std::vector<sf::Int16>& pcm, unsigned channels, const std::filesystem::path& output)
 {
     std::ofstream out(output, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) {
+    auto u32 = [&](std::uint32_t v)
+    {
         const char bytes[4] = {char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff), char(v >> 24 & 0xff)};
         out.write(bytes, 4);
     };
-    auto u16 = [&](std::uint16_t v) {
+    auto u16 = [&](std::uint16_t v)
+    {
         const char bytes[2] = {char(v & 0xff), char(v >> 8 & 0xff)};
         out.write(bytes, 2);
     };
@@ -207,9 +209,9 @@ void paintScythe(const std::filesystem::path& output)
 void paintDodge(const std::filesystem::path& output)
 {
     auto s = silence(0.5);
-    addWhoosh(s, 0.0, 0.3, 250, 1200, 1.0, 1.0, 21);  // cloak through the air
+    addWhoosh(s, 0.0, 0.3, 250, 1200, 1.0, 1.0, 21);     // cloak through the air
     addWhoosh(s, 0.02, 0.26, 1500, 3500, 2.0, 0.25, 22); // cloth rustle
-    addThump(s, 0.3, 70, 0.06, 0.5, 23);                // landing out of the roll
+    addThump(s, 0.3, 70, 0.06, 0.5, 23);                 // landing out of the roll
     save(s, 1, 0.8, output);
 }
 
@@ -225,9 +227,9 @@ void paintDeath(const std::filesystem::path& output)
 {
     auto s = silence(3.2);
     addThump(s, 0.0, 60, 0.12, 0.8, 41);
-    addVoice(s, 0.05, 1.2, 150, 62, 560, 900, 1.0, 42); // a long, falling groan
+    addVoice(s, 0.05, 1.2, 150, 62, 560, 900, 1.0, 42);         // a long, falling groan
     addRing(s, 0.35, 98, {1.0, 2.0, 2.76, 5.4, 8.9}, 1.2, 0.5); // a dark bell tolls
-    addWhoosh(s, 0.7, 1.5, 200, 700, 0.8, 0.25, 43);             // the soul leaving
+    addWhoosh(s, 0.7, 1.5, 200, 700, 0.8, 0.25, 43);            // the soul leaving
     save(s, 1, 0.85, output);
 }
 
@@ -270,7 +272,7 @@ void paintZoneMusic(const std::filesystem::path& output)
             {
                 const double t = double(i) / kRate;
                 double d = std::abs(cyclic(t) - centre);
-                d = std::min(d, kLength - d); // distance on the loop's circle
+                d = std::min(d, kLength - d);                                          // distance on the loop's circle
                 const double e = 0.5 + 0.5 * std::cos(std::min(1.0, d / 12.0) * M_PI); // overlaps its neighbours
                 if (e < 1e-4)
                     continue;

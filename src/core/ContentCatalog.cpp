@@ -5,6 +5,9 @@
 #include "core/LoadingScreen.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 #include <set>
 
@@ -12,6 +15,11 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
 {
     std::vector<NamedGroup> groups;
     groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
+    groups.push_back({"props", PropRegistry::textureGroup()});
+    auto walls = WallRegistry::textureGroup();
+    walls->addChild(WallRegistry::wallMaskGroup());
+    groups.push_back({"walls", std::move(walls)});
+    groups.push_back({"puddles", WaterRegistry::textureGroup()});
     return groups;
 }
 

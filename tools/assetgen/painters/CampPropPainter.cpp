@@ -578,8 +578,10 @@ void insect(Canvas& c, double w, double h, double t, int kind)
 {
     cairo_t* cr = c.cr();
     const double ph = t * 2 * M_PI;
-    const double x = w / 2 + std::sin(ph) * w * 0.25, y = h / 2 + std::sin(ph * 2) * h * 0.18;
-    const double s = std::min(w, h) * (kind == 2 ? 0.14 : 0.17);
+    // The butterfly's wide wings leave it less room to wander inside its frame.
+    const double roam = kind == 2 ? 0.1 : 0.25;
+    const double x = w / 2 + std::sin(ph) * w * roam, y = h / 2 + std::sin(ph * 2) * h * roam * 0.7;
+    const double s = std::min(w, h) * (kind == 2 ? 0.1 : 0.17);
     const Rgba body = kind == 0 ? Rgba::rgb(30, 30, 36) : kind == 1 ? Rgba::rgb(50, 40, 20) : Rgba::rgb(60, 20, 40);
     if (kind == 1)
     {
@@ -636,7 +638,7 @@ void insect(Canvas& c, double w, double h, double t, int kind)
     for (int i = 1; i <= 5; ++i)
     {
         const double pt = ph - i * 0.25;
-        c.ellipse(w / 2 + std::sin(pt) * w * 0.25, h / 2 + std::sin(pt * 2) * h * 0.18, 1.5, 1.5);
+        c.ellipse(w / 2 + std::sin(pt) * w * roam, h / 2 + std::sin(pt * 2) * h * roam * 0.7, 1.5, 1.5);
         c.fillColour(kHoly.alpha(0.25 - i * 0.04));
         c.clearPath();
     }

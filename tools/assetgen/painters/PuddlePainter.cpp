@@ -26,24 +26,57 @@ const Water kBlood{Rgba::rgb(30, 6, 8), Rgba::rgb(30, 2, 6), Rgba::rgb(120, 10, 
 void surface(Canvas& c, double cx, double cy, double rx, double ry, const Water& water, std::uint32_t seed)
 {
     cairo_t* cr = c.cr();
+    Dice dice(seed);
+    // A muddy bank, darker where it meets the water.
     blobPath(c, cx, cy, rx, ry, seed, 0.35, 18);
-    c.fillColour(water.bank.alpha(0.8));
+    c.fillRadial(cx, cy, std::min(rx, ry) * 0.8, std::max(rx, ry),
+                 {{0, water.bank.scaled(0.6)}, {0.8, water.bank.alpha(0.8)}, {1, water.bank.alpha(0)}});
     c.clearPath();
-    blobPath(c, cx, cy, rx * 0.92, ry * 0.9, seed, 0.35, 18);
-    c.fillRadial(cx, cy, 0, std::max(rx, ry), {{0, water.deep}, {0.7, water.surface}, {1, water.surface.scaled(1.3)}});
+    blobPath(c, cx, cy, rx * 0.9, ry * 0.88, seed, 0.35, 18);
+    c.stroke(kInk.alpha(0.7), 4);
+    c.fillRadial(cx - rx * 0.2, cy - ry * 0.25, 0, std::max(rx, ry),
+                 {{0, water.surface.scaled(1.25)}, {0.45, water.surface}, {1, water.deep}});
     c.clearPath();
     cairo_save(cr);
-    blobPath(c, cx, cy, rx * 0.92, ry * 0.9, seed, 0.35, 18);
+    blobPath(c, cx, cy, rx * 0.9, ry * 0.88, seed, 0.35, 18);
     cairo_clip(cr);
-    Dice dice(seed);
-    for (int i = 0; i < 6; ++i)
+    // The pale sky reflected in a broad band, then glints and still rings.
+    cairo_move_to(cr, cx - rx, cy + ry * 0.2);
+    cairo_line_to(cr, cx + rx * 0.2, cy - ry);
+    cairo_line_to(cr, cx + rx * 0.55, cy - ry);
+    cairo_line_to(cr, cx - rx * 0.65, cy + ry * 0.45);
+    cairo_close_path(cr);
+    c.fillColour(water.shine.alpha(0.08));
+    c.clearPath();
+    for (int i = 0; i < 7; ++i)
     {
         const double x = cx + dice.range(-rx * 0.6, rx * 0.6), y = cy + dice.range(-ry * 0.6, ry * 0.6);
-        c.ellipse(x, y, rx * dice.range(0.08, 0.25), ry * dice.range(0.02, 0.05));
-        c.fillColour(water.shine.alpha(dice.range(0.12, 0.3)));
+        c.ellipse(x, y, rx * dice.range(0.06, 0.2), ry * dice.range(0.015, 0.04));
+        c.fillColour(water.shine.alpha(dice.range(0.15, 0.35)));
         c.clearPath();
     }
+    for (int i = 0; i < 2; ++i)
+    {
+        const double x = cx + dice.range(-rx * 0.4, rx * 0.4), y = cy + dice.range(-ry * 0.4, ry * 0.4);
+        for (double r : {0.06, 0.11, 0.16})
+        {
+            c.ellipse(x, y, rx * r, ry * r * 0.8);
+            c.stroke(water.shine.alpha(0.22 - r), 1.5);
+            c.clearPath();
+        }
+    }
     cairo_restore(cr);
+    // Pebbles on the bank.
+    for (int i = 0; i < 8; ++i)
+    {
+        const double a = dice.range(0, 2 * M_PI);
+        const double x = cx + std::cos(a) * rx * 0.9, y = cy + std::sin(a) * ry * 0.88;
+        const double r = std::min(rx, ry) * dice.range(0.03, 0.06);
+        c.ellipse(x, y, r * 1.3, r);
+        c.stroke(kInk, 2);
+        c.fillRadial(x - r * 0.4, y - r * 0.4, 0, r * 1.5, {{0, kAsh.scaled(1.3)}, {1, kStone.scaled(0.5)}});
+        c.clearPath();
+    }
 }
 
 class PuddlePainter : public PatternPainter
@@ -51,7 +84,7 @@ class PuddlePainter : public PatternPainter
 public:
     PuddlePainter() : PatternPainter({R"(Assets/Sprites/Puddles/[a-z_0-9]+\.png)"}) {}
     std::string name() const override { return "puddles"; }
-    int version() const override { return 1; }
+    int version() const override { return 2; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

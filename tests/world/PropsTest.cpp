@@ -1,6 +1,7 @@
 #include "world/Props.h"
 
 #include "core/AnimationData.h"
+#include "creatures/Camera.h"
 #include "creatures/Polygon.h"
 #include "run/Artefact.h"
 #include "run/Inventory.h"
@@ -8,9 +9,12 @@
 #include "run/ItemRegistry.h"
 #include "support/FakeRun.h"
 #include "support/TestSupport.h"
+#include "support/TextureFixture.h"
 #include "world/Moss.h"
 #include "world/Pentagram.h"
 #include "world/Vase.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
@@ -218,4 +222,52 @@ TEST(PentagramTest, WatchesThePlayerOnlyInHealRooms)
     EXPECT_EQ(copied->prompt().getCharacterSize(), 40u);
     EXPECT_EQ(copied->prompt().getOutlineColor(), sf::Color(142, 25, 28, 255));
     EXPECT_EQ(copied->getLayer(), -1);
+}
+
+// Drawn for real: a strip of four flat-coloured frames, the prop centred on its
+// position through the camera, showing its current frame, and nothing once broken.
+class PropDrawTest : public TextureFixture
+{
+};
+
+TEST_F(PropDrawTest, ShowsItsCurrentFrameAtItsPlaceAndNothingOnceBroken)
+{
+    const sf::Color colours[] = {sf::Color(255, 0, 0), sf::Color(0, 255, 0), sf::Color(0, 0, 255),
+                                 sf::Color(255, 255, 0)};
+    sf::Image strip;
+    strip.create(40, 10);
+    for (unsigned f = 0; f < 4; ++f)
+        for (unsigned y = 0; y < 10; ++y)
+            for (unsigned x = 0; x < 10; ++x)
+                strip.setPixel(f * 10 + x, y, colours[f]);
+    const std::string file = picture("pot_strip", 1, 1);
+    ASSERT_TRUE(strip.saveToFile(file));
+    TextureManager::loadTexture("pot_01", file);
+
+    Vase pot("pot_01");
+    pot.setStrip({10, 10}, 4, 0.1f);
+    pot.createAnimation();
+    pot.setPosition({50.f, 50.f});
+    pot.update(0.1f);
+    pot.update(0.1f);
+    Camera camera;
+    camera.centre = {50.f, 50.f};
+    camera.zoom = 2.f;
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    auto draw = [&]
+    {
+        target.clear(sf::Color::Black);
+        pot.draw(target, camera);
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    sf::Image shot = draw();
+    EXPECT_EQ(shot.getPixel(960, 540), colours[2]) << "the third frame should show";
+    EXPECT_EQ(shot.getPixel(960 - 9, 540 - 9), colours[2]) << "scaled by the zoom around its centre";
+    EXPECT_EQ(shot.getPixel(960 - 11, 540), sf::Color::Black);
+
+    FakeRun run;
+    ASSERT_TRUE(pot.interact(run.player(), &run, true));
+    EXPECT_EQ(draw().getPixel(960, 540), sf::Color::Black) << "a broken pot is no longer drawn";
 }

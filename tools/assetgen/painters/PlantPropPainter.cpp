@@ -69,24 +69,55 @@ void leaf(Canvas& c, double x, double y, double len, double angle, const Rgba& c
     cairo_restore(cr);
 }
 
-// Roots spreading from a knot: from above they are thick tapering arms.
+// Roots surfacing from the ground: they come out of the earth at one edge of the
+// picture (the tree stands beyond it), fan out, fork and sink back into the soil.
 void roots(Canvas& c, double w, double h, std::uint32_t seed, int count)
 {
     Dice dice(seed);
-    const double cx = w * dice.range(0.4, 0.6), cy = h * dice.range(0.4, 0.6);
-    softShadow(c, cx + 8, cy + 8, w * 0.4, h * 0.35, 0.35);
+    const int side = static_cast<int>(seed % 4);
+    // The point the roots leave the ground from, and the direction they grow in.
+    const double ox = side == 0 ? w * 0.08 : side == 1 ? w * 0.92 : w * dice.range(0.35, 0.65);
+    const double oy = side == 2 ? h * 0.1 : side == 3 ? h * 0.9 : h * dice.range(0.35, 0.65);
+    const double dir = side == 0 ? 0 : side == 1 ? M_PI : side == 2 ? M_PI / 2 : -M_PI / 2;
+    const double reach = (side < 2 ? w : h) * 0.85;
+    const double thick = std::min(w, h) * 0.12;
+    softShadow(c, w / 2 + 6, h / 2 + 8, w * 0.45, h * 0.4, 0.3);
+    // Disturbed earth where the roots break the surface.
+    blobPath(c, ox, oy, thick * 1.6, thick * 1.4, seed + 7, 0.6, 12);
+    c.fillRadial(ox, oy, 0, thick * 1.6, {{0, Rgba::rgb(50, 36, 28)}, {1, Rgba::rgb(50, 36, 28).alpha(0)}});
+    c.clearPath();
     for (int i = 0; i < count; ++i)
     {
-        const double a = dice.range(0, 2 * M_PI);
-        const double len = std::min(w, h) * dice.range(0.35, 0.5);
-        const double ex = cx + std::cos(a) * len * (w / std::min(w, h)) * 0.9, ey = cy + std::sin(a) * len;
-        const double bend = dice.range(-0.8, 0.8);
-        taperedCurve(c, cx, cy, cx + std::cos(a + bend) * len * 0.4, cy + std::sin(a + bend) * len * 0.4,
-                     ex - std::cos(a - bend) * len * 0.3, ey - std::sin(a - bend) * len * 0.3, ex, ey,
-                     std::min(w, h) * 0.13, 2, kBark, kBarkDark);
+        const double spread = (i - (count - 1) / 2.0) / std::max(1, count - 1) * 1.5 + dice.range(-0.15, 0.15);
+        const double a = dir + spread, len = reach * dice.range(0.6, 1.0);
+        const double ex = ox + std::cos(a) * len, ey = oy + std::sin(a) * len;
+        const double bend = dice.range(-0.5, 0.5);
+        const double c1x = ox + std::cos(a + bend) * len * 0.35, c1y = oy + std::sin(a + bend) * len * 0.35;
+        const double c2x = ex - std::cos(a - bend) * len * 0.35, c2y = ey - std::sin(a - bend) * len * 0.35;
+        const double w0 = thick * dice.range(0.6, 1.0);
+        taperedCurve(c, ox, oy, c1x, c1y, c2x, c2y, ex, ey, w0, 2, kBark, kBarkDark);
+        // A fork halfway along.
+        const double t = dice.range(0.4, 0.6), u = 1 - t;
+        const double fx = u * u * u * ox + 3 * u * u * t * c1x + 3 * u * t * t * c2x + t * t * t * ex;
+        const double fy = u * u * u * oy + 3 * u * u * t * c1y + 3 * u * t * t * c2y + t * t * t * ey;
+        const double fa = a + (dice.uniform() < 0.5 ? -0.7 : 0.7), fl = len * 0.35;
+        taperedCurve(c, fx, fy, fx + std::cos(fa) * fl * 0.4, fy + std::sin(fa) * fl * 0.4,
+                     fx + std::cos(fa) * fl * 0.8, fy + std::sin(fa) * fl * 0.8, fx + std::cos(fa + 0.2) * fl,
+                     fy + std::sin(fa + 0.2) * fl, w0 * 0.45, 1.5, kBark, kBarkDark);
+        // Soil lumps where the root dives under and surfaces again.
+        blobPath(c, ex, ey, thick * 0.35, thick * 0.25, seed + 20 + i, 0.5, 8);
+        c.fillColour(Rgba::rgb(46, 34, 26).alpha(0.9));
+        c.clearPath();
     }
-    blobPath(c, cx, cy, std::min(w, h) * 0.14, std::min(w, h) * 0.12, seed, 0.5, 10);
-    volume(c, cx, cy, std::min(w, h) * 0.14, kBark.scaled(1.3), kBarkDark);
+    // Moss and a few pale rootlets.
+    for (int i = 0; i < 6; ++i)
+    {
+        const double x = ox + (w / 2 - ox) * dice.range(0.1, 0.8) + dice.range(-20, 20);
+        const double y = oy + (h / 2 - oy) * dice.range(0.1, 0.8) + dice.range(-20, 20);
+        blobPath(c, x, y, thick * dice.range(0.2, 0.4), thick * 0.18, seed + 40 + i, 0.6, 9);
+        c.fillColour(forest().mid.scaled(dice.range(0.8, 1.2)).alpha(0.85));
+        c.clearPath();
+    }
 }
 
 void branch(Canvas& c, double w, double h, std::uint32_t seed)

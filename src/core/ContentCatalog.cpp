@@ -6,6 +6,9 @@
 #include "creatures/EnemyDatabase.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 #include <set>
 
@@ -23,6 +26,13 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"enemies", std::move(enemies)});
     groups.push_back({"enemies", EnemyDatabase::soulChoiceCatalogGroup()});
     groups.push_back({"enemies", EnemyDatabase::projectileGroup()});
+
+    // Props, walls with their first-floor masks, and puddles.
+    groups.push_back({"props", PropRegistry::textureGroup()});
+    auto walls = WallRegistry::textureGroup();
+    walls->addChild(WallRegistry::wallMaskGroup());
+    groups.push_back({"walls", std::move(walls)});
+    groups.push_back({"puddles", WaterRegistry::textureGroup()});
     return groups;
 }
 

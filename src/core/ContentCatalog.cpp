@@ -11,6 +11,9 @@
 #include "run/RunTextures.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 #include <set>
 
@@ -33,6 +36,13 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"hud", karmaBar::textureGroup()});
     groups.push_back({"hud", RunTextures::runGroup()});
     groups.push_back({"boss life bar", BossLifeBar::bossBarGroup()});
+
+    // Props, walls with their first-floor masks, and puddles.
+    groups.push_back({"props", PropRegistry::textureGroup()});
+    auto walls = WallRegistry::textureGroup();
+    walls->addChild(WallRegistry::wallMaskGroup());
+    groups.push_back({"walls", std::move(walls)});
+    groups.push_back({"puddles", WaterRegistry::textureGroup()});
     return groups;
 }
 

@@ -199,7 +199,7 @@ void drawTrail(Canvas& c, const Pose& p, const Look& look)
             cairo_line_to(cr, gx + std::cos(a) * rr, gy + std::sin(a) * rr);
         }
         cairo_close_path(cr);
-        c.fillColour(pass == 0 ? tint.alpha(0.35 * p.trailAlpha) : Rgba::rgb(255, 255, 255, 0.75 * p.trailAlpha));
+        c.fillColour(pass == 0 ? tint.alpha(0.35 * p.trailAlpha) : tint.mix(kHoly, 0.55).alpha(0.8 * p.trailAlpha));
     }
     cairo_new_path(cr);
 }
@@ -350,6 +350,8 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     robePath(cr, sh, hem, topW, hemW, p.sway + (side ? -0.6 * p.strideAmount : 0), look.tattered, p.stride);
     c.stroke(kInk, 0.03);
     c.fillLinear(-hemW, 0, hemW, 0, {{0, look.robeDark}, {side ? 0.7 : 0.45, look.robeLight}, {1, look.robeDark}});
+    if (look.tattered)
+        c.stroke(kCrimson, 0.014); // a hellish rim light keeps the black robe readable on dark floors
     cairo_new_path(cr);
     // Folds.
     for (double fx : {-0.1, 0.0, 0.1})
@@ -412,6 +414,8 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     c.stroke(kInk, 0.03);
     c.fillRadial(hx - 0.05, hy - 0.1, 0.02, 0.26,
                  {{0, look.robeLight.scaled(1.1)}, {0.6, look.robeLight}, {1, look.robeDark}});
+    if (look.tattered)
+        c.stroke(kCrimson, 0.014);
     cairo_new_path(cr);
     if (back)
     {

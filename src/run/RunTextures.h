@@ -17,7 +17,8 @@ public:
     static constexpr unsigned kHealRuneFrameCount = 24;
     static constexpr float kHealRuneFrameTime = 0.15f;
     // Twenty-four frames in one row would be 19,032 pixels wide, past the 16,384
-    // graphics cards accept; the sheet is a grid read row by row.
+    // graphics cards accept; the sheet is a grid read row by row, so draw its frames
+    // through AnimationData::frameRect(), never as frame width × frame index.
     static constexpr unsigned kHealRuneColumns = 6;
 
     static constexpr const char* kSatchelKey = "satchel";

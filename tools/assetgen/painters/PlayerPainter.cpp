@@ -305,7 +305,7 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     // Feet under the hem.
     auto foot = [&](double x, double lift, double forward, const Rgba& col)
     {
-        c.ellipse(x + forward, -0.005 - lift, side ? 0.06 : 0.045, 0.028);
+        c.ellipse(x + (side ? forward : 0), -0.005 - lift + (side ? 0 : forward), side ? 0.065 : 0.055, 0.032);
         c.stroke(kInk, 0.02);
         c.fillColour(col);
         cairo_new_path(cr);
@@ -319,8 +319,10 @@ void drawFigure(Canvas& c, const Pose& p, const Look& look)
     }
     else
     {
-        foot(-0.08, std::max(0.0, s1) * 0.05 * p.strideAmount, 0, footCol);
-        foot(0.08, std::max(0.0, s2) * 0.05 * p.strideAmount, 0, footCol);
+        // Seen from the front or the back, the stepping foot lifts and reaches out below the hem.
+        const double toward = back ? -1 : 1;
+        foot(-0.09, std::max(0.0, s1) * 0.06 * p.strideAmount, toward * s1 * 0.1 * p.strideAmount, footCol);
+        foot(0.09, std::max(0.0, s2) * 0.06 * p.strideAmount, toward * s2 * 0.1 * p.strideAmount, footCol);
     }
 
     // Wings spread from the shoulder blades: behind the robe unless seen from the back.
@@ -523,10 +525,10 @@ void walkFrame(Canvas& c, const std::string& dir, const Look& look, double w, do
     const double phase = t * 2 * M_PI;
     p.stride = phase;
     p.strideAmount = 1;
-    p.bob = std::abs(std::sin(phase)) * 0.03;
-    p.sway = std::sin(phase);
+    p.bob = std::abs(std::sin(phase)) * 0.045;
+    p.sway = std::sin(phase) * 1.4;
     p.breath = std::cos(phase * 2);
-    p.lean = p.facing == Facing::Side ? 0.1 : std::sin(phase) * 0.04;
+    p.lean = p.facing == Facing::Side ? 0.1 : std::sin(phase) * 0.07;
     p.scytheAngle += std::sin(phase) * 0.08;
     p.glowPulse = 0.5 + 0.5 * std::sin(phase);
     if (p.facing == Facing::Side)

@@ -1,0 +1,177 @@
+#include "menus/GameSettings.h"
+
+#include "core/JsonFile.h"
+#include "core/Logger.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+std::string& overriddenPath()
+{
+    static std::string path;
+    return path;
+}
+
+float clampVolume(float value, float fallback)
+{
+    if (!std::isfinite(value))
+        return fallback;
+    return std::clamp(value, 0.f, 1.f);
+}
+
+// Reads the document a write starts from. A document that cannot be read or is not
+// an object is started afresh with the whole record, so the next save always
+// leaves a complete, valid file.
+Json::Value documentToWrite(const GameSettings& settings)
+{
+    const std::string& file = GameSettings::filePath();
+    std::string error;
+    std::optional<Json::Value> document = JsonFile::read(file, &error);
+    if (document && document->isObject())
+    {
+        const Json::Value& language = (*document)["languageSelected"];
+        if (!language.isInt() || language.isBool())
+            (*document)["languageSelected"] = settings.language;
+        if (!(*document)["volumeParameters"].isObject())
+            (*document)["volumeParameters"] = Json::Value(Json::objectValue);
+        return *document;
+    }
+    Logger::Warning("Settings file " + file + " is unreadable; writing a new one");
+    Json::Value fresh(Json::objectValue);
+    fresh["languageSelected"] = settings.language;
+    fresh["volumeParameters"]["volume"] = static_cast<double>(settings.volume);
+    fresh["volumeParameters"]["music"] = static_cast<double>(settings.music);
+    fresh["volumeParameters"]["sfx"] = static_cast<double>(settings.sfx);
+    return fresh;
+}
+} // namespace
+
+GameSettings GameSettings::defaults()
+{
+    GameSettings settings;
+    settings.volume = 1.f;
+    settings.music = 0.7f;
+    settings.sfx = 0.8f;
+    return settings;
+}
+
+const std::string& GameSettings::filePath()
+{
+    static const std::string standard = kDefaultFile;
+    return overriddenPath().empty() ? standard : overriddenPath();
+}
+
+void GameSettings::setFilePath(const std::string& path) { overriddenPath() = path; }
+
+void GameSettings::resetFilePath() { overriddenPath().clear(); }
+
+bool loadSettings(GameSettings& settings)
+{
+    const std::string& file = GameSettings::filePath();
+    const GameSettings fallback = GameSettings::defaults();
+    std::string error;
+    std::optional<Json::Value> document = JsonFile::read(file, &error);
+    if (!document || !document->isObject())
+    {
+        Logger::Error("Failed to load settings data (" + (document ? file + " is not a JSON object" : error) +
+                      "); using the defaults");
+        settings = fallback;
+        return false;
+    }
+
+    const Json::Value& root = *document;
+    if (root.isMember("languageSelected"))
+    {
+        const int language = JsonFile::getInt(root, "languageSelected", static_cast<int>(settings.language), file);
+        if (language == 0 || language == 1)
+            settings.language = static_cast<unsigned>(language);
+        else
+            Logger::Warning(file + ": unknown language " + std::to_string(language));
+    }
+    // A member that is absent reads as silence, as it always has; one of the wrong
+    // type is a damaged file and gets the default.
+    const Json::Value volumes = JsonFile::getObject(root, "volumeParameters", file);
+    const bool damaged = root.isMember("volumeParameters") && !root["volumeParameters"].isObject();
+    auto read = [&](const char* key, float defaultValue) {
+        if (damaged)
+            return defaultValue;
+        if (!volumes.isMember(key))
+            return 0.f;
+        return clampVolume(JsonFile::getFloat(volumes, key, defaultValue, file), defaultValue);
+    };
+    settings.volume = read("volume", fallback.volume);
+    settings.music = read("music", fallback.music);
+    settings.sfx = read("sfx", fallback.sfx);
+    return true;
+}
+
+bool saveVolumes(const GameSettings& settings)
+{
+    Json::Value document = documentToWrite(settings);
+    document["volumeParameters"]["volume"] = static_cast<double>(settings.volume);
+    document["volumeParameters"]["music"] = static_cast<double>(settings.music);
+    document["volumeParameters"]["sfx"] = static_cast<double>(settings.sfx);
+    return JsonFile::writeAtomically(GameSettings::filePath(), document);
+}
+
+bool setLanguage(GameSettings& settings, unsigned language)
+{
+    settings.language = language;
+    Json::Value document = documentToWrite(settings);
+    document["languageSelected"] = language;
+    const bool written = JsonFile::writeAtomically(GameSettings::filePath(), document);
+    TextureManager::Group group;
+    fillMenuResources(group, language, true);
+    return written;
+}
+
+void fillMenuResources(TextureManager::Group& group, unsigned language, bool reloadNow)
+{
+    group.add("credit_background", "Assets/Sprites/Buttons/creditbg.png");
+    group.add("template", "Assets/Sprites/Buttons/template.png");
+    group.add("lb_white", "Assets/Sprites/Buttons/lb_white.png");
+    group.add("lb_grey", "Assets/Sprites/Buttons/lb_grey.png");
+    group.add("play_button", "Assets/Sprites/Buttons/Panels/Play.png");
+    group.add("credit_button", "Assets/Sprites/Buttons/Panels/credits.png");
+    group.add("exit_button", "Assets/Sprites/Buttons/Panels/Exit.png");
+    group.add("options_button", "Assets/Sprites/Buttons/Panels/Options.png");
+    group.add("play_button_h", "Assets/Sprites/Buttons/Panels_selected/Play.png");
+    group.add("credit_button_h", "Assets/Sprites/Buttons/Panels_selected/Credits.png");
+    group.add("exit_button_h", "Assets/Sprites/Buttons/Panels_selected/Exit.png");
+    group.add("options_button_h", "Assets/Sprites/Buttons/Panels_selected/Options.png");
+    group.add("tuto_button", "Assets/Sprites/Buttons/Tuto.png");
+    group.add("tuto_button_h", "Assets/Sprites/Buttons/Tuto_h.png");
+
+    TextureManager::Group languageEntries;
+    if (language == GameSettings::kEnglish || language == GameSettings::kFrench)
+    {
+        const std::string folder = language == GameSettings::kEnglish ? "Assets/Sprites/Buttons/Language/English/"
+                                                                       : "Assets/Sprites/Buttons/Language/French/";
+        const std::pair<const char*, const char*> entries[] = {
+            {"en_selection", "english_simple.png"},        {"fr_selection", "french_simple.png"},
+            {"en_selection_hovered", "english_selected.png"}, {"fr_selection_hovered", "french_selected.png"},
+            {"key_simple", "key_simple.png"},              {"key_hovered", "key_hovered.png"},
+            {"key_panel", "Keys.png"},                     {"language_simple", "language_simple.png"},
+            {"language_hovered", "language_hovered.png"},  {"sound_simple", "sound_simple.png"},
+            {"sound_hovered", "sound_selected.png"},       {"sound_panel", "Sound.png"},
+            {"fond", "square1.png"},                       {"cadre", "square2.png"},
+        };
+        for (const auto& [key, file] : entries)
+        {
+            group.add(key, folder + file);
+            languageEntries.add(key, folder + file);
+        }
+    }
+
+    if (reloadNow)
+    {
+        // The fixed pictures are the same in every language: only those missing
+        // are loaded, so a language switch does not decode the large backdrops again.
+        languageEntries.unload();
+        for (const auto& [key, path] : group.flatten())
+            if (!TextureManager::isPresent(key))
+                TextureManager::loadTexture(key, path);
+    }
+}

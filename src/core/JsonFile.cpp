@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 namespace
@@ -52,9 +53,13 @@ bool JsonFile::writeAtomically(const std::string& path, const Json::Value& docum
             Logger::Error("Cannot write " + temporary.string());
             return false;
         }
-        Json::StyledStreamWriter writer;
-        writer.write(stream, document);
-        stream << '\n';
+        // Fifteen significant digits: 0.7 is written as 0.7, not 0.69999999999999996.
+        Json::StreamWriterBuilder builder;
+        builder["indentation"] = "   ";
+        builder["precision"] = 15;
+        std::unique_ptr<Json::StreamWriter> writer(builder.newStreamWriter());
+        writer->write(document, &stream);
+        stream << "\n\n";
         stream.flush();
         if (!stream)
         {

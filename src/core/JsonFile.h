@@ -15,7 +15,7 @@ public:
     // is missing, empty or not valid JSON.
     static std::optional<Json::Value> read(const std::string& path, std::string* error = nullptr);
 
-    // Writes the document with the styled writer and a final newline into a
+    // Writes the document, indented and followed by a newline, into a
     // temporary file beside `path`, then renames it over `path`: a crash or a full
     // disk never leaves a half-written file. False (logged) on failure.
     static bool writeAtomically(const std::string& path, const Json::Value& document);

@@ -14,6 +14,10 @@ std::string& overriddenPath()
     return path;
 }
 
+// Volumes are written to three decimals: a float widened to double would write
+// 0.8 as 0.80000001192092896.
+double forFile(float volume) { return std::round(static_cast<double>(volume) * 1000.0) / 1000.0; }
+
 float clampVolume(float value, float fallback)
 {
     if (!std::isfinite(value))
@@ -41,9 +45,9 @@ Json::Value documentToWrite(const GameSettings& settings)
     Logger::Warning("Settings file " + file + " is unreadable; writing a new one");
     Json::Value fresh(Json::objectValue);
     fresh["languageSelected"] = settings.language;
-    fresh["volumeParameters"]["volume"] = static_cast<double>(settings.volume);
-    fresh["volumeParameters"]["music"] = static_cast<double>(settings.music);
-    fresh["volumeParameters"]["sfx"] = static_cast<double>(settings.sfx);
+    fresh["volumeParameters"]["volume"] = forFile(settings.volume);
+    fresh["volumeParameters"]["music"] = forFile(settings.music);
+    fresh["volumeParameters"]["sfx"] = forFile(settings.sfx);
     return fresh;
 }
 } // namespace
@@ -99,7 +103,11 @@ bool loadSettings(GameSettings& settings)
             return defaultValue;
         if (!volumes.isMember(key))
             return 0.f;
-        return clampVolume(JsonFile::getFloat(volumes, key, defaultValue, file), defaultValue);
+        const float read = JsonFile::getFloat(volumes, key, defaultValue, file);
+        const float kept = clampVolume(read, defaultValue);
+        if (kept != read)
+            Logger::Warning(file + ": \"" + std::string(key) + "\" is outside 0 to 1; using " + std::to_string(kept));
+        return kept;
     };
     settings.volume = read("volume", fallback.volume);
     settings.music = read("music", fallback.music);
@@ -110,9 +118,9 @@ bool loadSettings(GameSettings& settings)
 bool saveVolumes(const GameSettings& settings)
 {
     Json::Value document = documentToWrite(settings);
-    document["volumeParameters"]["volume"] = static_cast<double>(settings.volume);
-    document["volumeParameters"]["music"] = static_cast<double>(settings.music);
-    document["volumeParameters"]["sfx"] = static_cast<double>(settings.sfx);
+    document["volumeParameters"]["volume"] = forFile(settings.volume);
+    document["volumeParameters"]["music"] = forFile(settings.music);
+    document["volumeParameters"]["sfx"] = forFile(settings.sfx);
     return JsonFile::writeAtomically(GameSettings::filePath(), document);
 }
 

@@ -433,6 +433,8 @@ struct Words
     const char* actions[8];
     const char* keyCaps[8];
     const char* keysTitle;
+    const char* settingsTitle;
+    const char* backHint;
 };
 
 const Words kEnglishWords{"Keys", "Sound", "Language", "English", "French",
@@ -440,13 +442,13 @@ const Words kEnglishWords{"Keys", "Sound", "Language", "English", "French",
                           {"Move", "Dodge", "Attack (toward the cursor)", "Interact, spare or take a soul", "Pick up loot",
                            "Inventory", "Minimap", "Pause"},
                           {"Z Q S D", "Space", "Left click", "E", "F", "Tab", "M", "Escape"},
-                          "Controls"};
+                          "Controls", "Settings", "Escape: back"};
 const Words kFrenchWords{"Touches", "Son", "Langue", "Anglais", "Français",
                          {"Volume général", "Musique", "Effets sonores"},
                          {"Se déplacer", "Esquiver", "Attaquer (vers le curseur)", "Interagir, épargner ou prendre une âme",
                           "Ramasser le butin", "Inventaire", "Mini-carte", "Pause"},
                          {"Z Q S D", "Espace", "Clic gauche", "E", "F", "Tab", "M", "Échap"},
-                         "Commandes"};
+                         "Commandes", "Paramètres", "Échap : retour"};
 
 // Panels are drawn centred on the screen at 0.35: painting in screen pixels keeps
 // their contents where the settings screen's widgets stand.
@@ -460,7 +462,10 @@ void toScreen(Canvas& c)
 }
 
 // A stone slab behind the whole settings screen, with an iron and gold border.
-void paintSettingsSquare(Canvas& c)
+void centredLabel(Canvas& c, const std::string& text, const char* font, double size, double x, double y,
+                  const Rgba& colour, int align = 1);
+
+void paintSettingsSquare(Canvas& c, const Words& words)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
@@ -483,6 +488,16 @@ void paintSettingsSquare(Canvas& c)
             c.stroke(kInk, 4);
             cairo_new_path(cr);
         }
+    // The screen's title beside the tabs and the way out under the frame, placed in
+    // screen pixels like the widgets around them.
+    cairo_save(cr);
+    toScreen(c);
+    double size = 58;
+    while (c.textWidth(words.settingsTitle, fonts::kTitle, size) > 225)
+        size -= 2;
+    c.title(words.settingsTitle, fonts::kTitle, size, 1335, 275, kPaleGold, kGold, kInk, 3);
+    centredLabel(c, words.backHint, fonts::kPlain, 26, 960, 846, kAsh.scaled(1.8));
+    cairo_restore(cr);
 }
 
 // The frame around the shown tab's contents: a darker inset with a crimson rim.
@@ -542,7 +557,7 @@ void paintLanguageChoice(Canvas& c, const std::string& label, bool selected)
     c.roundedRect(30, 30, w - 60, h - 60, 28);
     c.stroke(selected ? kPaleGold : kGold.scaled(0.6), 5);
     cairo_new_path(cr);
-    c.title(label, fonts::kTitle, 96, w / 2, h / 2 + 34, selected ? kHoly : kBone, selected ? kPaleGold : kAsh, kInk, 5);
+    c.title(label, fonts::kTitle, 124, w / 2, h / 2 + 42, selected ? kHoly : kBone, selected ? kPaleGold : kAsh, kInk, 5);
     if (selected)
     {
         // A small soul flame on each side marks the chosen language.
@@ -558,7 +573,7 @@ void paintLanguageChoice(Canvas& c, const std::string& label, bool selected)
 }
 
 void centredLabel(Canvas& c, const std::string& text, const char* font, double size, double x, double y,
-                  const Rgba& colour, int align = 1)
+                  const Rgba& colour, int align)
 {
     cairo_t* cr = c.cr();
     c.textPath(text, font, size, x, y, align);
@@ -576,7 +591,10 @@ void paintSoundPanel(Canvas& c, const Words& words)
     const double rowY[] = {335, 520, 705}, barY[] = {346, 531, 718};
     for (int i = 0; i < 3; ++i)
     {
-        centredLabel(c, words.rows[i], fonts::kTitle, 40, 762, barY[i] - 18, kBone, 0);
+        double size = 44;
+        while (c.textWidth(words.rows[i], fonts::kTitle, size) > 215)
+            size -= 2;
+        centredLabel(c, words.rows[i], fonts::kTitle, size, 712, rowY[i] + 17.5 + size * 0.32, kBone, 2);
         // The groove the white fill runs in.
         c.roundedRect(758, barY[i] - 4, 630, 25, 8);
         c.fillLinear(0, barY[i] - 4, 0, barY[i] + 21, {{0, kInk}, {1, Rgba::rgb(40, 26, 28)}});
@@ -708,7 +726,7 @@ public:
     {
     }
     std::string name() const override { return "menus"; }
-    int version() const override { return 2; }
+    int version() const override { return 3; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
@@ -769,7 +787,7 @@ private:
         if (file == "Sound")
             return save(kPanelW, kPanelH, output, [&](Canvas& c) { paintSoundPanel(c, words); });
         if (file == "square1")
-            return save(3000, 2000, output, paintSettingsSquare);
+            return save(3000, 2000, output, [&](Canvas& c) { paintSettingsSquare(c, words); });
         if (file == "square2")
             return save(kPanelW, kPanelH, output, paintSettingsFrame);
         throw std::runtime_error("no settings picture for this file");

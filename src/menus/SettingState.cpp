@@ -56,7 +56,7 @@ SettingState::SettingState(GroupList groups) : GameState(std::move(groups))
         rows_[i].minus = button({"template"}, {kRowMinusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, -kStep); });
         rows_[i].plus = button({"template"}, {kRowPlusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, kStep); });
         rows_[i].bar = button({"lb_white"}, {kBarX, kBarY[i]}, {static_cast<int>(kBarWidth), 48},
-                              [this, row] { setFromBar(row, button::mousePosition().x); });
+                              [this, row] { setFromBar(row, lastClick_.x); });
     }
 
     exit_ = button({"exit_button", "exit_button_h"}, {1620, 972}, button::scaledTextureSize("exit_button", 0.2f),
@@ -166,6 +166,7 @@ void SettingState::draw(sf::RenderWindow& window)
 
 void SettingState::clickAt(sf::Vector2i mouse)
 {
+    lastClick_ = mouse;
     // Every widget is offered the click: the tabs' hit areas overlap, and the one
     // drawn on top (the later) must win.
     keysTab_.checkClick(mouse);

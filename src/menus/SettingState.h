@@ -75,5 +75,7 @@ private:
     button french_;
     std::array<VolumeRow, 3> rows_;
     button exit_;
+    // Where the click being handled landed: the bars set their value from it.
+    sf::Vector2i lastClick_;
     bool left_ = false;
 };

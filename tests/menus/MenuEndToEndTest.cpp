@@ -156,10 +156,14 @@ TEST(MenuEndToEnd, OptionsChangeTheSettingsFileCreditsReturnAndExitEndsTheGame)
         << "the main menu never appeared:\n" << game.log();
 
     // Options (on the right column), then the middle of the music bar, until the file
-    // holds the new volume. The bar click sets the same value however often it lands.
-    click(1500, 590);
+    // holds the new volume. Each click lands on nothing on the other screen, and the
+    // bar sets the same value however often it is clicked.
     auto musicChanged = [] { return std::abs(settingsOnDisk()["volumeParameters"]["music"].asFloat() - 0.501f) < 0.01f; };
-    ASSERT_TRUE(until(musicChanged, [] { click(1073, 538); }, 30s)) << "the music volume was not saved";
+    ASSERT_TRUE(until(musicChanged, [] {
+        click(1500, 590);
+        std::this_thread::sleep_for(300ms);
+        click(1073, 538);
+    }, 30s)) << "the music volume was not saved";
 
     // The language tab, then French.
     auto french = [] { return settingsOnDisk()["languageSelected"].asInt() == 1; };

@@ -50,7 +50,8 @@ Rgba fireColour(double heat, bool holy)
 
 // A flame rising from the bottom centre of a small canvas: `height` (0..1 of the
 // canvas) sets its size, `time` scrolls its noise so frames move.
-void paintFlameField(Canvas& c, double height, double width, double time, std::uint32_t seed, bool holy)
+void paintFlameField(Canvas& c, double height, double width, double time, std::uint32_t seed, bool holy,
+                     bool fadeBase = false)
 {
     cairo_surface_t* surface = cairo_get_target(c.cr());
     cairo_surface_flush(surface);
@@ -72,7 +73,8 @@ void paintFlameField(Canvas& c, double height, double width, double time, std::u
             if (d <= 0)
                 continue;
             const double heat = std::clamp(d * (0.55 + 0.6 * n2) * (1.15 - rise * 0.6), 0.0, 1.0);
-            const double alpha = smooth(0.0, 0.25, d) * smooth(0.0, 0.15, heat + 0.05);
+            // The base fades out instead of ending on the picture's edge.
+            const double alpha = smooth(0.0, 0.25, d) * smooth(0.0, 0.15, heat + 0.05) * (fadeBase ? smooth(0.0, 0.2, v) : 1.0);
             putPixel(data, stride, x, y, fireColour(heat, holy), alpha);
         }
     cairo_surface_mark_dirty(surface);
@@ -83,9 +85,14 @@ void paintGameOver(Canvas& c)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
-    c.ellipse(w / 2, h / 2, w * 0.42, h * 0.46);
-    c.fillRadial(w / 2, h / 2, 0, w * 0.42, {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
+    // A flattened red haze that fades out well inside the picture's edges.
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, h / 2);
+    cairo_scale(cr, 1, 0.3);
+    c.ellipse(0, 0, w * 0.45, w * 0.45);
+    c.fillRadial(0, 0, 0, w * 0.45, {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
     cairo_new_path(cr);
+    cairo_restore(cr);
     // A broken scythe lying behind the words.
     cairo_move_to(cr, w * 0.16, h * 0.78);
     cairo_line_to(cr, w * 0.47, h * 0.64);
@@ -101,7 +108,7 @@ void paintGameOver(Canvas& c)
     c.stroke(kInk, 22);
     c.fillLinear(w * 0.7, h * 0.1, w * 0.85, h * 0.5, {{0, kHoly}, {0.5, kBone}, {1, kAsh}});
     cairo_new_path(cr);
-    c.title("Game Over", fonts::kTitle, 560, w / 2, h * 0.66, kBone, kCrimson, kInk, 16);
+    c.title("Game Over", fonts::kTitle, 680, w / 2, h * 0.66, kBone, kCrimson, kInk, 16);
     // Blood dripping from the letters' feet.
     Dice dice(31);
     for (int i = 0; i < 22; ++i)
@@ -145,7 +152,7 @@ void paintFlameFrame(Canvas& c, int frame)
 void paintSoulFire(Canvas& c)
 {
     Canvas small(c.width() / 2, c.height() / 2);
-    paintFlameField(small, 0.92, 0.62, 2.3, 57, true);
+    paintFlameField(small, 0.92, 0.62, 2.3, 57, true, true);
     cairo_t* cr = c.cr();
     c.ellipse(c.width() / 2, c.height() * 0.7, c.width() * 0.45, c.height() * 0.3);
     c.fillRadial(c.width() / 2, c.height() * 0.7, 0, c.width() * 0.45, {{0, kPaleGold.alpha(0.35)}, {1, kPaleGold.alpha(0)}});
@@ -153,7 +160,7 @@ void paintSoulFire(Canvas& c)
     c.paintScaled(small, 0, 0, 2.0);
     // A second, smaller tongue beside the first so the flame does not read as one cone.
     Canvas side(c.width() / 2, c.height() / 2);
-    paintFlameField(side, 0.55, 0.4, 5.1, 58, true);
+    paintFlameField(side, 0.55, 0.4, 5.1, 58, true, true);
     cairo_save(cr);
     cairo_translate(cr, c.width() * 0.14, 0);
     c.paintScaled(side, 0, 0, 2.0, 0.8);
@@ -371,7 +378,7 @@ class EndScreenPainter : public PatternPainter
 public:
     EndScreenPainter() : PatternPainter({R"(Assets/Sprites/GameOver/.*)", R"(Assets/Sprites/Victory/.*)"}) {}
     std::string name() const override { return "end screens"; }
-    int version() const override { return 2; }
+    int version() const override { return 4; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

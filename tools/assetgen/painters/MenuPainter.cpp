@@ -591,10 +591,11 @@ void paintSoundPanel(Canvas& c, const Words& words)
     const double rowY[] = {335, 520, 705}, barY[] = {346, 531, 718};
     for (int i = 0; i < 3; ++i)
     {
-        double size = 44;
-        while (c.textWidth(words.rows[i], fonts::kTitle, size) > 215)
-            size -= 2;
-        centredLabel(c, words.rows[i], fonts::kTitle, size, 712, rowY[i] + 17.5 + size * 0.32, kBone, 2);
+        // The plain face: in the blackletter a capital V reads as a D.
+        double size = 34;
+        while (c.textWidth(words.rows[i], fonts::kPlain, size) > 215)
+            size -= 1;
+        centredLabel(c, words.rows[i], fonts::kPlain, size, 712, rowY[i] + 17.5 + size * 0.35, kBone, 2);
         // The groove the white fill runs in.
         c.roundedRect(758, barY[i] - 4, 630, 25, 8);
         c.fillLinear(0, barY[i] - 4, 0, barY[i] + 21, {{0, kInk}, {1, Rgba::rgb(40, 26, 28)}});
@@ -726,7 +727,7 @@ public:
     {
     }
     std::string name() const override { return "menus"; }
-    int version() const override { return 3; }
+    int version() const override { return 4; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

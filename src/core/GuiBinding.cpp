@@ -20,11 +20,50 @@ bool gFrameOpen = false;
 // ImGui 1.86 samples input once per frame, so a press and release arriving in
 // the same frame would be lost: the release is held back to the next frame.
 constexpr int kMouseButtons = 5;
-std::array<bool, kMouseButtons> gMousePressedThisFrame{};
-std::array<bool, kMouseButtons> gMouseReleasePending{};
+// pressed: went down since the last frame started; pending: released in that same
+// frame; due: to be released when the next frame starts.
+template <int N>
+struct HeldInputs
+{
+    std::array<bool, N> pressed{}, pending{}, due{};
+
+    void press(bool& down, int i)
+    {
+        down = true;
+        pressed[i] = true;
+        pending[i] = false;
+        due[i] = false;
+    }
+    void release(bool& down, int i)
+    {
+        if (pressed[i])
+            pending[i] = true;
+        else
+            down = false;
+    }
+    void beforeFrame(bool* down)
+    {
+        for (int i = 0; i < N; ++i)
+            if (due[i])
+            {
+                down[i] = false;
+                due[i] = false;
+            }
+    }
+    void afterFrame()
+    {
+        for (int i = 0; i < N; ++i)
+        {
+            due[i] = pending[i];
+            pending[i] = false;
+            pressed[i] = false;
+        }
+    }
+};
+
 constexpr int kKeys = sf::Keyboard::KeyCount;
-std::array<bool, kKeys> gKeyPressedThisFrame{};
-std::array<bool, kKeys> gKeyReleasePending{};
+HeldInputs<kMouseButtons> gMouse;
+HeldInputs<kKeys> gKeys;
 
 int mouseIndex(sf::Mouse::Button button)
 {
@@ -106,20 +145,11 @@ void GuiBinding::processEvent(const sf::Event& event)
     {
     case sf::Event::MouseButtonPressed:
         if (int i = mouseIndex(event.mouseButton.button); i >= 0)
-        {
-            io.MouseDown[i] = true;
-            gMousePressedThisFrame[i] = true;
-            gMouseReleasePending[i] = false;
-        }
+            gMouse.press(io.MouseDown[i], i);
         break;
     case sf::Event::MouseButtonReleased:
         if (int i = mouseIndex(event.mouseButton.button); i >= 0)
-        {
-            if (gMousePressedThisFrame[i])
-                gMouseReleasePending[i] = true;
-            else
-                io.MouseDown[i] = false;
-        }
+            gMouse.release(io.MouseDown[i], i);
         break;
     case sf::Event::MouseWheelScrolled:
         if (event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel)
@@ -129,21 +159,12 @@ void GuiBinding::processEvent(const sf::Event& event)
         break;
     case sf::Event::KeyPressed:
         if (event.key.code >= 0 && event.key.code < kKeys)
-        {
-            io.KeysDown[event.key.code] = true;
-            gKeyPressedThisFrame[event.key.code] = true;
-            gKeyReleasePending[event.key.code] = false;
-        }
+            gKeys.press(io.KeysDown[event.key.code], event.key.code);
         updateModifiers(io, event.key);
         break;
     case sf::Event::KeyReleased:
         if (event.key.code >= 0 && event.key.code < kKeys)
-        {
-            if (gKeyPressedThisFrame[event.key.code])
-                gKeyReleasePending[event.key.code] = true;
-            else
-                io.KeysDown[event.key.code] = false;
-        }
+            gKeys.release(io.KeysDown[event.key.code], event.key.code);
         updateModifiers(io, event.key);
         break;
     case sf::Event::TextEntered:
@@ -177,25 +198,14 @@ void GuiBinding::update(sf::RenderWindow& window, float frameTime)
 
     if (gFrameOpen)
         ImGui::EndFrame();
+    gMouse.beforeFrame(io.MouseDown);
+    gKeys.beforeFrame(io.KeysDown);
     gFrameOpen = true;
     ImGui_ImplOpenGL2_NewFrame();
     ImGui::NewFrame();
-
-    // This frame has now seen the presses; held-back releases take effect next frame.
-    for (int i = 0; i < kMouseButtons; ++i)
-    {
-        if (gMouseReleasePending[i])
-            io.MouseDown[i] = false;
-        gMouseReleasePending[i] = false;
-        gMousePressedThisFrame[i] = false;
-    }
-    for (int i = 0; i < kKeys; ++i)
-    {
-        if (gKeyReleasePending[i])
-            io.KeysDown[i] = false;
-        gKeyReleasePending[i] = false;
-        gKeyPressedThisFrame[i] = false;
-    }
+    // This frame has seen the presses; releases that came with them land next frame.
+    gMouse.afterFrame();
+    gKeys.afterFrame();
 }
 
 void GuiBinding::render(sf::RenderWindow& window)

@@ -22,8 +22,10 @@ void prepareLogo(sf::Sprite& sprite, sf::Texture& texture, const char* file, flo
     {
         sprite.setTexture(texture, true);
         sprite.setOrigin(sf::Vector2f(texture.getSize()) / 2.f);
+        // The logos are drawn far below their size: filter them so they stay clean.
+        texture.setSmooth(true);
+        texture.generateMipmap();
     }
-    texture.setSmooth(true);
     sprite.setScale(scale, scale);
     sprite.setPosition(960.f, 540.f);
     sprite.setColor(sf::Color(255, 255, 255, 0));

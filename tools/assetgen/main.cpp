@@ -6,7 +6,10 @@
 
 #include "core/ContentCatalog.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <set>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -54,6 +57,43 @@ void writeCache(const std::map<std::string, std::string>& cache)
     fs::rename(temp, kCacheFile);
 }
 
+std::string fileDigest(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return "none";
+    std::uint64_t h = 1469598103934665603ull;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    {
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            h = (h ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+// The generator's own code that every painter draws with: a change repaints everything.
+std::string sharedCodeDigest()
+{
+    std::set<std::string> painterFiles;
+    for (const auto& painter : PainterRegistry::painters())
+        painterFiles.insert(fs::path(PainterRegistry::sourceOf(painter.get())).lexically_normal().string());
+    std::vector<fs::path> shared;
+    for (const auto& entry : fs::recursive_directory_iterator(ASSETGEN_SOURCE_DIR))
+    {
+        const auto ext = entry.path().extension();
+        if ((ext == ".cpp" || ext == ".h") && !painterFiles.count(entry.path().lexically_normal().string()))
+            shared.push_back(entry.path());
+    }
+    std::sort(shared.begin(), shared.end());
+    std::string all;
+    for (const auto& file : shared)
+        all += fileDigest(file);
+    return std::to_string(hashString(all));
+}
+
 int usage()
 {
     std::cerr << "usage: assetgen [--root DIR] [--force] [--only REGEX] [--list]\n";
@@ -79,14 +119,21 @@ int main(int argc, char** argv)
         else
             return usage();
     }
+    // A fresh clone may not have the folder yet: git keeps no empty folders.
+    std::error_code error;
+    fs::create_directories("Assets", error);
     if (!fs::is_directory("Assets"))
     {
-        std::cerr << "assetgen: no Assets folder in " << fs::current_path() << '\n';
+        std::cerr << "assetgen: cannot create the Assets folder in " << fs::current_path() << '\n';
         return 1;
     }
 
     const auto start = std::chrono::steady_clock::now();
     auto cache = readCache();
+    const std::string shared = sharedCodeDigest() + ":" + std::to_string(Canvas::kToolkitVersion);
+    std::map<const Painter*, std::string> painterDigests;
+    for (const auto& painter : PainterRegistry::painters())
+        painterDigests[painter.get()] = fileDigest(PainterRegistry::sourceOf(painter.get()));
     std::vector<Job> jobs;
     std::vector<std::string> files = ContentCatalog::allFiles();
     int errors = 0;
@@ -109,8 +156,10 @@ int main(int argc, char** argv)
             std::cout << painter->name() << '\t' << path << '\n';
             continue;
         }
-        const std::string stamp =
-            painter->name() + ":" + std::to_string(painter->version()) + ":" + std::to_string(Canvas::kToolkitVersion);
+        std::string stamp = painter->name() + ":" + std::to_string(painter->version()) + ":" + shared + ":" +
+                            painterDigests[painter];
+        for (const auto& input : painter->inputs(path))
+            stamp += ":" + fileDigest(input);
         const bool upToDate = cache.count(path) && cache[path] == stamp && fs::exists(path);
         if ((force || !upToDate) && std::regex_search(path, onlyPattern))
             jobs.push_back({path, painter, stamp});

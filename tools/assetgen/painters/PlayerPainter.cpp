@@ -26,6 +26,11 @@ void drawRunningReaper(Canvas& c, double w, double h, double t, const RobeColour
 {
     cairo_t* cr = c.cr();
     const double phase = t * 2 * M_PI;
+    cairo_save(cr);
+    // Lean into the run.
+    cairo_translate(cr, w * 0.48, h);
+    cairo_rotate(cr, 0.12);
+    cairo_translate(cr, -w * 0.48, -h);
     const double bob = std::abs(std::sin(phase)) * h * 0.04;
     const double cx = w * 0.48, ground = h - 4;
     const double hip = ground - h * 0.36 - bob;
@@ -35,11 +40,13 @@ void drawRunningReaper(Canvas& c, double w, double h, double t, const RobeColour
     c.fillColour(Rgba{0, 0, 0, 0.45});
     cairo_new_path(cr);
 
-    // Legs: thigh and shin swinging in opposition.
+    // Legs: the thigh swings, the knee folds on the back-swing, the foot lifts.
     auto leg = [&](double swing, const Rgba& shade) {
-        const double kneeX = cx + std::sin(swing) * h * 0.16, kneeY = hip + h * 0.17;
-        const double lift = std::max(0.0, -std::cos(swing)) * h * 0.1;
-        const double footX = kneeX + std::sin(swing - 0.6) * h * 0.14, footY = ground - 6 - lift;
+        const double thigh = std::sin(swing) * 0.75;              // forward positive
+        const double bend = 0.25 + 0.9 * std::max(0.0, -std::cos(swing)); // folded while passing back
+        const double kneeX = cx + std::sin(thigh) * h * 0.19, kneeY = hip + std::cos(thigh) * h * 0.19;
+        const double shin = thigh - bend;
+        const double footX = kneeX + std::sin(shin) * h * 0.19, footY = std::min(ground - 5, kneeY + std::cos(shin) * h * 0.19);
         cairo_move_to(cr, cx, hip);
         cairo_line_to(cr, kneeX, kneeY);
         cairo_line_to(cr, footX, footY);
@@ -52,19 +59,21 @@ void drawRunningReaper(Canvas& c, double w, double h, double t, const RobeColour
     };
     leg(phase + M_PI, col.dark.scaled(0.8));
 
-    // Scythe carried behind the back, bobbing with the stride.
-    cairo_move_to(cr, cx - w * 0.3, hip + h * 0.12);
-    cairo_line_to(cr, cx + w * 0.12, hip - h * 0.5);
+    // Scythe slung across the back: the snath rises behind the runner, the blade
+    // arcs forward over the hood.
+    const double sx0 = cx - w * 0.32, sy0 = hip + h * 0.1;
+    const double bx = cx - w * 0.04, by = hip - h * 0.46 + bob * 0.5;
+    cairo_move_to(cr, sx0, sy0);
+    cairo_line_to(cr, bx, by);
     c.stroke(kInk, h * 0.05);
     c.stroke(Rgba::rgb(110, 76, 48), h * 0.028);
     cairo_new_path(cr);
-    const double bx = cx + w * 0.12, by = hip - h * 0.5;
-    cairo_move_to(cr, bx, by);
-    cairo_curve_to(cr, bx - w * 0.1, by - h * 0.1, bx - w * 0.32, by - h * 0.06, bx - w * 0.42, by + h * 0.08);
-    cairo_curve_to(cr, bx - w * 0.3, by - h * 0.01, bx - w * 0.14, by + h * 0.0, bx, by + h * 0.05);
+    cairo_move_to(cr, bx - w * 0.02, by + h * 0.02);
+    cairo_curve_to(cr, bx + w * 0.12, by - h * 0.1, bx + w * 0.3, by - h * 0.06, bx + w * 0.4, by + h * 0.1);
+    cairo_curve_to(cr, bx + w * 0.28, by + h * 0.0, bx + w * 0.14, by - h * 0.0, bx + w * 0.01, by + h * 0.07);
     cairo_close_path(cr);
     c.stroke(kInk, 3);
-    c.fillLinear(bx, by, bx - w * 0.4, by + h * 0.08, {{0, kAsh}, {0.5, kBone}, {1, kHoly}});
+    c.fillLinear(bx, by, bx + w * 0.4, by + h * 0.1, {{0, kAsh}, {0.5, kBone}, {1, kHoly}});
     cairo_new_path(cr);
 
     // Robe: a flared cloak whose hem flutters behind the runner.
@@ -119,6 +128,7 @@ void drawRunningReaper(Canvas& c, double w, double h, double t, const RobeColour
         c.glow(col.eyes, 4, 3);
         cairo_new_path(cr);
     }
+    cairo_restore(cr);
 }
 
 class PlayerPainter : public PatternPainter
@@ -127,6 +137,10 @@ public:
     PlayerPainter() : PatternPainter({R"(Assets/Sprites/Player/Walk_Right/spritesheet_2\.png)"}) {}
     std::string name() const override { return "player"; }
     int version() const override { return 1; }
+    std::vector<std::string> inputs(const std::string&) const override
+    {
+        return {std::string(UMBRAVALE_SOURCE_DIR) + "/src/core/LoadingScreen.h"};
+    }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

@@ -1,0 +1,5 @@
+#include "creatures/Entity.h"
+
+void Entity::update(const float&) {}
+
+void Entity::handleEvent(const sf::Event&) {}

@@ -1,0 +1,3 @@
+#include "creatures/IRenderable.h"
+
+void IRenderable::draw(sf::RenderTarget&, const Camera&) {}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <chrono>
+#include <string>
+
+// Drives the real game binary on the test's X display: starts it, finds its
+// window, sends keys and clicks with xdotool, takes screenshots, waits for its exit.
+class GameProcess
+{
+public:
+    GameProcess();
+    ~GameProcess(); // kills the game if it is still running
+
+    static bool displayAvailable();
+
+    bool start(const std::string& binary, const std::string& workingDirectory);
+    // Waits for the "Umbravale" window; returns false on timeout.
+    bool waitForWindow(std::chrono::seconds timeout);
+    // Holds the keys down (in order) for a few frames, then releases them (in reverse).
+    void press(const std::string& keys);
+    void click(int x, int y);
+    void moveMouse(int x, int y);
+    sf::Image screenshot(const std::string& file);
+    // Waits for the process to end; returns its exit status, or -1 on timeout or signal.
+    int waitForExit(std::chrono::seconds timeout);
+
+    static int run(const std::string& command);
+    static std::string output(const std::string& command);
+
+private:
+    int pid_ = -1;
+    bool exited_ = false;
+    std::string window_;
+};
+
+// Spread of the pixel values: a blank (single-colour) picture scores 0.
+double pictureContrast(const sf::Image& image);

@@ -1,0 +1,17 @@
+// The test program's entry point. With a display, it holds one GL resource for the
+// whole run: otherwise SFML closes its X connection whenever the last texture goes
+// and reopens it for the next, and Xvfb now and then refuses such a quick reconnect.
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (std::getenv("DISPLAY"))
+        [[maybe_unused]] static auto* keepAlive = new sf::Texture();
+    return RUN_ALL_TESTS();
+}

@@ -48,4 +48,7 @@ sf::Text FloatingText::makeText() const
     return shown;
 }
 
-void FloatingText::draw(sf::RenderWindow& window) const { window.draw(makeText()); }
+void FloatingText::draw(sf::RenderWindow& window) const
+{
+    window.draw(makeText());
+}

@@ -18,7 +18,10 @@ bool button::contains(sf::Vector2i point) const
            point.y < position.y + size.y;
 }
 
-bool button::checkClick() { return checkClick(mousePosition()); }
+bool button::checkClick()
+{
+    return checkClick(mousePosition());
+}
 
 bool button::checkClick(sf::Vector2i mouse)
 {
@@ -28,7 +31,10 @@ bool button::checkClick(sf::Vector2i mouse)
     return true;
 }
 
-void button::updateHover(sf::Vector2i mouse) { hovered = contains(mouse) ? 1u : 0u; }
+void button::updateHover(sf::Vector2i mouse)
+{
+    hovered = contains(mouse) ? 1u : 0u;
+}
 
 const std::string& button::currentImage() const
 {
@@ -62,7 +68,10 @@ void button::drawOffset(sf::RenderWindow& window, const std::string& key) const
     window.draw(sprite);
 }
 
-sf::Vector2i button::mousePosition() { return sf::Mouse::getPosition(*Engine::instance()->window); }
+sf::Vector2i button::mousePosition()
+{
+    return sf::Mouse::getPosition(*Engine::instance()->window);
+}
 
 sf::Vector2i button::scaledTextureSize(const std::string& key, float scale)
 {
@@ -70,5 +79,6 @@ sf::Vector2i button::scaledTextureSize(const std::string& key, float scale)
     if (!texture)
         return {0, 0};
     const sf::Vector2u pixels = texture->getSize();
-    return {static_cast<int>(static_cast<float>(pixels.x) * scale), static_cast<int>(static_cast<float>(pixels.y) * scale)};
+    return {static_cast<int>(static_cast<float>(pixels.x) * scale),
+            static_cast<int>(static_cast<float>(pixels.y) * scale)};
 }

@@ -46,7 +46,10 @@ ComingSoonState::ComingSoonState(GroupList groups, Mode mode) : GameState(std::m
     language_ = settings.language;
 }
 
-void ComingSoonState::update(const float& frameTime) { time_ += frameTime; }
+void ComingSoonState::update(const float& frameTime)
+{
+    time_ += frameTime;
+}
 
 void ComingSoonState::draw(sf::RenderWindow& window)
 {

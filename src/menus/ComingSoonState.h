@@ -35,8 +35,7 @@ private:
 };
 
 // The form LoadingState<T> can construct.
-template <ComingSoonState::Mode M>
-class ComingSoon : public ComingSoonState
+template <ComingSoonState::Mode M> class ComingSoon : public ComingSoonState
 {
 public:
     explicit ComingSoon(GroupList groups) : ComingSoonState(std::move(groups), M) {}

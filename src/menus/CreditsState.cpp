@@ -9,9 +9,8 @@
 #include <SFML/Window/Keyboard.hpp>
 
 CreditsState::CreditsState(GroupList groups)
-    : GameState(std::move(groups)),
-      exit_({"exit_button", "exit_button_h"}, {1620, 972}, button::scaledTextureSize("exit_button", 0.2f),
-            [this] { leave(); })
+    : GameState(std::move(groups)), exit_({"exit_button", "exit_button_h"}, {1620, 972},
+                                          button::scaledTextureSize("exit_button", 0.2f), [this] { leave(); })
 {
 }
 

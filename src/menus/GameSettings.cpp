@@ -1,10 +1,12 @@
 #include "menus/GameSettings.h"
 
-#include "core/JsonFile.h"
+#include "core/JsonReader.h"
+#include "core/JsonWriter.h"
 #include "core/Logger.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -16,7 +18,10 @@ std::string& overriddenPath()
 
 // Volumes are written to three decimals: a float widened to double would write
 // 0.8 as 0.80000001192092896.
-double forFile(float volume) { return std::round(static_cast<double>(volume) * 1000.0) / 1000.0; }
+double forFile(float volume)
+{
+    return std::round(static_cast<double>(volume) * 1000.0) / 1000.0;
+}
 
 float clampVolume(float value, float fallback)
 {
@@ -31,16 +36,15 @@ float clampVolume(float value, float fallback)
 Json::Value documentToWrite(const GameSettings& settings)
 {
     const std::string& file = GameSettings::filePath();
-    std::string error;
-    std::optional<Json::Value> document = JsonFile::read(file, &error);
-    if (document && document->isObject())
+    Json::Value document;
+    if (JsonReader::parseFile(file, document) && document.isObject())
     {
-        const Json::Value& language = (*document)["languageSelected"];
+        const Json::Value& language = document["languageSelected"];
         if (!language.isInt() || language.isBool())
-            (*document)["languageSelected"] = settings.language;
-        if (!(*document)["volumeParameters"].isObject())
-            (*document)["volumeParameters"] = Json::Value(Json::objectValue);
-        return *document;
+            document["languageSelected"] = settings.language;
+        if (!document["volumeParameters"].isObject())
+            document["volumeParameters"] = Json::Value(Json::objectValue);
+        return document;
     }
     Logger::Warning("Settings file " + file + " is unreadable; writing a new one");
     Json::Value fresh(Json::objectValue);
@@ -67,45 +71,78 @@ const std::string& GameSettings::filePath()
     return overriddenPath().empty() ? standard : overriddenPath();
 }
 
-void GameSettings::setFilePath(const std::string& path) { overriddenPath() = path; }
+void GameSettings::setFilePath(const std::string& path)
+{
+    overriddenPath() = path;
+}
 
-void GameSettings::resetFilePath() { overriddenPath().clear(); }
+void GameSettings::resetFilePath()
+{
+    overriddenPath().clear();
+}
 
 bool loadSettings(GameSettings& settings)
 {
     const std::string& file = GameSettings::filePath();
     const GameSettings fallback = GameSettings::defaults();
+    Json::Value root;
     std::string error;
-    std::optional<Json::Value> document = JsonFile::read(file, &error);
-    if (!document || !document->isObject())
+    if (!JsonReader::parseFile(file, root, &error) || !root.isObject())
     {
-        Logger::Error("Failed to load settings data (" + (document ? file + " is not a JSON object" : error) +
+        Logger::Error("Failed to load settings data (" + (error.empty() ? file + " is not a JSON object" : error) +
                       "); using the defaults");
         settings = fallback;
         return false;
     }
 
-    const Json::Value& root = *document;
-    if (root.isMember("languageSelected"))
+    const JsonReader reader(root, file);
+    auto warn = [](const JsonTypeError& problem)
+    { Logger::Warning(std::string(problem.what()) + "; using the default"); };
+    try
     {
-        const int language = JsonFile::getInt(root, "languageSelected", static_cast<int>(settings.language), file);
-        if (language == 0 || language == 1)
-            settings.language = static_cast<unsigned>(language);
-        else
-            Logger::Warning(file + ": unknown language " + std::to_string(language));
+        if (reader.has("languageSelected"))
+        {
+            const int language = reader.read<int>("languageSelected", static_cast<int>(settings.language));
+            if (language == 0 || language == 1)
+                settings.language = static_cast<unsigned>(language);
+            else
+                Logger::Warning(file + ": unknown language " + std::to_string(language));
+        }
     }
+    catch (const JsonTypeError& problem)
+    {
+        warn(problem);
+    }
+
     // A member that is absent reads as silence, as it always has; one of the wrong
-    // type is a damaged file and gets the default.
-    const Json::Value volumes = JsonFile::getObject(root, "volumeParameters", file);
-    const bool damaged = root.isMember("volumeParameters") && !root["volumeParameters"].isObject();
-    auto read = [&](const char* key, float defaultValue) {
-        if (damaged)
+    // type is damage and gets the default.
+    std::optional<JsonReader> volumes;
+    try
+    {
+        volumes = reader.child("volumeParameters");
+    }
+    catch (const JsonTypeError& problem)
+    {
+        warn(problem);
+    }
+    auto read = [&](const char* key, float defaultValue)
+    {
+        if (!volumes)
             return defaultValue;
-        if (!volumes.isMember(key))
+        if (!volumes->has(key))
             return 0.f;
-        const float read = JsonFile::getFloat(volumes, key, defaultValue, file);
-        const float kept = clampVolume(read, defaultValue);
-        if (kept != read)
+        float value = defaultValue;
+        try
+        {
+            volumes->get(key, value, defaultValue);
+        }
+        catch (const JsonTypeError& problem)
+        {
+            warn(problem);
+            return defaultValue;
+        }
+        const float kept = clampVolume(value, defaultValue);
+        if (kept != value)
             Logger::Warning(file + ": \"" + std::string(key) + "\" is outside 0 to 1; using " + std::to_string(kept));
         return kept;
     };
@@ -121,7 +158,7 @@ bool saveVolumes(const GameSettings& settings)
     document["volumeParameters"]["volume"] = forFile(settings.volume);
     document["volumeParameters"]["music"] = forFile(settings.music);
     document["volumeParameters"]["sfx"] = forFile(settings.sfx);
-    return JsonFile::writeAtomically(GameSettings::filePath(), document);
+    return JsonWriter::writeAtomically(GameSettings::filePath(), document);
 }
 
 bool setLanguage(GameSettings& settings, unsigned language)
@@ -129,7 +166,7 @@ bool setLanguage(GameSettings& settings, unsigned language)
     settings.language = language;
     Json::Value document = documentToWrite(settings);
     document["languageSelected"] = language;
-    const bool written = JsonFile::writeAtomically(GameSettings::filePath(), document);
+    const bool written = JsonWriter::writeAtomically(GameSettings::filePath(), document);
     TextureManager::Group group;
     fillMenuResources(group, language, true);
     return written;
@@ -156,15 +193,22 @@ void fillMenuResources(TextureManager::Group& group, unsigned language, bool rel
     if (language == GameSettings::kEnglish || language == GameSettings::kFrench)
     {
         const std::string folder = language == GameSettings::kEnglish ? "Assets/Sprites/Buttons/Language/English/"
-                                                                       : "Assets/Sprites/Buttons/Language/French/";
+                                                                      : "Assets/Sprites/Buttons/Language/French/";
         const std::pair<const char*, const char*> entries[] = {
-            {"en_selection", "english_simple.png"},        {"fr_selection", "french_simple.png"},
-            {"en_selection_hovered", "english_selected.png"}, {"fr_selection_hovered", "french_selected.png"},
-            {"key_simple", "key_simple.png"},              {"key_hovered", "key_hovered.png"},
-            {"key_panel", "Keys.png"},                     {"language_simple", "language_simple.png"},
-            {"language_hovered", "language_hovered.png"},  {"sound_simple", "sound_simple.png"},
-            {"sound_hovered", "sound_selected.png"},       {"sound_panel", "Sound.png"},
-            {"fond", "square1.png"},                       {"cadre", "square2.png"},
+            {"en_selection", "english_simple.png"},
+            {"fr_selection", "french_simple.png"},
+            {"en_selection_hovered", "english_selected.png"},
+            {"fr_selection_hovered", "french_selected.png"},
+            {"key_simple", "key_simple.png"},
+            {"key_hovered", "key_hovered.png"},
+            {"key_panel", "Keys.png"},
+            {"language_simple", "language_simple.png"},
+            {"language_hovered", "language_hovered.png"},
+            {"sound_simple", "sound_simple.png"},
+            {"sound_hovered", "sound_selected.png"},
+            {"sound_panel", "Sound.png"},
+            {"fond", "square1.png"},
+            {"cadre", "square2.png"},
         };
         for (const auto& [key, file] : entries)
         {

@@ -50,8 +50,8 @@ MainMenuState::MainMenuState(GroupList groups) : GameState(std::move(groups))
     {
         const sf::Vector2i size = button::scaledTextureSize(entry.normal, kButtonScale);
         const int x = entry.leftColumn ? 100 : static_cast<int>(1920.f - 1.5f * static_cast<float>(size.x));
-        auto widget = std::make_unique<button>(std::vector<std::string>{entry.normal, entry.hover}, sf::Vector2i(x, entry.y),
-                                               size);
+        auto widget = std::make_unique<button>(std::vector<std::string>{entry.normal, entry.hover},
+                                               sf::Vector2i(x, entry.y), size);
         if (entry.action)
             widget->callback = [this, action = entry.action] { (this->*action)(); };
         else
@@ -66,7 +66,10 @@ MainMenuState::MainMenuState(GroupList groups) : GameState(std::move(groups))
     tutorialSet_ = PreparedSets::tutorial();
 }
 
-std::unique_ptr<TextureManager::Group> MainMenuState::mainMenuGroup() { return MenuGroups::mainMenu(); }
+std::unique_ptr<TextureManager::Group> MainMenuState::mainMenuGroup()
+{
+    return MenuGroups::mainMenu();
+}
 
 void MainMenuState::update(const float& frameTime)
 {

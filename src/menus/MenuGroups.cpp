@@ -79,7 +79,8 @@ std::unique_ptr<TextureManager::Group> MenuGroups::gameOver()
 std::unique_ptr<TextureManager::Group> MenuGroups::victory(float karma)
 {
     auto group = std::make_unique<TextureManager::Group>();
-    group->add("Victory", karma < 0.f ? "Assets/Sprites/Victory/Diabolique.png" : "Assets/Sprites/Victory/Angelique.png");
+    group->add("Victory",
+               karma < 0.f ? "Assets/Sprites/Victory/Diabolique.png" : "Assets/Sprites/Victory/Angelique.png");
     return group;
 }
 

@@ -3,7 +3,6 @@
 #include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 
-
 namespace
 {
 using GroupPtr = std::unique_ptr<TextureManager::Group>;
@@ -50,7 +49,10 @@ GroupPtr PreparedSets::traderInventoryItemsAndBars()
     return group;
 }
 
-GroupPtr PreparedSets::puddlesAndMinimap() { return std::make_unique<TextureManager::Group>(); }
+GroupPtr PreparedSets::puddlesAndMinimap()
+{
+    return std::make_unique<TextureManager::Group>();
+}
 
 GroupPtr PreparedSets::tutorialTexts()
 {
@@ -81,8 +83,8 @@ GroupPtr PreparedSets::walls()
 GroupPtr PreparedSets::editorIcons()
 {
     auto group = std::make_unique<TextureManager::Group>();
-    for (const char* icon : {"visible", "not_visible", "delete", "add", "save", "left_arrow", "right_arrow", "top_arrow",
-                             "bottom_arrow"})
+    for (const char* icon :
+         {"visible", "not_visible", "delete", "add", "save", "left_arrow", "right_arrow", "top_arrow", "bottom_arrow"})
         group->add(icon, std::string("Assets/Sprites/Editor/") + icon + ".png");
     return group;
 }

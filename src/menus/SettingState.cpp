@@ -31,9 +31,8 @@ SettingState::SettingState(GroupList groups) : GameState(std::move(groups))
     fillMenuResources(*resources, settings_.language, true);
     this->groups.push_back(std::move(resources));
 
-    auto panel = [](const char* key, sf::Vector2i position) {
-        return button({key}, position, button::scaledTextureSize(key, 0.5f));
-    };
+    auto panel = [](const char* key, sf::Vector2i position)
+    { return button({key}, position, button::scaledTextureSize(key, 0.5f)); };
     background_ = panel("fond", kCentre);
     frame_ = panel("cadre", kCentre);
     keysPanel_ = panel("key_panel", kCentre);
@@ -53,8 +52,10 @@ SettingState::SettingState(GroupList groups) : GameState(std::move(groups))
     for (int i = 0; i < 3; ++i)
     {
         const Row row = static_cast<Row>(i);
-        rows_[i].minus = button({"template"}, {kRowMinusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, -kStep); });
-        rows_[i].plus = button({"template"}, {kRowPlusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, kStep); });
+        rows_[i].minus =
+            button({"template"}, {kRowMinusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, -kStep); });
+        rows_[i].plus =
+            button({"template"}, {kRowPlusX, kRowY[i]}, {35, 35}, [this, row] { changeVolume(row, kStep); });
         rows_[i].bar = button({"lb_white"}, {kBarX, kBarY[i]}, {static_cast<int>(kBarWidth), 48},
                               [this, row] { setFromBar(row, lastClick_.x); });
     }

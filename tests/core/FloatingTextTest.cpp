@@ -60,7 +60,10 @@ TEST(FloatingText, AlignmentSetsTheHorizontalOriginAndCentresVertically)
         notice.alignment = alignment;
         const sf::Text text = notice.makeText();
         const sf::FloatRect bounds = text.getLocalBounds();
-        const float expectedX = alignment == 0 ? 0.f : alignment == 1 ? bounds.width / 2 : alignment == 2 ? bounds.width : 0.f;
+        const float expectedX = alignment == 0   ? 0.f
+                                : alignment == 1 ? bounds.width / 2
+                                : alignment == 2 ? bounds.width
+                                                 : 0.f;
         const float expectedY = alignment <= 2 ? bounds.height / 2 : 0.f;
         EXPECT_FLOAT_EQ(text.getOrigin().x, expectedX) << "alignment " << alignment;
         EXPECT_FLOAT_EQ(text.getOrigin().y, expectedY) << "alignment " << alignment;

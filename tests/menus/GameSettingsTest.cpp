@@ -1,6 +1,6 @@
 #include "menus/GameSettings.h"
 
-#include "core/JsonFile.h"
+#include "core/JsonReader.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -42,9 +42,9 @@ protected:
     }
     Json::Value reread() const
     {
-        auto document = JsonFile::read(path_);
-        EXPECT_TRUE(document.has_value()) << "the settings file on disk is not valid JSON";
-        return document.value_or(Json::Value());
+        Json::Value document;
+        EXPECT_TRUE(JsonReader::parseFile(path_, document)) << "the settings file on disk is not valid JSON";
+        return document;
     }
 
     fs::path dir_;
@@ -91,6 +91,8 @@ struct BrokenCase
     bool readable;
 };
 
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
+
 class BrokenSettingsFile : public SettingsFile, public ::testing::WithParamInterface<BrokenCase>
 {
 };
@@ -131,16 +133,18 @@ const GameSettings kDefaults = GameSettings::defaults();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BrokenSettingsFile,
-    ::testing::Values(BrokenCase{"Missing", nullptr, kDefaults, false}, BrokenCase{"Empty", "", kDefaults, false},
-                      BrokenCase{"Truncated", R"({"languageSelected": 1, "volumePar)", kDefaults, false},
-                      BrokenCase{"NotAnObject", "[0.5, 0.5]", kDefaults, false},
-                      BrokenCase{"VolumesNotAnObject", R"({"languageSelected": 1, "volumeParameters": 0.5})",
-                                 withVolumes(1, kDefaults.volume, kDefaults.music, kDefaults.sfx), true},
-                      BrokenCase{"WrongTypes",
-                                 R"({"languageSelected": "fr", "volumeParameters": {"music": "loud", "volume": true, "sfx": 0.5}})",
-                                 withVolumes(0, kDefaults.volume, kDefaults.music, 0.5f), true},
-                      BrokenCase{"OutOfRange", R"({"languageSelected": 1, "volumeParameters": {"music": 7, "volume": -2, "sfx": 0.5}})",
-                                 withVolumes(1, 0.f, 1.f, 0.5f), true}),
+    ::testing::Values(
+        BrokenCase{"Missing", nullptr, kDefaults, false}, BrokenCase{"Empty", "", kDefaults, false},
+        BrokenCase{"Truncated", R"({"languageSelected": 1, "volumePar)", kDefaults, false},
+        BrokenCase{"NotAnObject", "[0.5, 0.5]", kDefaults, false},
+        BrokenCase{"VolumesNotAnObject", R"({"languageSelected": 1, "volumeParameters": 0.5})",
+                   withVolumes(1, kDefaults.volume, kDefaults.music, kDefaults.sfx), true},
+        BrokenCase{"WrongTypes",
+                   R"({"languageSelected": "fr", "volumeParameters": {"music": "loud", "volume": true, "sfx": 0.5}})",
+                   withVolumes(0, kDefaults.volume, kDefaults.music, 0.5f), true},
+        BrokenCase{"OutOfRange",
+                   R"({"languageSelected": 1, "volumeParameters": {"music": 7, "volume": -2, "sfx": 0.5}})",
+                   withVolumes(1, 0.f, 1.f, 0.5f), true}),
     [](const ::testing::TestParamInfo<BrokenCase>& info) { return std::string(info.param.name); });
 
 bool samePixels(const sf::Texture& texture, const std::string& file)

@@ -1,7 +1,8 @@
 // The real game under the test's X display, driven by xdotool: splash, main menu,
 // settings (music volume and language), credits, and Exit.
 
-#include "core/JsonFile.h"
+#include "core/JsonReader.h"
+#include "support/GameProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -50,10 +51,11 @@ private:
     std::string original_;
 };
 
-class GameProcess
+// The game with its output kept in a file: the main menu announces each time it is built.
+class LoggedGame
 {
 public:
-    explicit GameProcess(const fs::path& log) : log_(log)
+    explicit LoggedGame(const fs::path& log) : log_(log)
     {
         pid_ = fork();
         if (pid_ == 0)
@@ -66,7 +68,7 @@ public:
             _exit(127);
         }
     }
-    ~GameProcess()
+    ~LoggedGame()
     {
         if (running())
         {
@@ -119,7 +121,8 @@ private:
 
 void click(int x, int y)
 {
-    const std::string command = "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.05 click 1";
+    const std::string command =
+        "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.05 click 1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
@@ -137,11 +140,16 @@ bool until(const std::function<bool()>& done, const std::function<void()>& act, 
     return done();
 }
 
-Json::Value settingsOnDisk() { return JsonFile::read(kSettings.string()).value_or(Json::Value()); }
+Json::Value settingsOnDisk()
+{
+    Json::Value document;
+    JsonReader::parseFile(kSettings.string(), document);
+    return document;
+}
 
 TEST(MenuEndToEnd, OptionsChangeTheSettingsFileCreditsReturnAndExitEndsTheGame)
 {
-    if (!std::getenv("DISPLAY") || std::system("command -v xdotool > /dev/null") != 0)
+    if (!GameProcess::displayAvailable())
         GTEST_SKIP() << "needs an X display and xdotool";
     SettingsRestorer restorer;
     {
@@ -149,28 +157,40 @@ TEST(MenuEndToEnd, OptionsChangeTheSettingsFileCreditsReturnAndExitEndsTheGame)
         out << R"({"languageSelected": 0, "volumeParameters": {"music": 0.7, "sfx": 0.8, "volume": 1.0}})";
     }
     const fs::path log = fs::temp_directory_path() / "umbravale-e2e.log";
-    GameProcess game(log);
+    LoggedGame game(log);
 
     // Any click skips the splash; the menu announces itself once built.
     ASSERT_TRUE(until([&] { return game.menusBuilt() >= 1; }, [] { click(400, 400); }, 60s))
-        << "the main menu never appeared:\n" << game.log();
+        << "the main menu never appeared:\n"
+        << game.log();
 
     // Options (on the right column), then the middle of the music bar, until the file
     // holds the new volume. Each click lands on nothing on the other screen, and the
     // bar sets the same value however often it is clicked.
-    auto musicChanged = [] { return std::abs(settingsOnDisk()["volumeParameters"]["music"].asFloat() - 0.501f) < 0.01f; };
-    ASSERT_TRUE(until(musicChanged, [] {
-        click(1500, 590);
-        std::this_thread::sleep_for(300ms);
-        click(1073, 538);
-    }, 30s)) << "the music volume was not saved";
+    auto musicChanged = []
+    { return std::abs(settingsOnDisk()["volumeParameters"]["music"].asFloat() - 0.501f) < 0.01f; };
+    ASSERT_TRUE(until(
+        musicChanged,
+        []
+        {
+            click(1500, 590);
+            std::this_thread::sleep_for(300ms);
+            click(1073, 538);
+        },
+        30s))
+        << "the music volume was not saved";
 
     // The language tab, then French.
     auto french = [] { return settingsOnDisk()["languageSelected"].asInt() == 1; };
-    ASSERT_TRUE(until(french, [] {
-        click(1050, 255);
-        click(990, 665);
-    }, 20s)) << "the language was not saved";
+    ASSERT_TRUE(until(
+        french,
+        []
+        {
+            click(1050, 255);
+            click(990, 665);
+        },
+        20s))
+        << "the language was not saved";
 
     // Back to the menu with the exit button.
     ASSERT_TRUE(until([&] { return game.menusBuilt() >= 2; }, [] { click(1700, 1000); }, 30s))
@@ -182,11 +202,15 @@ TEST(MenuEndToEnd, OptionsChangeTheSettingsFileCreditsReturnAndExitEndsTheGame)
 
     // Credits (bottom left), and its exit button back; each click lands on nothing
     // on the other screen.
-    ASSERT_TRUE(until([&] { return game.menusBuilt() >= 3; }, [] {
-        click(250, 1000);
-        std::this_thread::sleep_for(400ms);
-        click(1700, 1000);
-    }, 40s)) << "the credits did not go back to the menu";
+    ASSERT_TRUE(until([&] { return game.menusBuilt() >= 3; },
+                      []
+                      {
+                          click(250, 1000);
+                          std::this_thread::sleep_for(400ms);
+                          click(1700, 1000);
+                      },
+                      40s))
+        << "the credits did not go back to the menu";
 
     // Exit closes the window and the game ends normally.
     std::this_thread::sleep_for(500ms);

@@ -34,7 +34,8 @@ protected:
         engine_ = Engine::instance();
         engine_->window->setVisible(true);
         settingsFile_ = (fs::temp_directory_path() / "umbravale-screens-GameData.json").string();
-        std::ofstream(settingsFile_) << R"({"languageSelected": 0, "volumeParameters": {"music": 0.0, "volume": 0.5, "sfx": 1.0}})";
+        std::ofstream(settingsFile_)
+            << R"({"languageSelected": 0, "volumeParameters": {"music": 0.0, "volume": 0.5, "sfx": 1.0}})";
         GameSettings::setFilePath(settingsFile_);
     }
     void TearDown() override
@@ -51,8 +52,7 @@ protected:
         engine_->window->setVisible(false);
     }
 
-    template <typename T>
-    T* enter(GroupList groups)
+    template <typename T> T* enter(GroupList groups)
     {
         for (const auto& group : groups)
             group->load();
@@ -191,7 +191,7 @@ TEST_F(MenuScreen, OnlyTheShownTabsControlsAnswerClicks)
     SettingState* screen = enter<SettingState>(settingsGroups());
     screen->clickAt({500, 240}); // the keys tab
     ASSERT_EQ(screen->shownTab(), SettingState::TAB_KEYS);
-    screen->clickAt({900, 660}); // where French stands on the language tab
+    screen->clickAt({900, 660});  // where French stands on the language tab
     screen->clickAt({1000, 540}); // the middle of the music bar on the sound tab
     EXPECT_EQ(screen->settings().language, GameSettings::kEnglish);
     EXPECT_EQ(screen->rowValue(SettingState::ROW_MUSIC), 0.f);

@@ -74,7 +74,8 @@ void paintFlameField(Canvas& c, double height, double width, double time, std::u
                 continue;
             const double heat = std::clamp(d * (0.55 + 0.6 * n2) * (1.15 - rise * 0.6), 0.0, 1.0);
             // The base fades out instead of ending on the picture's edge.
-            const double alpha = smooth(0.0, 0.25, d) * smooth(0.0, 0.15, heat + 0.05) * (fadeBase ? smooth(0.0, 0.2, v) : 1.0);
+            const double alpha =
+                smooth(0.0, 0.25, d) * smooth(0.0, 0.15, heat + 0.05) * (fadeBase ? smooth(0.0, 0.2, v) : 1.0);
             putPixel(data, stride, x, y, fireColour(heat, holy), alpha);
         }
     cairo_surface_mark_dirty(surface);
@@ -155,7 +156,8 @@ void paintSoulFire(Canvas& c)
     paintFlameField(small, 0.92, 0.62, 2.3, 57, true, true);
     cairo_t* cr = c.cr();
     c.ellipse(c.width() / 2, c.height() * 0.7, c.width() * 0.45, c.height() * 0.3);
-    c.fillRadial(c.width() / 2, c.height() * 0.7, 0, c.width() * 0.45, {{0, kPaleGold.alpha(0.35)}, {1, kPaleGold.alpha(0)}});
+    c.fillRadial(c.width() / 2, c.height() * 0.7, 0, c.width() * 0.45,
+                 {{0, kPaleGold.alpha(0.35)}, {1, kPaleGold.alpha(0)}});
     cairo_new_path(cr);
     c.paintScaled(small, 0, 0, 2.0);
     // A second, smaller tongue beside the first so the flame does not read as one cone.
@@ -263,13 +265,15 @@ void paintAngelic(Canvas& c)
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
     cairo_rectangle(cr, 0, 0, w, h);
-    c.fillLinear(0, 0, 0, h, {{0, kHoly}, {0.45, kPaleGold}, {0.8, Rgba::rgb(214, 176, 110)}, {1, Rgba::rgb(120, 90, 60)}});
+    c.fillLinear(0, 0, 0, h,
+                 {{0, kHoly}, {0.45, kPaleGold}, {0.8, Rgba::rgb(214, 176, 110)}, {1, Rgba::rgb(120, 90, 60)}});
     cairo_new_path(cr);
     // Rays from the opening heaven.
     for (int i = 0; i < 18; ++i)
     {
         const double a = -M_PI / 2 + (i - 8.5) * 0.12;
-        c.polygon({{w / 2, -200}, {w / 2 + std::cos(a - 0.03) * 3000, -200 + std::sin(a - 0.03) * -3000},
+        c.polygon({{w / 2, -200},
+                   {w / 2 + std::cos(a - 0.03) * 3000, -200 + std::sin(a - 0.03) * -3000},
                    {w / 2 + std::cos(a + 0.03) * 3000, -200 + std::sin(a + 0.03) * -3000}});
         c.fillLinear(0, 0, 0, h, {{0, Rgba{1, 1, 1, 0.35}}, {1, Rgba{1, 1, 1, 0}}});
         cairo_new_path(cr);
@@ -280,7 +284,8 @@ void paintAngelic(Canvas& c)
     {
         const double x = dice.range(-100, w + 100), y = h * dice.range(0.72, 1.0), r = dice.range(120, 320);
         c.ellipse(x, y, r * 1.6, r);
-        c.fillRadial(x, y - r * 0.3, 0, r * 1.6, {{0, Rgba{1, 1, 1, 0.95}}, {0.7, kPaleGold.alpha(0.8)}, {1, kPaleGold.alpha(0)}});
+        c.fillRadial(x, y - r * 0.3, 0, r * 1.6,
+                     {{0, Rgba{1, 1, 1, 0.95}}, {0.7, kPaleGold.alpha(0.8)}, {1, kPaleGold.alpha(0)}});
         cairo_new_path(cr);
     }
     // The halo and the ascending figure with its wings.
@@ -351,7 +356,8 @@ void paintHolyEmblem(Canvas& c)
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
     c.ellipse(w / 2, h / 2, w * 0.45, h * 0.45);
-    c.fillRadial(w / 2, h / 2, 0, w * 0.45, {{0, kHoly.alpha(0.8)}, {0.6, kPaleGold.alpha(0.35)}, {1, kPaleGold.alpha(0)}});
+    c.fillRadial(w / 2, h / 2, 0, w * 0.45,
+                 {{0, kHoly.alpha(0.8)}, {0.6, kPaleGold.alpha(0.35)}, {1, kPaleGold.alpha(0)}});
     cairo_new_path(cr);
     featherWing(c, w / 2 - 40, h * 0.55, -1, 0.45);
     featherWing(c, w / 2 + 40, h * 0.55, 1, 0.45);
@@ -404,8 +410,7 @@ public:
     }
 
 private:
-    template <typename F>
-    static void save(int w, int h, const std::filesystem::path& output, F&& draw)
+    template <typename F> static void save(int w, int h, const std::filesystem::path& output, F&& draw)
     {
         Canvas canvas(w, h);
         draw(canvas);

@@ -81,9 +81,11 @@ void scythe(Canvas& c, double x0, double y0, double x1, double y1, double bladeS
     const double b = 420 * bladeScale;
     cairo_move_to(cr, x1, y1);
     cairo_curve_to(cr, x1 + nx * b * 0.5, y1 + ny * b * 0.5, x1 + nx * b * 1.2 - ux * b * 0.2,
-                   y1 + ny * b * 1.2 - uy * b * 0.2, x1 + nx * b * 1.6 - ux * b * 0.75, y1 + ny * b * 1.6 - uy * b * 0.75);
-    cairo_curve_to(cr, x1 + nx * b * 1.0 - ux * b * 0.1, y1 + ny * b * 1.0 - uy * b * 0.1, x1 + nx * b * 0.4 - ux * b * 0.25,
-                   y1 + ny * b * 0.4 - uy * b * 0.25, x1 - ux * b * 0.18, y1 - uy * b * 0.18);
+                   y1 + ny * b * 1.2 - uy * b * 0.2, x1 + nx * b * 1.6 - ux * b * 0.75,
+                   y1 + ny * b * 1.6 - uy * b * 0.75);
+    cairo_curve_to(cr, x1 + nx * b * 1.0 - ux * b * 0.1, y1 + ny * b * 1.0 - uy * b * 0.1,
+                   x1 + nx * b * 0.4 - ux * b * 0.25, y1 + ny * b * 0.4 - uy * b * 0.25, x1 - ux * b * 0.18,
+                   y1 - uy * b * 0.18);
     cairo_close_path(cr);
     c.stroke(kInk, 16 * bladeScale);
     c.fillLinear(x1, y1, x1 + nx * b * 1.6, y1 + ny * b * 1.6, {{0, kAsh}, {0.5, kBone}, {1, kHoly}});
@@ -121,8 +123,8 @@ void wing(Canvas& c, double x, double y, double dir, bool angelic)
         for (auto& t : tips)
             cairo_line_to(cr, t[0], t[1]);
         for (int i = 3; i >= 0; --i)
-            cairo_curve_to(cr, tips[i][0] * 0.6, tips[i][1] * 0.4, tips[i][0] * 0.5, tips[i][1] * 0.3, i ? tips[i - 1][0] * 0.75 : 40,
-                           i ? tips[i - 1][1] * 0.75 + 60 : 60);
+            cairo_curve_to(cr, tips[i][0] * 0.6, tips[i][1] * 0.4, tips[i][0] * 0.5, tips[i][1] * 0.3,
+                           i ? tips[i - 1][0] * 0.75 : 40, i ? tips[i - 1][1] * 0.75 + 60 : 60);
         cairo_close_path(cr);
         c.stroke(kInk, 14);
         c.fillLinear(0, -300, 400, 260, {{0, kCrimson}, {0.6, kBlood}, {1, kInk}});
@@ -144,7 +146,8 @@ void paintGameLogo(Canvas& c)
     const double w = c.width(), h = c.height();
     // A red halo behind the title.
     c.ellipse(w / 2, h * 0.48, w * 0.45, h * 0.42);
-    c.fillRadial(w / 2, h * 0.48, 0, w * 0.45, {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
+    c.fillRadial(w / 2, h * 0.48, 0, w * 0.45,
+                 {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
     cairo_new_path(cr);
     wing(c, w * 0.5 - 380, h * 0.42, -1, true);
     wing(c, w * 0.5 + 380, h * 0.42, 1, false);
@@ -161,8 +164,11 @@ double ridge(double x, std::uint32_t seed, double base, double amplitude, double
 
 void spire(Canvas& c, double x, double base, double width, double height)
 {
-    c.polygon({{x - width / 2, base}, {x - width / 2, base - height * 0.7}, {x, base - height},
-               {x + width / 2, base - height * 0.7}, {x + width / 2, base}});
+    c.polygon({{x - width / 2, base},
+               {x - width / 2, base - height * 0.7},
+               {x, base - height},
+               {x + width / 2, base - height * 0.7},
+               {x + width / 2, base}});
 }
 
 void paintMenuBackground(Canvas& c)
@@ -171,8 +177,11 @@ void paintMenuBackground(Canvas& c)
     const double w = c.width(), h = c.height();
     // Sky: near-black at the top to a blood-red glow at the horizon.
     cairo_rectangle(cr, 0, 0, w, h);
-    c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(12, 4, 8)}, {0.45, Rgba::rgb(48, 12, 18)}, {0.7, Rgba::rgb(120, 28, 26)},
-                              {1, Rgba::rgb(30, 8, 10)}});
+    c.fillLinear(0, 0, 0, h,
+                 {{0, Rgba::rgb(12, 4, 8)},
+                  {0.45, Rgba::rgb(48, 12, 18)},
+                  {0.7, Rgba::rgb(120, 28, 26)},
+                  {1, Rgba::rgb(30, 8, 10)}});
     cairo_new_path(cr);
     // Stars.
     Dice dice(7);
@@ -189,7 +198,8 @@ void paintMenuBackground(Canvas& c)
     c.fillRadial(mx, my, mr, mr * 3, {{0, Rgba::rgb(255, 200, 170, 0.35)}, {1, Rgba::rgb(255, 120, 90, 0)}});
     cairo_new_path(cr);
     c.ellipse(mx, my, mr, mr);
-    c.fillRadial(mx - mr * 0.3, my - mr * 0.3, 0, mr * 1.2, {{0, Rgba::rgb(255, 236, 214)}, {1, Rgba::rgb(220, 150, 130)}});
+    c.fillRadial(mx - mr * 0.3, my - mr * 0.3, 0, mr * 1.2,
+                 {{0, Rgba::rgb(255, 236, 214)}, {1, Rgba::rgb(220, 150, 130)}});
     cairo_new_path(cr);
     // Drifting cloud bands across the moon and sky.
     {
@@ -226,8 +236,9 @@ void paintMenuBackground(Canvas& c)
         cairo_new_path(cr);
         // Mist pooled in each valley.
         cairo_rectangle(cr, 0, base - h * 0.06, w, h * 0.14);
-        c.fillLinear(0, base - h * 0.06, 0, base + h * 0.08,
-                     {{0, Rgba::rgb(160, 50, 44, 0)}, {0.5, Rgba::rgb(160, 50, 44, 0.18)}, {1, Rgba::rgb(160, 50, 44, 0)}});
+        c.fillLinear(
+            0, base - h * 0.06, 0, base + h * 0.08,
+            {{0, Rgba::rgb(160, 50, 44, 0)}, {0.5, Rgba::rgb(160, 50, 44, 0.18)}, {1, Rgba::rgb(160, 50, 44, 0)}});
         cairo_new_path(cr);
         if (layer == 1)
         {
@@ -253,7 +264,8 @@ void paintMenuBackground(Canvas& c)
     // Foreground: a hill of graves and dead trees, black against the mist.
     cairo_move_to(cr, 0, h);
     for (int x = 0; x <= w; x += 8)
-        cairo_line_to(cr, x, h * 0.9 - h * 0.08 * std::sin(x / w * M_PI * 1.3 + 0.4) - 30 * fractalNoise(x / 150.0, 3, 9, 3));
+        cairo_line_to(cr, x,
+                      h * 0.9 - h * 0.08 * std::sin(x / w * M_PI * 1.3 + 0.4) - 30 * fractalNoise(x / 150.0, 3, 9, 3));
     cairo_line_to(cr, w, h);
     cairo_close_path(cr);
     c.fillColour(kInk);
@@ -266,7 +278,9 @@ void paintMenuBackground(Canvas& c)
         if (i % 3 == 0)
         {
             c.polygon({{gx - 8, gy}, {gx - 8, gy - gh}, {gx + 8, gy - gh}, {gx + 8, gy}});
-            c.polygon({{gx - gw / 2, gy - gh * 0.72}, {gx + gw / 2, gy - gh * 0.72}, {gx + gw / 2, gy - gh * 0.6},
+            c.polygon({{gx - gw / 2, gy - gh * 0.72},
+                       {gx + gw / 2, gy - gh * 0.72},
+                       {gx + gw / 2, gy - gh * 0.6},
                        {gx - gw / 2, gy - gh * 0.6}});
         }
         else
@@ -276,7 +290,8 @@ void paintMenuBackground(Canvas& c)
         c.fillColour(Rgba::rgb(14, 5, 8));
         cairo_new_path(cr);
     }
-    auto tree = [&](double x, double y, double len, double angle, int depth, auto&& self) -> void {
+    auto tree = [&](double x, double y, double len, double angle, int depth, auto&& self) -> void
+    {
         if (depth == 0)
             return;
         const double x2 = x + std::cos(angle) * len, y2 = y + std::sin(angle) * len;
@@ -387,9 +402,14 @@ void paintButton(Canvas& c, const std::string& label, bool hover)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height(), m = 24;
-    auto plaque = [&](double inset) {
-        c.polygon({{m + inset + 60, m + inset}, {w - m - inset - 60, m + inset}, {w - m - inset, h / 2},
-                   {w - m - inset - 60, h - m - inset}, {m + inset + 60, h - m - inset}, {m + inset, h / 2}});
+    auto plaque = [&](double inset)
+    {
+        c.polygon({{m + inset + 60, m + inset},
+                   {w - m - inset - 60, m + inset},
+                   {w - m - inset, h / 2},
+                   {w - m - inset - 60, h - m - inset},
+                   {m + inset + 60, h - m - inset},
+                   {m + inset, h / 2}});
     };
     if (hover)
     {
@@ -437,18 +457,31 @@ struct Words
     const char* backHint;
 };
 
-const Words kEnglishWords{"Keys", "Sound", "Language", "English", "French",
+const Words kEnglishWords{"Keys",
+                          "Sound",
+                          "Language",
+                          "English",
+                          "French",
                           {"General volume", "Music", "Sound effects"},
-                          {"Move", "Dodge", "Attack (toward the cursor)", "Interact, spare or take a soul", "Pick up loot",
-                           "Inventory", "Minimap", "Pause"},
+                          {"Move", "Dodge", "Attack (toward the cursor)", "Interact, spare or take a soul",
+                           "Pick up loot", "Inventory", "Minimap", "Pause"},
                           {"Z Q S D", "Space", "Left click", "E", "F", "Tab", "M", "Escape"},
-                          "Controls", "Settings", "Escape: back"};
-const Words kFrenchWords{"Touches", "Son", "Langue", "Anglais", "Français",
+                          "Controls",
+                          "Settings",
+                          "Escape: back"};
+const Words kFrenchWords{"Touches",
+                         "Son",
+                         "Langue",
+                         "Anglais",
+                         "Français",
                          {"Volume général", "Musique", "Effets sonores"},
-                         {"Se déplacer", "Esquiver", "Attaquer (vers le curseur)", "Interagir, épargner ou prendre une âme",
-                          "Ramasser le butin", "Inventaire", "Mini-carte", "Pause"},
+                         {"Se déplacer", "Esquiver", "Attaquer (vers le curseur)",
+                          "Interagir, épargner ou prendre une âme", "Ramasser le butin", "Inventaire", "Mini-carte",
+                          "Pause"},
                          {"Z Q S D", "Espace", "Clic gauche", "E", "F", "Tab", "M", "Échap"},
-                         "Commandes", "Paramètres", "Échap : retour"};
+                         "Commandes",
+                         "Paramètres",
+                         "Échap : retour"};
 
 // Panels are drawn centred on the screen at 0.35: painting in screen pixels keeps
 // their contents where the settings screen's widgets stand.
@@ -557,7 +590,8 @@ void paintLanguageChoice(Canvas& c, const std::string& label, bool selected)
     c.roundedRect(30, 30, w - 60, h - 60, 28);
     c.stroke(selected ? kPaleGold : kGold.scaled(0.6), 5);
     cairo_new_path(cr);
-    c.title(label, fonts::kTitle, 124, w / 2, h / 2 + 42, selected ? kHoly : kBone, selected ? kPaleGold : kAsh, kInk, 5);
+    c.title(label, fonts::kTitle, 124, w / 2, h / 2 + 42, selected ? kHoly : kBone, selected ? kPaleGold : kAsh, kInk,
+            5);
     if (selected)
     {
         // A small soul flame on each side marks the chosen language.
@@ -692,7 +726,8 @@ void paintCredits(Canvas& c)
     c.stroke(kGold.scaled(0.8), 6);
     cairo_new_path(cr);
     c.title("Credits", fonts::kTitle, 220, w / 2, 390, kPaleGold, kCrimson, kInk, 9);
-    centredLabel(c, "Umbravale, by the founding engineers of the Umbravale studio", fonts::kPlain, 64, w / 2, 500, kBone);
+    centredLabel(c, "Umbravale, by the founding engineers of the Umbravale studio", fonts::kPlain, 64, w / 2, 500,
+                 kBone);
     const std::pair<const char*, const char*> roles[] = {
         {"Lead engineer", "design, engine spine, content generator"},
         {"Gameplay", "the run, the player, items and the trader"},
@@ -719,11 +754,12 @@ class MenuPainter : public PatternPainter
 {
 public:
     MenuPainter()
-        : PatternPainter({R"(Assets/Sprites/Curseur/.*)", R"(Assets/Sprites/Logo/.*)",
-                          R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits)\.png)",
-                          R"(Assets/Sprites/Buttons/(Tuto|Tuto_h|background|flagpole|creditbg|template|lb_white|lb_grey)\.png)",
-                          R"(Assets/Sprites/Buttons/Language/(English|French)/[^/]+\.png)",
-                          R"(Assets/Sprites/Menu/BackgroundAnimation/\d\.png)"})
+        : PatternPainter(
+              {R"(Assets/Sprites/Curseur/.*)", R"(Assets/Sprites/Logo/.*)",
+               R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits)\.png)",
+               R"(Assets/Sprites/Buttons/(Tuto|Tuto_h|background|flagpole|creditbg|template|lb_white|lb_grey)\.png)",
+               R"(Assets/Sprites/Buttons/Language/(English|French)/[^/]+\.png)",
+               R"(Assets/Sprites/Menu/BackgroundAnimation/\d\.png)"})
     {
     }
     std::string name() const override { return "menus"; }
@@ -794,8 +830,7 @@ private:
         throw std::runtime_error("no settings picture for this file");
     }
 
-    template <typename F>
-    static void save(int w, int h, const std::filesystem::path& output, F&& draw)
+    template <typename F> static void save(int w, int h, const std::filesystem::path& output, F&& draw)
     {
         Canvas canvas(w, h);
         draw(canvas);

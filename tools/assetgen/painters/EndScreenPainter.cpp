@@ -238,24 +238,43 @@ void batWing(Canvas& c, double x, double y, double dir, double scale)
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_scale(cr, dir * scale, scale);
-    const double tips[][2] = {{820, -520}, {900, -120}, {760, 200}, {480, 380}};
+    // Finger bones from the wrist; the membrane between two tips sags toward the wrist.
+    const double wx = 420, wy = -420;
+    const double tips[][2] = {{900, -560}, {1000, -150}, {820, 220}, {480, 420}};
+    const double body[2] = {40, 160};
+    auto sag = [&](const double* from, const double* to, double amount)
+    {
+        const double mx = (from[0] + to[0]) / 2, my = (from[1] + to[1]) / 2;
+        const double cx = mx + (wx - mx) * amount, cy = my + (wy - my) * amount;
+        cairo_curve_to(cr, cx, cy, cx, cy, to[0], to[1]);
+    };
     cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 420, -420);
-    for (auto& t : tips)
-        cairo_line_to(cr, t[0], t[1]);
-    for (int i = 3; i >= 0; --i)
-        cairo_curve_to(cr, tips[i][0] * 0.6, tips[i][1] * 0.4, tips[i][0] * 0.5, tips[i][1] * 0.3,
-                       i ? tips[i - 1][0] * 0.75 : 60, i ? tips[i - 1][1] * 0.75 + 90 : 90);
+    cairo_line_to(cr, wx, wy);
+    cairo_line_to(cr, tips[0][0], tips[0][1]);
+    for (int i = 1; i < 4; ++i)
+        sag(tips[i - 1], tips[i], 0.4);
+    sag(tips[3], body, 0.3);
     cairo_close_path(cr);
-    c.fillLinear(0, -500, 600, 400, {{0, kCrimson}, {0.5, kBlood}, {1, kInk}});
-    c.stroke(kInk, 18);
+    c.fillLinear(0, -500, 900, 400, {{0, kCrimson}, {0.45, kBlood}, {1, kInk}});
+    c.stroke(kInk, 14);
     cairo_new_path(cr);
     for (auto& t : tips)
     {
-        cairo_move_to(cr, 420, -420);
+        cairo_move_to(cr, wx, wy);
         cairo_line_to(cr, t[0], t[1]);
     }
-    c.stroke(kInk, 16);
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, wx, wy);
+    c.stroke(kInk, 22);
+    c.stroke(Rgba::rgb(70, 14, 20), 8);
+    cairo_new_path(cr);
+    // A hooked claw at the wrist.
+    cairo_move_to(cr, wx - 20, wy + 10);
+    cairo_curve_to(cr, wx - 10, wy - 60, wx - 60, wy - 100, wx - 110, wy - 90);
+    cairo_curve_to(cr, wx - 60, wy - 60, wx - 40, wy - 20, wx + 20, wy + 10);
+    cairo_close_path(cr);
+    c.fillColour(kBone.scaled(0.8));
+    c.stroke(kInk, 6);
     cairo_new_path(cr);
     cairo_restore(cr);
 }
@@ -384,7 +403,7 @@ class EndScreenPainter : public PatternPainter
 public:
     EndScreenPainter() : PatternPainter({R"(Assets/Sprites/GameOver/.*)", R"(Assets/Sprites/Victory/.*)"}) {}
     std::string name() const override { return "end screens"; }
-    int version() const override { return 4; }
+    int version() const override { return 5; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {

@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/FontManager.h"
 #include "core/LoadingScreen.h"
+#include "creatures/EnemyDatabase.h"
 #include "menus/Logo.h"
 #include "menus/GameSettings.h"
 #include "menus/MainMenuState.h"
@@ -31,6 +32,16 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
             if (part.contentReady)
                 groups.push_back({"prepared set: " + part.name, std::move(part.group)});
     }
+
+    // The enemies' sheets as the run and the tutorial load them, with the shadow
+    // the main menu adds beside them; the soul-choice icons of both languages and
+    // the ToaKaipupuhi shot, which are loaded on their own.
+    const std::vector<std::string> kinds(EnemyDatabase::kKindNames.begin(), EnemyDatabase::kKindNames.end());
+    auto enemies = EnemyDatabase::buildTextureGroup(kinds);
+    enemies->add("EnemyShadow", EnemyDatabase::kShadowFile);
+    groups.push_back({"enemies", std::move(enemies)});
+    groups.push_back({"enemies", EnemyDatabase::soulChoiceCatalogGroup()});
+    groups.push_back({"enemies", EnemyDatabase::projectileGroup()});
     return groups;
 }
 
@@ -47,7 +58,10 @@ std::vector<std::string> ContentCatalog::fonts()
     return files;
 }
 
-std::vector<std::string> ContentCatalog::sounds() { return {}; }
+std::vector<std::string> ContentCatalog::sounds()
+{
+    return {};
+}
 
 std::vector<std::string> ContentCatalog::allFiles()
 {

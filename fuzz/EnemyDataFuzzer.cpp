@@ -1,0 +1,40 @@
+#include "FuzzSupport.h"
+
+#include "core/JsonReader.h"
+#include "creatures/EnemyDatabase.h"
+
+#include <json/value.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Any text read as the enemy index file and as every kind's data file fills the
+// records (defaults where it does not fit) without crashing, and any "animData"
+// it holds yields frame sizes that fit inside the sheet they are cut from.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    silenceLogForFuzzing();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Json::Value root;
+    if (!JsonReader::parseText(std::string(reinterpret_cast<const char*>(data), size), root) || !root.isObject())
+        return 0;
+    EnemyRecords records;
+    EnemyDatabase::loadIndex(records, root, "fuzz.json");
+    for (const char* kind : EnemyDatabase::kKindNames)
+        EnemyDatabase::loadKind(records, kind, root, "fuzz.json");
+    for (const auto& spec : EnemyDatabase::animationSpecs(root, "fuzz.json"))
+        for (const sf::Vector2u sheet : {sf::Vector2u(800, 100), sf::Vector2u(1, 1), sf::Vector2u(16384, 4096)})
+            if (const auto frame = EnemyDatabase::frameSizeFor(spec, sheet))
+            {
+                const std::uint64_t columns = (spec.frameCount + spec.rows - 1) / spec.rows;
+                if (frame->x == 0 || frame->y == 0 || frame->x * columns > sheet.x ||
+                    std::uint64_t(frame->y) * std::uint64_t(spec.rows) > sheet.y)
+                    __builtin_trap();
+            }
+    return 0;
+}

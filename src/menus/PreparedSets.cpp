@@ -1,5 +1,6 @@
 #include "menus/PreparedSets.h"
 
+#include "creatures/EnemyDatabase.h"
 #include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 
@@ -44,8 +45,15 @@ GroupPtr PreparedSets::traderInventoryItemsAndBars()
     auto group = std::make_unique<TextureManager::Group>();
     // One content tree: the trader's pictures live under "Assets/Sprites/" like all others.
     group->add("Trader", "Assets/Sprites/Trader/Trader.png");
-    group->add("EnemyShadow", "Assets/Sprites/Enemy/Shadow.png");
     group->add("bell", "Assets/Sprites/Items/bell.png");
+    return group;
+}
+
+GroupPtr PreparedSets::enemies()
+{
+    const std::vector<std::string> names(EnemyDatabase::kKindNames.begin(), EnemyDatabase::kKindNames.end());
+    auto group = EnemyDatabase::buildTextureGroup(names);
+    group->add("EnemyShadow", EnemyDatabase::kShadowFile);
     return group;
 }
 
@@ -97,6 +105,7 @@ PreparedSets::Set PreparedSets::run()
     set.push_back({"floor backgrounds", floorBackgrounds(), false});
     set.push_back({"player", player(), false});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles and minimap", puddlesAndMinimap(), false});
     set.push_back({"boss life bar", bossLifeBar(), false});
     set.push_back({"walls", walls(), false});
@@ -111,6 +120,7 @@ PreparedSets::Set PreparedSets::tutorial()
     set.push_back({"floor backgrounds", floorBackgrounds(), false});
     set.push_back({"player", player(), false});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles and minimap", puddlesAndMinimap(), false});
     set.push_back({"tutorial texts", tutorialTexts(), false});
     return set;

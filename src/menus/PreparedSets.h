@@ -33,6 +33,8 @@ public:
     static std::unique_ptr<TextureManager::Group> floorBackgrounds();
     static std::unique_ptr<TextureManager::Group> player();
     static std::unique_ptr<TextureManager::Group> traderInventoryItemsAndBars();
+    // The ten kinds' sheets from their data files, and the shadow under every enemy.
+    static std::unique_ptr<TextureManager::Group> enemies();
     static std::unique_ptr<TextureManager::Group> puddlesAndMinimap();
     static std::unique_ptr<TextureManager::Group> tutorialTexts();
     static std::unique_ptr<TextureManager::Group> bossLifeBar();

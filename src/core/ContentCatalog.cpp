@@ -9,6 +9,9 @@
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 #include "menus/PreparedSets.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 #include <set>
 
@@ -42,6 +45,13 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"enemies", std::move(enemies)});
     groups.push_back({"enemies", EnemyDatabase::soulChoiceCatalogGroup()});
     groups.push_back({"enemies", EnemyDatabase::projectileGroup()});
+
+    // Props, walls with their first-floor masks, and puddles.
+    groups.push_back({"props", PropRegistry::textureGroup()});
+    auto walls = WallRegistry::textureGroup();
+    walls->addChild(WallRegistry::wallMaskGroup());
+    groups.push_back({"walls", std::move(walls)});
+    groups.push_back({"puddles", WaterRegistry::textureGroup()});
     return groups;
 }
 

@@ -136,6 +136,7 @@ void MainMenuState::play()
     left_ = true;
     GroupList groups;
     groups.push_back(PreparedSets::takeReady(runSet_));
+    groups.push_back(PreparedSets::props());
     groups.push_back(MenuGroups::background());
     replaceWithLoading<ComingSoon<ComingSoonState::MODE_RUN>>("Loading...", std::move(groups));
 }
@@ -145,6 +146,7 @@ void MainMenuState::tutorial()
     left_ = true;
     GroupList groups;
     groups.push_back(PreparedSets::takeReady(tutorialSet_));
+    groups.push_back(PreparedSets::props());
     groups.push_back(MenuGroups::background());
     replaceWithLoading<ComingSoon<ComingSoonState::MODE_TUTORIAL>>("Loading...", std::move(groups));
 }
@@ -172,6 +174,7 @@ void MainMenuState::openEditor()
     PreparedSets::Set editorSet = PreparedSets::editor();
     GroupList groups;
     groups.push_back(PreparedSets::takeReady(editorSet));
+    groups.push_back(PreparedSets::props());
     groups.push_back(MenuGroups::backdrop(false));
     replaceWithLoading<ComingSoon<ComingSoonState::MODE_EDITOR>>("Loading...", std::move(groups));
 }

@@ -3,6 +3,9 @@
 #include "creatures/EnemyDatabase.h"
 #include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 namespace
 {
@@ -57,7 +60,7 @@ GroupPtr PreparedSets::enemies()
     return group;
 }
 
-GroupPtr PreparedSets::puddlesAndMinimap()
+GroupPtr PreparedSets::minimap()
 {
     return std::make_unique<TextureManager::Group>();
 }
@@ -83,9 +86,19 @@ GroupPtr PreparedSets::bossLifeBar()
 
 GroupPtr PreparedSets::walls()
 {
-    auto group = std::make_unique<TextureManager::Group>();
-    group->add("tf_norm2_wall_1", "Assets/Sprites/Walls/tf_norm2_1.png");
+    auto group = WallRegistry::textureGroup();
+    group->addChild(WallRegistry::wallMaskGroup());
     return group;
+}
+
+GroupPtr PreparedSets::puddles()
+{
+    return WaterRegistry::textureGroup();
+}
+
+GroupPtr PreparedSets::props()
+{
+    return PropRegistry::textureGroup();
 }
 
 GroupPtr PreparedSets::editorIcons()
@@ -106,9 +119,10 @@ PreparedSets::Set PreparedSets::run()
     set.push_back({"player", player(), false});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
-    set.push_back({"puddles and minimap", puddlesAndMinimap(), false});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"minimap", minimap(), false});
     set.push_back({"boss life bar", bossLifeBar(), false});
-    set.push_back({"walls", walls(), false});
+    set.push_back({"walls", walls(), true});
     return set;
 }
 
@@ -121,7 +135,8 @@ PreparedSets::Set PreparedSets::tutorial()
     set.push_back({"player", player(), false});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
-    set.push_back({"puddles and minimap", puddlesAndMinimap(), false});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"minimap", minimap(), false});
     set.push_back({"tutorial texts", tutorialTexts(), false});
     return set;
 }
@@ -131,7 +146,8 @@ PreparedSets::Set PreparedSets::editor()
     Set set;
     set.push_back({"floor backgrounds", floorBackgrounds(), false});
     set.push_back({"editor icons", editorIcons(), false});
-    set.push_back({"walls", walls(), false});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"walls", WallRegistry::textureGroup(), true});
     return set;
 }
 

@@ -35,9 +35,13 @@ public:
     static std::unique_ptr<TextureManager::Group> traderInventoryItemsAndBars();
     // The ten kinds' sheets from their data files, and the shadow under every enemy.
     static std::unique_ptr<TextureManager::Group> enemies();
-    static std::unique_ptr<TextureManager::Group> puddlesAndMinimap();
+    static std::unique_ptr<TextureManager::Group> puddles();
+    static std::unique_ptr<TextureManager::Group> minimap();
     static std::unique_ptr<TextureManager::Group> tutorialTexts();
     static std::unique_ptr<TextureManager::Group> bossLifeBar();
+    // The free-standing walls and the first floor's wall masks.
     static std::unique_ptr<TextureManager::Group> walls();
+    // Every prop's picture: handed to the loading screen beside a set, not part of it.
+    static std::unique_ptr<TextureManager::Group> props();
     static std::unique_ptr<TextureManager::Group> editorIcons();
 };

@@ -46,8 +46,10 @@ TEST(GameBinary, StartsShowsTheMenuAndExitsCleanly)
     EXPECT_NE(menu.getPixel(960, 540), clear);
     EXPECT_NE(menu.getPixel(1700, 300), clear);
 
-    game.press("Alt_L Escape");
-    EXPECT_EQ(game.waitForExit(std::chrono::seconds(15)), 0) << "the game did not exit cleanly";
+    game.hold("Alt_L Escape");
+    const int status = game.waitForExit(std::chrono::seconds(30));
+    game.release("Alt_L Escape");
+    EXPECT_EQ(status, 0) << "the game did not exit cleanly";
 }
 
 TEST(GameBinary, MissingAssetsFolderIsOneClearErrorAndAFailingExit)

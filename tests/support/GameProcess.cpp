@@ -76,6 +76,14 @@ void GameProcess::press(const std::string& keys)
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
 }
 
+void GameProcess::hold(const std::string& keys)
+{
+    run("xdotool windowfocus --sync " + window_);
+    run("xdotool keydown " + keys);
+}
+
+void GameProcess::release(const std::string& keys) { run("xdotool keyup " + keys); }
+
 void GameProcess::moveMouse(int x, int y)
 {
     run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));

@@ -20,6 +20,10 @@ public:
     bool waitForWindow(std::chrono::seconds timeout);
     // Holds the keys down (in order) for a few frames, then releases them (in reverse).
     void press(const std::string& keys);
+    // Keys polled once a frame (not read from events) must stay down for a whole frame,
+    // however slow the frame: hold them until release().
+    void hold(const std::string& keys);
+    void release(const std::string& keys);
     void click(int x, int y);
     void moveMouse(int x, int y);
     sf::Image screenshot(const std::string& file);

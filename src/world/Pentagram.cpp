@@ -1,0 +1,41 @@
+#include "world/Pentagram.h"
+
+#include "core/FontManager.h"
+#include "core/RoomNameRegistry.h"
+#include "creatures/Camera.h"
+#include "creatures/Entity.h"
+#include "world/RunContext.h"
+
+#include <cmath>
+
+Pentagram::Pentagram() : Props("pentagram", -1)
+{
+    prompt_.setString("Press E to consume your soul and heal");
+    if (const sf::Font* font = FontManager::getFont("Ritual"))
+        prompt_.setFont(*font);
+    prompt_.setFillColor(sf::Color::White);
+    prompt_.setOutlineThickness(1.f);
+    prompt_.setOutlineColor(sf::Color(142, 25, 28, 255));
+    prompt_.setCharacterSize(40);
+}
+
+void Pentagram::update(float)
+{
+    // The circle itself stays still; only the player's distance matters.
+    const RunContext* run = RunContext::active();
+    if (!run || run->roomType() != ROOM_HEAL)
+        return;
+    for (const Entity* entity : run->roomEntities())
+        if (entity && entity == run->player())
+        {
+            const sf::Vector2f d = entity->getPosition() - getPosition();
+            playerInRange_ = std::sqrt(d.x * d.x + d.y * d.y) <= kReach;
+        }
+}
+
+void Pentagram::draw(sf::RenderTarget& target, const Camera& camera)
+{
+    prompt_.setPosition(camera.toScreen(getPosition() - sf::Vector2f(250.f, 250.f)));
+    prompt_.setScale(camera.zoom, camera.zoom);
+    Props::draw(target, camera);
+}

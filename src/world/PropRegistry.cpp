@@ -1,0 +1,237 @@
+#include "world/PropRegistry.h"
+
+#include "core/Logger.h"
+#include "world/Bridge.h"
+#include "world/Fluid.h"
+#include "world/Moss.h"
+#include "world/Pentagram.h"
+#include "world/Props.h"
+#include "world/Vase.h"
+
+#include <map>
+#include <mutex>
+
+namespace
+{
+struct Registry
+{
+    std::mutex mutex;
+    std::map<std::string, std::unique_ptr<Props>> prototypes;
+};
+
+Registry& registry()
+{
+    static auto* instance = new Registry();
+    return *instance;
+}
+
+std::string twoDigits(int i)
+{
+    return (i < 10 ? "0" : "") + std::to_string(i);
+}
+
+void range(std::vector<std::string>& out, const std::string& stem, int first, int last)
+{
+    for (int i = first; i <= last; ++i)
+        out.push_back(stem + twoDigits(i));
+}
+
+std::vector<std::string> buildNames()
+{
+    std::vector<std::string> n{"bags", "barrel", "body"};
+    range(n, "bones_", 1, 3);
+    n.insert(n.end(), {"bow", "bramble_lantern_01", "bramble_lantern_02"});
+    range(n, "brambles_", 1, 34);
+    range(n, "branch_", 1, 9);
+    range(n, "bridge_", 1, 3);
+    n.push_back("bucket");
+    range(n, "bush_", 1, 4);
+    range(n, "double_grave_", 1, 3);
+    n.insert(n.end(), {"double_mushroom_01", "double_mushroom_02", "firecamp", "flag", "flag_02", "flower_pot",
+                       "flower_pot_02", "flowers", "flowers_02"});
+    range(n, "fluid_", 1, 8);
+    range(n, "fluid_", 11, 17);
+    n.insert(n.end(), {"foundry", "foundry_02", "heap_of_leaves_01", "heap_of_leaves_02"});
+    range(n, "moss_", 1, 19);
+    range(n, "mushroom_", 1, 4);
+    n.insert(n.end(), {"paper_boat", "pentagram"});
+    range(n, "pillar_", 1, 3);
+    range(n, "pot_", 1, 3);
+    n.insert(n.end(), {"puddle_01", "puddle_02", "quiver_01", "quiver_02", "ribs_01", "ribs_02"});
+    range(n, "root_", 1, 13);
+    n.insert(n.end(), {"scythe", "shield", "single_grave"});
+    range(n, "skull_", 1, 4);
+    n.insert(n.end(), {"skull_bone", "skull_bone_ribs", "souls", "statue"});
+    range(n, "stone_", 1, 6);
+    n.insert(n.end(),
+             {"strains",    "strains_02",   "swords_01",    "swords_02",   "tank_01",         "tank_02",
+              "totem",      "triple_grave", "tube_01",      "tube_02",     "water_lilies_01", "water_lilies_02",
+              "waterfalls", "workbench_01", "workbench_02", "fly",         "firefly",         "fluid_09",
+              "fluid_10",   "Butterfly",    "Gem_red",      "Gem_blue",    "Gem_green",       "Gem_violet",
+              "Gem_orange", "gold_bag",     "Fruit_good1",  "Fruit_good2", "Fruit_good3",     "Fruit_bad1",
+              "Fruit_bad2", "Fruit_bad3"});
+    range(n, "mini_mushroom_", 1, 4);
+    n.insert(n.end(), {"blood_02", "boss_mushroom", "boss_moss", "boss_tree", "boss_fluid", "boss_brambles"});
+    return n;
+}
+
+const std::map<std::string, PropRegistry::Strip>& strips()
+{
+    static const std::map<std::string, PropRegistry::Strip> table = []
+    {
+        std::map<std::string, PropRegistry::Strip> t;
+        auto set = [&](std::initializer_list<const char*> names, unsigned w, unsigned h, unsigned frames, float time)
+        {
+            for (const char* name : names)
+                t[name] = {{w, h}, frames, time};
+        };
+        set({"bramble_lantern_01", "bramble_lantern_02"}, 202, 333, 6, 0.14f);
+        set({"bush_01", "bush_02"}, 197, 172, 4, 0.21f);
+        set({"firecamp"}, 109, 186, 6, 0.14f);
+        set({"flag", "flag_02"}, 132, 167, 9, 0.18f);
+        set({"flower_pot", "flower_pot_02"}, 50, 101, 4, 0.2f);
+        set({"flowers", "flowers_02"}, 64, 69, 4, 0.21f);
+        set({"fluid_03"}, 316, 531, 16, 0.21f);
+        set({"fluid_05"}, 249, 399, 14, 0.21f);
+        set({"fluid_06"}, 329, 646, 20, 0.21f);
+        set({"fluid_07"}, 377, 533, 20, 0.21f);
+        set({"fluid_08"}, 306, 622, 17, 0.21f);
+        set({"fluid_09"}, 75, 273, 8, 0.21f);
+        set({"fluid_10"}, 316, 531, 8, 0.21f);
+        set({"heap_of_leaves_01", "heap_of_leaves_02"}, 284, 422, 34, 0.21f);
+        set({"moss_01"}, 237, 308, 4, 0.21f);
+        set({"moss_02"}, 303, 356, 4, 0.21f);
+        set({"moss_03"}, 217, 267, 4, 0.21f);
+        set({"moss_04", "moss_10"}, 120, 145, 4, 0.21f);
+        set({"moss_05"}, 293, 467, 4, 0.21f);
+        set({"moss_06"}, 289, 384, 4, 0.21f);
+        set({"moss_07"}, 347, 476, 4, 0.21f);
+        set({"moss_08"}, 345, 510, 4, 0.21f);
+        set({"moss_09", "moss_12"}, 278, 190, 4, 0.21f);
+        set({"moss_11"}, 333, 389, 4, 0.21f);
+        set({"souls"}, 1419, 980, 6, 0.175f);
+        set({"water_lilies_01"}, 174, 158, 4, 0.21f);
+        set({"water_lilies_02"}, 225, 126, 4, 0.21f);
+        set({"waterfalls"}, 1181, 674, 6, 0.14f);
+        set({"fly"}, 222, 143, 8, 0.14f);
+        set({"firefly"}, 166, 159, 8, 0.14f);
+        set({"Butterfly"}, 216, 261, 5, 0.14f);
+        return t;
+    }();
+    return table;
+}
+
+std::unique_ptr<Props> makePrototype(const std::string& name)
+{
+    std::unique_ptr<Props> prop;
+    auto numberOf = [&](const std::string& stem) { return std::stoi(name.substr(stem.size())); };
+    if (name.rfind("pot_", 0) == 0)
+        prop = std::make_unique<Vase>(name);
+    else if (name.rfind("bridge_", 0) == 0)
+        prop = std::make_unique<Bridge>(name);
+    else if (name.rfind("moss_", 0) == 0 && numberOf("moss_") >= 13)
+        prop = std::make_unique<Moss>(name);
+    else if (name.rfind("fluid_", 0) == 0 && numberOf("fluid_") >= 11)
+        prop = std::make_unique<Fluid>(name);
+    else if (name == "pentagram")
+        prop = std::make_unique<Pentagram>();
+    else if (name == "souls")
+        prop = std::make_unique<Props>(name, -1000);
+    else if (name == "boss_moss" || name == "boss_fluid")
+        prop = std::make_unique<Props>(name, -100000);
+    else
+        prop = std::make_unique<Props>(name);
+    const PropRegistry::Strip strip = PropRegistry::stripOf(name);
+    prop->setStrip(strip.frameSize, strip.frameCount, strip.frameTime);
+    return prop;
+}
+} // namespace
+
+const std::vector<std::string>& PropRegistry::propNames()
+{
+    static const std::vector<std::string> names = buildNames();
+    return names;
+}
+
+PropRegistry::Strip PropRegistry::stripOf(const std::string& name)
+{
+    auto it = strips().find(name);
+    return it == strips().end() ? Strip{} : it->second;
+}
+
+std::string PropRegistry::textureFile(const std::string& name)
+{
+    return "Assets/Sprites/Props/" + name + ".png";
+}
+
+void PropRegistry::registerProps()
+{
+    for (const std::string& name : propNames())
+        add(makePrototype(name));
+}
+
+void PropRegistry::add(std::unique_ptr<Props> prototype)
+{
+    if (!prototype)
+        return;
+    std::unique_ptr<Props> old;
+    std::lock_guard lock(registry().mutex);
+    auto& slot = registry().prototypes[prototype->name()];
+    old = std::move(slot);
+    slot = std::move(prototype);
+}
+
+void PropRegistry::createAnimations()
+{
+    std::lock_guard lock(registry().mutex);
+    for (auto& [name, prototype] : registry().prototypes)
+        prototype->createAnimation();
+}
+
+const Props* PropRegistry::find(const std::string& name)
+{
+    {
+        std::lock_guard lock(registry().mutex);
+        auto it = registry().prototypes.find(name);
+        if (it != registry().prototypes.end())
+            return it->second.get();
+    }
+    Logger::Error("Prop " + name + " not found in registered list of props");
+    return nullptr;
+}
+
+std::unique_ptr<Props> PropRegistry::cloneOf(const std::string& name)
+{
+    const Props* prototype = find(name);
+    return prototype ? prototype->clone() : nullptr;
+}
+
+std::vector<std::string> PropRegistry::registeredNames()
+{
+    std::lock_guard lock(registry().mutex);
+    std::vector<std::string> names;
+    for (const auto& [name, prototype] : registry().prototypes)
+        names.push_back(name);
+    return names;
+}
+
+std::size_t PropRegistry::size()
+{
+    std::lock_guard lock(registry().mutex);
+    return registry().prototypes.size();
+}
+
+void PropRegistry::clear()
+{
+    std::map<std::string, std::unique_ptr<Props>> old;
+    std::lock_guard lock(registry().mutex);
+    old.swap(registry().prototypes);
+}
+
+std::unique_ptr<TextureManager::Group> PropRegistry::textureGroup()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    for (const std::string& name : propNames())
+        group->add(name, textureFile(name));
+    return group;
+}

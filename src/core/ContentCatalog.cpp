@@ -4,8 +4,11 @@
 #include "core/FontManager.h"
 #include "core/LoadingScreen.h"
 #include "creatures/EnemyDatabase.h"
+#include "menus/GameSettings.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
+#include "menus/MenuGroups.h"
+#include "menus/PreparedSets.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
@@ -21,6 +24,22 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
 {
     std::vector<NamedGroup> groups;
     groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
+    groups.push_back({"menu resources (English)", MenuGroups::menuResources(GameSettings::kEnglish)});
+    groups.push_back({"menu resources (French)", MenuGroups::menuResources(GameSettings::kFrench)});
+    groups.push_back({"settings backdrop", MenuGroups::backdrop()});
+    groups.push_back({"credits", MenuGroups::credits()});
+    groups.push_back({"game over", MenuGroups::gameOver()});
+    groups.push_back({"victory (angelic)", MenuGroups::victory(1.f)});
+    groups.push_back({"victory (diabolic)", MenuGroups::victory(-1.f)});
+    // Only the parts of the menu's prepared sets whose pictures exist; the others
+    // join when the screens that own them arrive.
+    for (auto makeSet : {PreparedSets::run, PreparedSets::tutorial, PreparedSets::editor})
+    {
+        PreparedSets::Set set = makeSet();
+        for (PreparedSets::Part& part : set)
+            if (part.contentReady)
+                groups.push_back({"prepared set: " + part.name, std::move(part.group)});
+    }
 
     // The enemies' sheets as the run and the tutorial load them, with the shadow
     // the main menu adds beside them; the soul-choice icons of both languages and

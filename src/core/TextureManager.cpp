@@ -36,11 +36,11 @@ sf::Vector2f originFromFlags(unsigned flags, sf::Vector2f size, sf::Vector2f cur
 
 void TextureManager::loadTexture(const std::string& key, const std::string& path)
 {
+    // A key already present keeps its old texture until the new one replaces it in
+    // one step: screens built meanwhile (a loading screen hands over as soon as every
+    // key is present) must never find it missing.
     if (registry().contains(key))
-    {
         Logger::Warning("Texture " + key + " already loaded");
-        unloadTexture(key);
-    }
 
     // Decoding and uploading happen outside the registry's lock so loader threads overlap.
     sf::Image image;

@@ -3,7 +3,9 @@
 #include "core/FontManager.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "menus/GameSettings.h"
 #include "menus/MainMenuState.h"
+#include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Sleep.hpp>
@@ -122,5 +124,6 @@ void Logo::startGame()
     TextureManager::loadTexture(LoadingScreen::kAnimationKey, LoadingScreen::kAnimationFile);
     GroupList groups;
     groups.push_back(MainMenuState::mainMenuGroup());
+    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
     pushLoading<MainMenuState>("Starting game", std::move(groups));
 }

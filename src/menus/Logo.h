@@ -23,7 +23,8 @@ public:
 
     int phase() const { return phase_; }
 
-    // Fonts, the loading figure and the main menu's textures, through the loading screen.
+    // Fonts, the loading figure, the main menu's textures and the English menu
+    // pictures, through the loading screen.
     static void startGame();
 
 private:

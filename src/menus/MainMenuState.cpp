@@ -3,50 +3,72 @@
 #include "core/Engine.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "menus/ComingSoonState.h"
+#include "menus/CreditsState.h"
+#include "menus/GameSettings.h"
+#include "menus/MenuGroups.h"
+#include "menus/SettingState.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <iostream>
+
 namespace
 {
-struct MenuButton
-{
-    const char* key;
-    float y;
-    bool leftColumn;
-};
+constexpr float kButtonScale = button::kStandardScale;
 
-// Play, Options, Credits, Exit, Tutorial.
-const MenuButton kButtons[] = {
-    {"play_button", 405.f, false},    {"options_button", 540.f, false}, {"credit_button", 945.f, true},
-    {"exit_button", 810.f, false},    {"tuto_button", 675.f, false},
-};
-constexpr float kButtonScale = 0.35f;
+void drawBackdropSprite(sf::RenderWindow& window, const char* key, float x, float y)
+{
+    sf::Sprite sprite = TextureManager::getSprite(key, ORIGIN_TOP_LEFT);
+    sprite.setScale(0.5f, 0.5f);
+    sprite.setPosition(x, y);
+    window.draw(sprite);
+}
 } // namespace
 
-MainMenuState::MainMenuState(GroupList groups) : GameState(std::move(groups)) {}
+MainMenuState::MainMenuState(GroupList groups) : GameState(std::move(groups))
+{
+    struct Layout
+    {
+        const char* normal;
+        const char* hover;
+        int y;
+        bool leftColumn;
+        void (MainMenuState::*action)();
+    };
+    // Play, Options, Credits, Exit, Tutorial: the order clicks are tested in.
+    const Layout layout[] = {
+        {"play_button", "play_button_h", 405, false, &MainMenuState::play},
+        {"options_button", "options_button_h", 540, false, &MainMenuState::options},
+        {"credit_button", "credit_button_h", 945, true, &MainMenuState::credits},
+        {"exit_button", "exit_button_h", 810, false, nullptr},
+        {"tuto_button", "tuto_button_h", 675, false, &MainMenuState::tutorial},
+    };
+    for (const Layout& entry : layout)
+    {
+        const sf::Vector2i size = button::scaledTextureSize(entry.normal, kButtonScale);
+        const int x = entry.leftColumn ? 100 : static_cast<int>(1920.f - 1.5f * static_cast<float>(size.x));
+        auto widget = std::make_unique<button>(std::vector<std::string>{entry.normal, entry.hover},
+                                               sf::Vector2i(x, entry.y), size);
+        if (entry.action)
+            widget->callback = [this, action = entry.action] { (this->*action)(); };
+        else
+            widget->callback = [] { Engine::instance()->window->close(); };
+        buttons_.push_back(std::move(widget));
+    }
+
+    for (const char* line : {"Loading map textures", "Loading player", "Loading trader", "Loading enemy textures",
+                             "Loading inventory", "Loading items"})
+        std::cout << line << std::endl;
+    runSet_ = PreparedSets::run();
+    tutorialSet_ = PreparedSets::tutorial();
+}
 
 std::unique_ptr<TextureManager::Group> MainMenuState::mainMenuGroup()
 {
-    auto group = std::make_unique<TextureManager::Group>(TextureManager::Group{
-        {"play_button", "Assets/Sprites/Buttons/Panels/Play.png"},
-        {"credit_button", "Assets/Sprites/Buttons/Panels/credits.png"},
-        {"exit_button", "Assets/Sprites/Buttons/Panels/Exit.png"},
-        {"options_button", "Assets/Sprites/Buttons/Panels/Options.png"},
-        {"play_button_h", "Assets/Sprites/Buttons/Panels_selected/Play.png"},
-        {"credit_button_h", "Assets/Sprites/Buttons/Panels_selected/Credits.png"},
-        {"exit_button_h", "Assets/Sprites/Buttons/Panels_selected/Exit.png"},
-        {"options_button_h", "Assets/Sprites/Buttons/Panels_selected/Options.png"},
-        {"tuto_button", "Assets/Sprites/Buttons/Tuto.png"},
-        {"tuto_button_h", "Assets/Sprites/Buttons/Tuto_h.png"},
-        {"menu_background", "Assets/Sprites/Buttons/background.png"},
-        {"flagpole", "Assets/Sprites/Buttons/flagpole.png"},
-    });
-    for (int i = 0; i < 4; ++i)
-        group->add("menu_background_" + std::to_string(i),
-                   "Assets/Sprites/Menu/BackgroundAnimation/" + std::to_string(i) + ".png");
-    return group;
+    return MenuGroups::mainMenu();
 }
 
 void MainMenuState::update(const float& frameTime)
@@ -61,25 +83,15 @@ void MainMenuState::update(const float& frameTime)
 
 void MainMenuState::draw(sf::RenderWindow& window)
 {
-    for (const char* key : {"menu_background", "flagpole"})
+    drawBackdropSprite(window, "menu_background", 0.f, 0.f);
+    drawBackdropSprite(window, "flagpole", 0.f, 0.f);
+    drawBackdropSprite(window, kFrameKeys[animationFrame_], 20.f, 10.f);
+    for (const auto& widget : buttons_)
     {
-        sf::Sprite sprite = TextureManager::getSprite(key, ORIGIN_TOP_LEFT);
-        sprite.setScale(0.5f, 0.5f);
-        window.draw(sprite);
-    }
-    sf::Sprite frame = TextureManager::getSprite(kFrameKeys[animationFrame_], ORIGIN_TOP_LEFT);
-    frame.setScale(0.5f, 0.5f);
-    frame.setPosition(20.f, 10.f);
-    window.draw(frame);
-
-    for (const MenuButton& button : kButtons)
-    {
-        sf::Sprite sprite = TextureManager::getSprite(button.key, ORIGIN_TOP_LEFT);
-        const float width = static_cast<float>(static_cast<int>(sprite.getLocalBounds().width * kButtonScale));
-        const float x = button.leftColumn ? 100.f : static_cast<float>(static_cast<int>(1920.f - 1.5f * width));
-        sprite.setScale(kButtonScale, kButtonScale);
-        sprite.setPosition(x, button.y);
-        window.draw(sprite);
+        if (widget->scale == 1.f)
+            widget->draw(window, widget->currentImage(), false);
+        else
+            widget->drawScaled(window, widget->currentImage(), widget->scale, widget->scale);
     }
 }
 
@@ -89,4 +101,80 @@ void MainMenuState::handleInput()
         Engine::instance()->window->close();
 }
 
-void MainMenuState::handleEvent(const sf::Event&) {}
+void MainMenuState::handleEvent(const sf::Event& event)
+{
+    if (left_)
+        return;
+    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
+        clickAt(button::mousePosition());
+    else if (event.type == sf::Event::MouseMoved)
+        hoverAt({event.mouseMove.x, event.mouseMove.y});
+    else if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::F4 &&
+             sf::Keyboard::isKeyPressed(sf::Keyboard::LControl))
+        openEditor();
+}
+
+bool MainMenuState::clickAt(sf::Vector2i mouse)
+{
+    for (const auto& widget : buttons_)
+        if (widget->checkClick(mouse))
+            return true;
+    return false;
+}
+
+void MainMenuState::hoverAt(sf::Vector2i mouse)
+{
+    for (const auto& widget : buttons_)
+        widget->updateHover(mouse);
+}
+
+// Every action below switches screens last: the switch retires this menu, and the
+// handler returns straight after it.
+
+void MainMenuState::play()
+{
+    left_ = true;
+    GroupList groups;
+    groups.push_back(PreparedSets::takeReady(runSet_));
+    groups.push_back(PreparedSets::props());
+    groups.push_back(MenuGroups::background());
+    replaceWithLoading<ComingSoon<ComingSoonState::MODE_RUN>>("Loading...", std::move(groups));
+}
+
+void MainMenuState::tutorial()
+{
+    left_ = true;
+    GroupList groups;
+    groups.push_back(PreparedSets::takeReady(tutorialSet_));
+    groups.push_back(PreparedSets::props());
+    groups.push_back(MenuGroups::background());
+    replaceWithLoading<ComingSoon<ComingSoonState::MODE_TUTORIAL>>("Loading...", std::move(groups));
+}
+
+void MainMenuState::options()
+{
+    left_ = true;
+    GroupList groups;
+    groups.push_back(MenuGroups::backdrop());
+    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    replaceWithLoading<SettingState>("Loading...", std::move(groups));
+}
+
+void MainMenuState::credits()
+{
+    left_ = true;
+    GroupList groups;
+    groups.push_back(MenuGroups::credits());
+    replaceWithLoading<CreditsState>("Loading...", std::move(groups));
+}
+
+void MainMenuState::openEditor()
+{
+    left_ = true;
+    PreparedSets::Set editorSet = PreparedSets::editor();
+    GroupList groups;
+    groups.push_back(PreparedSets::takeReady(editorSet));
+    groups.push_back(PreparedSets::props());
+    groups.push_back(MenuGroups::backdrop(false));
+    replaceWithLoading<ComingSoon<ComingSoonState::MODE_EDITOR>>("Loading...", std::move(groups));
+}

@@ -1,14 +1,29 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/button.h"
+#include "menus/PreparedSets.h"
 
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
-// The main menu: an animated backdrop and the game's image buttons.
+// The main menu: the night backdrop with its waving banner, and the five image
+// buttons (Play, Options, Credits, Exit, Tutorial) that lead everywhere else. It
+// prepares the run's and the tutorial's texture sets while it is built.
 class MainMenuState : public GameState
 {
 public:
+    enum ButtonIndex
+    {
+        BUTTON_PLAY,
+        BUTTON_OPTIONS,
+        BUTTON_CREDITS,
+        BUTTON_EXIT,
+        BUTTON_TUTORIAL,
+    };
+
     explicit MainMenuState(GroupList groups);
 
     void update(const float& frameTime) override;
@@ -19,11 +34,28 @@ public:
     // The sixteen textures of the menu's buttons and backdrop.
     static std::unique_ptr<TextureManager::Group> mainMenuGroup();
 
+    // The first button (in the order above) under `mouse` runs its action.
+    bool clickAt(sf::Vector2i mouse);
+    void hoverAt(sf::Vector2i mouse);
+
+    const std::vector<std::unique_ptr<button>>& buttons() const { return buttons_; }
+    int animationFrame() const { return animationFrame_; }
+
     static constexpr float kFrameDelay = 0.135f;
 
 private:
+    void play();
+    void tutorial();
+    void options();
+    void credits();
+    void openEditor();
+
+    std::vector<std::unique_ptr<button>> buttons_;
+    PreparedSets::Set runSet_;
+    PreparedSets::Set tutorialSet_;
     float animationTimer_ = 0.f;
     int animationFrame_ = 0;
+    bool left_ = false;
     static constexpr std::array<const char*, 4> kFrameKeys = {"menu_background_0", "menu_background_1",
                                                               "menu_background_2", "menu_background_3"};
 };

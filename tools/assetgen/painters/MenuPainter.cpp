@@ -1,10 +1,13 @@
 // The menus' pictures: the software cursor, the splash logos, the main menu's
-// night backdrop, its waving title banner on a pole, and the image buttons.
+// night backdrop, its waving title banner on a pole, the image buttons, the
+// settings screen's slab, tabs, panels and volume bars in English and French,
+// and the credits.
 
 #include "Canvas.h"
 #include "Fonts.h"
 #include "Painter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <stdexcept>
@@ -78,9 +81,11 @@ void scythe(Canvas& c, double x0, double y0, double x1, double y1, double bladeS
     const double b = 420 * bladeScale;
     cairo_move_to(cr, x1, y1);
     cairo_curve_to(cr, x1 + nx * b * 0.5, y1 + ny * b * 0.5, x1 + nx * b * 1.2 - ux * b * 0.2,
-                   y1 + ny * b * 1.2 - uy * b * 0.2, x1 + nx * b * 1.6 - ux * b * 0.75, y1 + ny * b * 1.6 - uy * b * 0.75);
-    cairo_curve_to(cr, x1 + nx * b * 1.0 - ux * b * 0.1, y1 + ny * b * 1.0 - uy * b * 0.1, x1 + nx * b * 0.4 - ux * b * 0.25,
-                   y1 + ny * b * 0.4 - uy * b * 0.25, x1 - ux * b * 0.18, y1 - uy * b * 0.18);
+                   y1 + ny * b * 1.2 - uy * b * 0.2, x1 + nx * b * 1.6 - ux * b * 0.75,
+                   y1 + ny * b * 1.6 - uy * b * 0.75);
+    cairo_curve_to(cr, x1 + nx * b * 1.0 - ux * b * 0.1, y1 + ny * b * 1.0 - uy * b * 0.1,
+                   x1 + nx * b * 0.4 - ux * b * 0.25, y1 + ny * b * 0.4 - uy * b * 0.25, x1 - ux * b * 0.18,
+                   y1 - uy * b * 0.18);
     cairo_close_path(cr);
     c.stroke(kInk, 16 * bladeScale);
     c.fillLinear(x1, y1, x1 + nx * b * 1.6, y1 + ny * b * 1.6, {{0, kAsh}, {0.5, kBone}, {1, kHoly}});
@@ -118,8 +123,8 @@ void wing(Canvas& c, double x, double y, double dir, bool angelic)
         for (auto& t : tips)
             cairo_line_to(cr, t[0], t[1]);
         for (int i = 3; i >= 0; --i)
-            cairo_curve_to(cr, tips[i][0] * 0.6, tips[i][1] * 0.4, tips[i][0] * 0.5, tips[i][1] * 0.3, i ? tips[i - 1][0] * 0.75 : 40,
-                           i ? tips[i - 1][1] * 0.75 + 60 : 60);
+            cairo_curve_to(cr, tips[i][0] * 0.6, tips[i][1] * 0.4, tips[i][0] * 0.5, tips[i][1] * 0.3,
+                           i ? tips[i - 1][0] * 0.75 : 40, i ? tips[i - 1][1] * 0.75 + 60 : 60);
         cairo_close_path(cr);
         c.stroke(kInk, 14);
         c.fillLinear(0, -300, 400, 260, {{0, kCrimson}, {0.6, kBlood}, {1, kInk}});
@@ -141,7 +146,8 @@ void paintGameLogo(Canvas& c)
     const double w = c.width(), h = c.height();
     // A red halo behind the title.
     c.ellipse(w / 2, h * 0.48, w * 0.45, h * 0.42);
-    c.fillRadial(w / 2, h * 0.48, 0, w * 0.45, {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
+    c.fillRadial(w / 2, h * 0.48, 0, w * 0.45,
+                 {{0, kCrimson.alpha(0.55)}, {0.6, kBlood.alpha(0.3)}, {1, kBlood.alpha(0)}});
     cairo_new_path(cr);
     wing(c, w * 0.5 - 380, h * 0.42, -1, true);
     wing(c, w * 0.5 + 380, h * 0.42, 1, false);
@@ -158,8 +164,11 @@ double ridge(double x, std::uint32_t seed, double base, double amplitude, double
 
 void spire(Canvas& c, double x, double base, double width, double height)
 {
-    c.polygon({{x - width / 2, base}, {x - width / 2, base - height * 0.7}, {x, base - height},
-               {x + width / 2, base - height * 0.7}, {x + width / 2, base}});
+    c.polygon({{x - width / 2, base},
+               {x - width / 2, base - height * 0.7},
+               {x, base - height},
+               {x + width / 2, base - height * 0.7},
+               {x + width / 2, base}});
 }
 
 void paintMenuBackground(Canvas& c)
@@ -168,8 +177,11 @@ void paintMenuBackground(Canvas& c)
     const double w = c.width(), h = c.height();
     // Sky: near-black at the top to a blood-red glow at the horizon.
     cairo_rectangle(cr, 0, 0, w, h);
-    c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(12, 4, 8)}, {0.45, Rgba::rgb(48, 12, 18)}, {0.7, Rgba::rgb(120, 28, 26)},
-                              {1, Rgba::rgb(30, 8, 10)}});
+    c.fillLinear(0, 0, 0, h,
+                 {{0, Rgba::rgb(12, 4, 8)},
+                  {0.45, Rgba::rgb(48, 12, 18)},
+                  {0.7, Rgba::rgb(120, 28, 26)},
+                  {1, Rgba::rgb(30, 8, 10)}});
     cairo_new_path(cr);
     // Stars.
     Dice dice(7);
@@ -186,7 +198,8 @@ void paintMenuBackground(Canvas& c)
     c.fillRadial(mx, my, mr, mr * 3, {{0, Rgba::rgb(255, 200, 170, 0.35)}, {1, Rgba::rgb(255, 120, 90, 0)}});
     cairo_new_path(cr);
     c.ellipse(mx, my, mr, mr);
-    c.fillRadial(mx - mr * 0.3, my - mr * 0.3, 0, mr * 1.2, {{0, Rgba::rgb(255, 236, 214)}, {1, Rgba::rgb(220, 150, 130)}});
+    c.fillRadial(mx - mr * 0.3, my - mr * 0.3, 0, mr * 1.2,
+                 {{0, Rgba::rgb(255, 236, 214)}, {1, Rgba::rgb(220, 150, 130)}});
     cairo_new_path(cr);
     // Drifting cloud bands across the moon and sky.
     {
@@ -223,8 +236,9 @@ void paintMenuBackground(Canvas& c)
         cairo_new_path(cr);
         // Mist pooled in each valley.
         cairo_rectangle(cr, 0, base - h * 0.06, w, h * 0.14);
-        c.fillLinear(0, base - h * 0.06, 0, base + h * 0.08,
-                     {{0, Rgba::rgb(160, 50, 44, 0)}, {0.5, Rgba::rgb(160, 50, 44, 0.18)}, {1, Rgba::rgb(160, 50, 44, 0)}});
+        c.fillLinear(
+            0, base - h * 0.06, 0, base + h * 0.08,
+            {{0, Rgba::rgb(160, 50, 44, 0)}, {0.5, Rgba::rgb(160, 50, 44, 0.18)}, {1, Rgba::rgb(160, 50, 44, 0)}});
         cairo_new_path(cr);
         if (layer == 1)
         {
@@ -250,7 +264,8 @@ void paintMenuBackground(Canvas& c)
     // Foreground: a hill of graves and dead trees, black against the mist.
     cairo_move_to(cr, 0, h);
     for (int x = 0; x <= w; x += 8)
-        cairo_line_to(cr, x, h * 0.9 - h * 0.08 * std::sin(x / w * M_PI * 1.3 + 0.4) - 30 * fractalNoise(x / 150.0, 3, 9, 3));
+        cairo_line_to(cr, x,
+                      h * 0.9 - h * 0.08 * std::sin(x / w * M_PI * 1.3 + 0.4) - 30 * fractalNoise(x / 150.0, 3, 9, 3));
     cairo_line_to(cr, w, h);
     cairo_close_path(cr);
     c.fillColour(kInk);
@@ -263,7 +278,9 @@ void paintMenuBackground(Canvas& c)
         if (i % 3 == 0)
         {
             c.polygon({{gx - 8, gy}, {gx - 8, gy - gh}, {gx + 8, gy - gh}, {gx + 8, gy}});
-            c.polygon({{gx - gw / 2, gy - gh * 0.72}, {gx + gw / 2, gy - gh * 0.72}, {gx + gw / 2, gy - gh * 0.6},
+            c.polygon({{gx - gw / 2, gy - gh * 0.72},
+                       {gx + gw / 2, gy - gh * 0.72},
+                       {gx + gw / 2, gy - gh * 0.6},
                        {gx - gw / 2, gy - gh * 0.6}});
         }
         else
@@ -273,7 +290,8 @@ void paintMenuBackground(Canvas& c)
         c.fillColour(Rgba::rgb(14, 5, 8));
         cairo_new_path(cr);
     }
-    auto tree = [&](double x, double y, double len, double angle, int depth, auto&& self) -> void {
+    auto tree = [&](double x, double y, double len, double angle, int depth, auto&& self) -> void
+    {
         if (depth == 0)
             return;
         const double x2 = x + std::cos(angle) * len, y2 = y + std::sin(angle) * len;
@@ -294,7 +312,9 @@ void paintMenuBackground(Canvas& c)
 }
 
 // ---- Title banner on its pole ----
-constexpr int kBannerW = 1500, kBannerH = 760;
+// The frame must hold the whole cloth (it starts 100 px in) plus its sway.
+constexpr int kBannerClothW = 1440, kBannerClothH = 660;
+constexpr int kBannerW = 100 + kBannerClothW + 40, kBannerH = 760;
 constexpr double kPoleX = 80; // in the backdrop's pixels (drawn at half scale)
 
 void paintFlagpole(Canvas& c)
@@ -351,7 +371,7 @@ void paintBannerCloth(Canvas& flat)
 
 void paintBannerFrame(Canvas& c, int frame)
 {
-    Canvas flat(kBannerW - 60, kBannerH - 100);
+    Canvas flat(kBannerClothW, kBannerClothH);
     paintBannerCloth(flat);
     cairo_t* cr = c.cr();
     const double phase = frame / 4.0 * 2 * M_PI;
@@ -382,9 +402,14 @@ void paintButton(Canvas& c, const std::string& label, bool hover)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height(), m = 24;
-    auto plaque = [&](double inset) {
-        c.polygon({{m + inset + 60, m + inset}, {w - m - inset - 60, m + inset}, {w - m - inset, h / 2},
-                   {w - m - inset - 60, h - m - inset}, {m + inset + 60, h - m - inset}, {m + inset, h / 2}});
+    auto plaque = [&](double inset)
+    {
+        c.polygon({{m + inset + 60, m + inset},
+                   {w - m - inset - 60, m + inset},
+                   {w - m - inset, h / 2},
+                   {w - m - inset - 60, h - m - inset},
+                   {m + inset + 60, h - m - inset},
+                   {m + inset, h / 2}});
     };
     if (hover)
     {
@@ -415,16 +440,330 @@ void paintButton(Canvas& c, const std::string& label, bool hover)
             7);
 }
 
+// ---- Settings screen ----
+// Texts of the pictures that come in both languages.
+struct Words
+{
+    const char* keys;
+    const char* sound;
+    const char* language;
+    const char* english;
+    const char* french;
+    const char* rows[3];
+    const char* actions[8];
+    const char* keyCaps[8];
+    const char* keysTitle;
+    const char* settingsTitle;
+    const char* backHint;
+};
+
+const Words kEnglishWords{"Keys",
+                          "Sound",
+                          "Language",
+                          "English",
+                          "French",
+                          {"General volume", "Music", "Sound effects"},
+                          {"Move", "Dodge", "Attack (toward the cursor)", "Interact, spare or take a soul",
+                           "Pick up loot", "Inventory", "Minimap", "Pause"},
+                          {"Z Q S D", "Space", "Left click", "E", "F", "Tab", "M", "Escape"},
+                          "Controls",
+                          "Settings",
+                          "Escape: back"};
+const Words kFrenchWords{"Touches",
+                         "Son",
+                         "Langue",
+                         "Anglais",
+                         "Français",
+                         {"Volume général", "Musique", "Effets sonores"},
+                         {"Se déplacer", "Esquiver", "Attaquer (vers le curseur)",
+                          "Interagir, épargner ou prendre une âme", "Ramasser le butin", "Inventaire", "Mini-carte",
+                          "Pause"},
+                         {"Z Q S D", "Espace", "Clic gauche", "E", "F", "Tab", "M", "Échap"},
+                         "Commandes",
+                         "Paramètres",
+                         "Échap : retour"};
+
+// Panels are drawn centred on the screen at 0.35: painting in screen pixels keeps
+// their contents where the settings screen's widgets stand.
+constexpr double kPanelScale = 0.35;
+void toScreen(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    cairo_translate(cr, c.width() / 2.0, c.height() / 2.0);
+    cairo_scale(cr, 1 / kPanelScale, 1 / kPanelScale);
+    cairo_translate(cr, -960, -540);
+}
+
+// A stone slab behind the whole settings screen, with an iron and gold border.
+void centredLabel(Canvas& c, const std::string& text, const char* font, double size, double x, double y,
+                  const Rgba& colour, int align = 1);
+
+void paintSettingsSquare(Canvas& c, const Words& words)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    c.roundedRect(20, 20, w - 40, h - 40, 60);
+    c.glow(Rgba{0, 0, 0, 1}, 20, 6);
+    c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(40, 26, 30, 0.96)}, {1, Rgba::rgb(16, 8, 10, 0.96)}});
+    cairo_new_path(cr);
+    c.grain(0.22, 8, 41);
+    c.roundedRect(20, 20, w - 40, h - 40, 60);
+    c.stroke(kInk, 24);
+    c.roundedRect(44, 44, w - 88, h - 88, 44);
+    c.stroke(kGold.scaled(0.8), 8);
+    cairo_new_path(cr);
+    // Corner ornaments: small gold diamonds.
+    for (double x : {80.0, w - 80.0})
+        for (double y : {80.0, h - 80.0})
+        {
+            c.polygon({{x, y - 34}, {x + 34, y}, {x, y + 34}, {x - 34, y}});
+            c.fillLinear(x - 34, y - 34, x + 34, y + 34, {{0, kPaleGold}, {1, Rgba::rgb(110, 70, 20)}});
+            c.stroke(kInk, 4);
+            cairo_new_path(cr);
+        }
+    // The screen's title beside the tabs and the way out under the frame, placed in
+    // screen pixels like the widgets around them.
+    cairo_save(cr);
+    toScreen(c);
+    double size = 58;
+    while (c.textWidth(words.settingsTitle, fonts::kTitle, size) > 225)
+        size -= 2;
+    c.title(words.settingsTitle, fonts::kTitle, size, 1335, 275, kPaleGold, kGold, kInk, 3);
+    centredLabel(c, words.backHint, fonts::kPlain, 26, 960, 846, kAsh.scaled(1.8));
+    cairo_restore(cr);
+}
+
+// The frame around the shown tab's contents: a darker inset with a crimson rim.
+void paintSettingsFrame(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    c.roundedRect(14, 14, w - 28, h - 28, 40);
+    c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(22, 8, 11, 0.9)}, {1, Rgba::rgb(8, 3, 5, 0.9)}});
+    c.stroke(kInk, 20);
+    cairo_new_path(cr);
+    c.roundedRect(30, 30, w - 60, h - 60, 30);
+    c.stroke(kCrimson.scaled(0.8), 6);
+    cairo_new_path(cr);
+}
+
+// A tab: a trapezoid plaque; the selected one is lit crimson with a pale gold label.
+void paintTab(Canvas& c, const std::string& label, bool selected)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    c.polygon({{30, h}, {70, 16}, {w - 70, 16}, {w - 30, h}});
+    if (selected)
+        c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(190, 36, 42)}, {1, Rgba::rgb(70, 8, 14)}});
+    else
+        c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(66, 54, 56)}, {1, Rgba::rgb(24, 16, 18)}});
+    c.stroke(kInk, 12);
+    cairo_new_path(cr);
+    c.polygon({{48, h}, {82, 32}, {w - 82, 32}, {w - 48, h}});
+    c.stroke(selected ? kPaleGold : kGold.scaled(0.7), 5);
+    cairo_new_path(cr);
+    double size = 110;
+    while (c.textWidth(label, fonts::kTitle, size) > w - 190)
+        size -= 4;
+    c.title(label, fonts::kTitle, size, w / 2, h / 2 + size * 0.38 + 8, selected ? kHoly : kBone,
+            selected ? kPaleGold : kAsh, kInk, 5);
+}
+
+// A language choice: a plaque with the language's name; the selected one glows.
+void paintLanguageChoice(Canvas& c, const std::string& label, bool selected)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    if (selected)
+    {
+        c.roundedRect(14, 14, w - 28, h - 28, 40);
+        c.glow(kEmber, 14, 8);
+        cairo_new_path(cr);
+    }
+    c.roundedRect(14, 14, w - 28, h - 28, 40);
+    if (selected)
+        c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(196, 36, 40)}, {1, Rgba::rgb(80, 8, 14)}});
+    else
+        c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(60, 50, 52)}, {1, Rgba::rgb(20, 14, 16)}});
+    c.stroke(kInk, 10);
+    cairo_new_path(cr);
+    c.roundedRect(30, 30, w - 60, h - 60, 28);
+    c.stroke(selected ? kPaleGold : kGold.scaled(0.6), 5);
+    cairo_new_path(cr);
+    c.title(label, fonts::kTitle, 124, w / 2, h / 2 + 42, selected ? kHoly : kBone, selected ? kPaleGold : kAsh, kInk,
+            5);
+    if (selected)
+    {
+        // A small soul flame on each side marks the chosen language.
+        for (double x : {70.0, w - 70.0})
+        {
+            cairo_move_to(cr, x, h / 2 + 30);
+            cairo_curve_to(cr, x - 26, h / 2 + 10, x - 10, h / 2 - 20, x, h / 2 - 40);
+            cairo_curve_to(cr, x + 10, h / 2 - 20, x + 26, h / 2 + 10, x, h / 2 + 30);
+            c.fillLinear(0, h / 2 - 40, 0, h / 2 + 30, {{0, kHoly}, {1, kEmber}});
+            cairo_new_path(cr);
+        }
+    }
+}
+
+void centredLabel(Canvas& c, const std::string& text, const char* font, double size, double x, double y,
+                  const Rgba& colour, int align)
+{
+    cairo_t* cr = c.cr();
+    c.textPath(text, font, size, x, y, align);
+    c.stroke(kInk, size * 0.12);
+    c.fillColour(colour);
+    cairo_new_path(cr);
+}
+
+// The sound tab's contents: a label, an empty groove and the minus and plus signs of
+// each row, at the screen positions of the row's widgets.
+void paintSoundPanel(Canvas& c, const Words& words)
+{
+    cairo_t* cr = c.cr();
+    toScreen(c);
+    const double rowY[] = {335, 520, 705}, barY[] = {346, 531, 718};
+    for (int i = 0; i < 3; ++i)
+    {
+        // The plain face: in the blackletter a capital V reads as a D.
+        double size = 34;
+        while (c.textWidth(words.rows[i], fonts::kPlain, size) > 215)
+            size -= 1;
+        centredLabel(c, words.rows[i], fonts::kPlain, size, 712, rowY[i] + 17.5 + size * 0.35, kBone, 2);
+        // The groove the white fill runs in.
+        c.roundedRect(758, barY[i] - 4, 630, 25, 8);
+        c.fillLinear(0, barY[i] - 4, 0, barY[i] + 21, {{0, kInk}, {1, Rgba::rgb(40, 26, 28)}});
+        c.stroke(kGold.scaled(0.7), 2);
+        cairo_new_path(cr);
+        for (int t = 1; t < 10; ++t)
+        {
+            cairo_move_to(cr, 762 + t * 62.2, barY[i] + 22);
+            cairo_line_to(cr, 762 + t * 62.2, barY[i] + 28);
+        }
+        c.stroke(kAsh, 2);
+        cairo_new_path(cr);
+        // Signs under the transparent sockets of the buttons.
+        const double my = rowY[i] + 17.5;
+        for (double cx : {747.5, 1397.5})
+        {
+            cairo_rectangle(cr, cx - 10, my - 2.5, 20, 5);
+            if (cx > 1000)
+                cairo_rectangle(cr, cx - 2.5, my - 10, 5, 20);
+            c.stroke(kInk, 3);
+            c.fillColour(kPaleGold);
+            cairo_new_path(cr);
+        }
+    }
+}
+
+// The keys tab's contents: a key cap and what it does, one line per control.
+void paintKeysPanel(Canvas& c, const Words& words)
+{
+    cairo_t* cr = c.cr();
+    toScreen(c);
+    centredLabel(c, words.keysTitle, fonts::kTitle, 44, 960, 336, kPaleGold);
+    for (int i = 0; i < 8; ++i)
+    {
+        const double y = 372 + i * 50;
+        const std::string cap = words.keyCaps[i];
+        const double capW = std::max(56.0, c.textWidth(cap, fonts::kPlain, 22) + 28);
+        const double capX = 800 - capW;
+        c.roundedRect(capX, y, capW, 38, 8);
+        c.fillLinear(0, y, 0, y + 38, {{0, kBone}, {1, Rgba::rgb(150, 136, 120)}});
+        c.stroke(kInk, 3);
+        cairo_new_path(cr);
+        centredLabel(c, cap, fonts::kPlain, 22, capX + capW / 2, y + 27, kInk);
+        centredLabel(c, words.actions[i], fonts::kPlain, 26, 830, y + 28, kBone, 0);
+    }
+}
+
+// The socket of the minus and plus buttons: a gold ring, open in the middle so the
+// panel's sign shows through.
+void paintTemplate(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width();
+    c.ellipse(w / 2, w / 2, w / 2 - 6, w / 2 - 6);
+    c.stroke(kInk, 10);
+    c.stroke(kGold, 5);
+    cairo_new_path(cr);
+    c.ellipse(w / 2, w / 2, w / 2 - 14, w / 2 - 14);
+    c.fillRadial(w / 2, w / 2, 0, w / 2, {{0, Rgba{0, 0, 0, 0}}, {0.8, Rgba{0, 0, 0, 0.1}}, {1, kBlood.alpha(0.6)}});
+    cairo_new_path(cr);
+}
+
+// A volume fill: the settings screen shows its left part, as wide as the value.
+void paintVolumeFill(Canvas& c, bool white)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    cairo_rectangle(cr, 0, 4, w, h - 8);
+    if (white)
+        c.fillLinear(0, 0, 0, h, {{0, kPaleGold}, {0.35, kHoly}, {0.7, kBone}, {1, kGold}});
+    else
+        c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(150, 140, 136)}, {0.4, Rgba::rgb(200, 194, 190)}, {1, kAsh}});
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 0, 8, w, 6);
+    c.fillColour(Rgba{1, 1, 1, 0.45});
+    cairo_new_path(cr);
+}
+
+// ---- Credits ----
+void paintCredits(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    paintMenuBackground(c);
+    cairo_rectangle(cr, 0, 0, w, h);
+    c.fillColour(Rgba{0.03, 0.01, 0.02, 0.72});
+    cairo_new_path(cr);
+    // A tall parchment-dark slab in the middle.
+    c.roundedRect(w * 0.22, 120, w * 0.56, h - 240, 50);
+    c.fillLinear(0, 0, 0, h, {{0, Rgba::rgb(40, 22, 26, 0.92)}, {1, Rgba::rgb(14, 6, 8, 0.92)}});
+    c.stroke(kInk, 20);
+    cairo_new_path(cr);
+    c.roundedRect(w * 0.22 + 26, 146, w * 0.56 - 52, h - 292, 36);
+    c.stroke(kGold.scaled(0.8), 6);
+    cairo_new_path(cr);
+    c.title("Credits", fonts::kTitle, 220, w / 2, 390, kPaleGold, kCrimson, kInk, 9);
+    centredLabel(c, "Umbravale, by the founding engineers of the Umbravale studio", fonts::kPlain, 64, w / 2, 500,
+                 kBone);
+    const std::pair<const char*, const char*> roles[] = {
+        {"Lead engineer", "design, engine spine, content generator"},
+        {"Gameplay", "the run, the player, items and the trader"},
+        {"World & rooms", "floors, rooms, props, walls and light"},
+        {"Creatures", "enemies, projectiles and the three bosses"},
+        {"Art generation", "every picture, painted by code"},
+        {"Menus & interface", "splash, menus, settings and end screens"},
+    };
+    double y = 700;
+    for (const auto& [role, work] : roles)
+    {
+        centredLabel(c, role, fonts::kTitle, 96, w / 2, y, kPaleGold);
+        centredLabel(c, work, fonts::kPlain, 50, w / 2, y + 74, kBone.scaled(0.85));
+        y += 195;
+    }
+    centredLabel(c, "Made with SFML, Dear ImGui, JsonCpp and Cairo", fonts::kPlain, 44, w / 2, h - 250,
+                 kAsh.scaled(1.6));
+    centredLabel(c, "Fonts: Blankenburg, Kaushan Script, Gotico Antiqua, League Spartan", fonts::kPlain, 44, w / 2,
+                 h - 190, kAsh.scaled(1.6));
+    c.vignette(0.5);
+}
+
 class MenuPainter : public PatternPainter
 {
 public:
     MenuPainter()
-        : PatternPainter({R"(Assets/Sprites/Curseur/.*)", R"(Assets/Sprites/Logo/.*)", R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits)\.png)",
-                          R"(Assets/Sprites/Buttons/(Tuto|Tuto_h|background|flagpole)\.png)", R"(Assets/Sprites/Menu/BackgroundAnimation/\d\.png)"})
+        : PatternPainter(
+              {R"(Assets/Sprites/Curseur/.*)", R"(Assets/Sprites/Logo/.*)",
+               R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits)\.png)",
+               R"(Assets/Sprites/Buttons/(Tuto|Tuto_h|background|flagpole|creditbg|template|lb_white|lb_grey)\.png)",
+               R"(Assets/Sprites/Buttons/Language/(English|French)/[^/]+\.png)",
+               R"(Assets/Sprites/Menu/BackgroundAnimation/\d\.png)"})
     {
     }
     std::string name() const override { return "menus"; }
-    int version() const override { return 1; }
+    int version() const override { return 4; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
@@ -441,10 +780,19 @@ public:
             return save(3840, 2160, output, paintMenuBackground);
         if (path == "Assets/Sprites/Buttons/flagpole.png")
             return save(3840, 2160, output, paintFlagpole);
+        if (path == "Assets/Sprites/Buttons/creditbg.png")
+            return save(3840, 2160, output, paintCredits);
+        if (path == "Assets/Sprites/Buttons/template.png")
+            return save(100, 100, output, paintTemplate);
+        if (file == "lb_white" || file == "lb_grey")
+            return save(1777, 48, output, [&](Canvas& c) { paintVolumeFill(c, file == "lb_white"); });
         if (path.find("BackgroundAnimation/") != std::string::npos)
             return save(kBannerW, kBannerH, output, [&](Canvas& c) { paintBannerFrame(c, std::stoi(file)); });
         if (file == "Tuto" || file == "Tuto_h")
             return save(kButtonW, kButtonH, output, [&](Canvas& c) { paintButton(c, "Tutorial", file == "Tuto_h"); });
+        if (path.find("/Language/") != std::string::npos)
+            return paintLanguagePicture(path.find("/French/") != std::string::npos ? kFrenchWords : kEnglishWords, file,
+                                        output);
         auto label = labels.find(file);
         if (label == labels.end())
             throw std::runtime_error("no menu picture for this file");
@@ -453,8 +801,36 @@ public:
     }
 
 private:
-    template <typename F>
-    static void save(int w, int h, const std::filesystem::path& output, F&& draw)
+    // Sizes follow the settings screen: tabs 238 × 70 on screen at 0.35, the
+    // language plaques 259 × 55, the frame and panels 980 × 511, the slab 1050 × 700.
+    static void paintLanguagePicture(const Words& words, const std::string& file, const std::filesystem::path& output)
+    {
+        constexpr int kTabW = 680, kTabH = 200, kChoiceW = 740, kChoiceH = 156, kPanelW = 2800, kPanelH = 1460;
+        if (file == "key_simple" || file == "key_hovered")
+            return save(kTabW, kTabH, output, [&](Canvas& c) { paintTab(c, words.keys, file == "key_hovered"); });
+        if (file == "sound_simple" || file == "sound_selected")
+            return save(kTabW, kTabH, output, [&](Canvas& c) { paintTab(c, words.sound, file == "sound_selected"); });
+        if (file == "language_simple" || file == "language_hovered")
+            return save(kTabW, kTabH, output,
+                        [&](Canvas& c) { paintTab(c, words.language, file == "language_hovered"); });
+        if (file == "english_simple" || file == "english_selected")
+            return save(kChoiceW, kChoiceH, output,
+                        [&](Canvas& c) { paintLanguageChoice(c, words.english, file == "english_selected"); });
+        if (file == "french_simple" || file == "french_selected")
+            return save(kChoiceW, kChoiceH, output,
+                        [&](Canvas& c) { paintLanguageChoice(c, words.french, file == "french_selected"); });
+        if (file == "Keys")
+            return save(kPanelW, kPanelH, output, [&](Canvas& c) { paintKeysPanel(c, words); });
+        if (file == "Sound")
+            return save(kPanelW, kPanelH, output, [&](Canvas& c) { paintSoundPanel(c, words); });
+        if (file == "square1")
+            return save(3000, 2000, output, [&](Canvas& c) { paintSettingsSquare(c, words); });
+        if (file == "square2")
+            return save(kPanelW, kPanelH, output, paintSettingsFrame);
+        throw std::runtime_error("no settings picture for this file");
+    }
+
+    template <typename F> static void save(int w, int h, const std::filesystem::path& output, F&& draw)
     {
         Canvas canvas(w, h);
         draw(canvas);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/TextureManager.h"
+
+#include <string>
+
+// The player's settings: the language of the menus and three volumes, kept in one
+// JSON file that the settings screen writes and every screen that plays sound reads.
+struct GameSettings
+{
+    static constexpr unsigned kEnglish = 0;
+    static constexpr unsigned kFrench = 1;
+    static constexpr const char* kDefaultFile = "Assets/Data/Parameters/GameData.json";
+
+    unsigned language = kEnglish;
+    float volume = 0.f;
+    float music = 0.f;
+    float sfx = 0.f;
+
+    // What a player gets when the file cannot be read at all: English, sound on.
+    static GameSettings defaults();
+
+    // The file read and written; tests point it elsewhere.
+    static const std::string& filePath();
+    static void setFilePath(const std::string& path);
+    static void resetFilePath();
+
+    bool operator==(const GameSettings&) const = default;
+};
+
+// Fills the record from the settings file. A missing, empty or broken file is
+// logged and gives the defaults; a member of the wrong type keeps its default;
+// volumes are clamped to [0, 1]. True when the file was read.
+bool loadSettings(GameSettings& settings);
+// Writes the three volumes into the file, keeping every other key. A broken file is
+// replaced by a whole valid one. True when written.
+bool saveVolumes(const GameSettings& settings);
+// Sets the language, writes it into the file and reloads the menu pictures in it at once.
+bool setLanguage(GameSettings& settings, unsigned language);
+
+// Adds the 28 menu pictures (fourteen of them in the language's folder; none of
+// those for an unknown language) to `group`. With `reloadNow` the group's textures
+// are replaced at once on the calling thread.
+void fillMenuResources(TextureManager::Group& group, unsigned language, bool reloadNow);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/TextureManager.h"
+
+#include <memory>
+
+// The texture groups the menus hand each other: what the main menu needs when a
+// screen returns to it, the settings screen's backdrop, the credits, and the end
+// screens' pictures. Every screen that goes back to the menu builds its groups here.
+class MenuGroups
+{
+public:
+    // The buttons, backdrop, banner pole and banner frames (sixteen entries).
+    static std::unique_ptr<TextureManager::Group> mainMenu();
+    // The backdrop, the pole and the four banner frames (six entries).
+    static std::unique_ptr<TextureManager::Group> background();
+    // background() plus "game_over", "soul_fire" and, unless left out, "victory_holy".
+    static std::unique_ptr<TextureManager::Group> backdrop(bool withVictory = true);
+    // The ten main menu buttons (normal and hover).
+    static std::unique_ptr<TextureManager::Group> buttons();
+    static std::unique_ptr<TextureManager::Group> menuResources(unsigned language);
+    // The credits picture and the exit button.
+    static std::unique_ptr<TextureManager::Group> credits();
+    // The game-over picture and its seventeen flame frames "fire_0" … "fire_16".
+    static std::unique_ptr<TextureManager::Group> gameOver();
+    // The ending picture under the key "Victory": diabolic below zero karma, angelic otherwise.
+    static std::unique_ptr<TextureManager::Group> victory(float karma);
+
+    // The groups a screen hands to returnToMainMenu: its backdrop and the English menu pictures.
+    static GroupList returnGroups(std::unique_ptr<TextureManager::Group> backdropGroup);
+};

@@ -1,0 +1,161 @@
+#include "menus/PreparedSets.h"
+
+#include "creatures/EnemyDatabase.h"
+#include "menus/GameSettings.h"
+#include "menus/MenuGroups.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
+
+namespace
+{
+using GroupPtr = std::unique_ptr<TextureManager::Group>;
+
+} // namespace
+
+// The parts other screens own are filled as their pictures arrive; until then they
+// stay out of the loading screen, which would stop on a missing file.
+
+GroupPtr PreparedSets::endScreens()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    group->add("game_over", "Assets/Sprites/GameOver/GameOver.png");
+    group->add("soul_fire", "Assets/Sprites/GameOver/SoulFire.png");
+    group->add("victory_holy", "Assets/Sprites/Victory/victory_holy.png");
+    return group;
+}
+
+GroupPtr PreparedSets::floorBackgrounds()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    for (const char* floor : {"ff", "sf", "tf", "Tu"})
+        group->add(std::string("bg_") + floor, std::string("Assets/Sprites/Background_map/bg_") + floor + ".png");
+    group->add("light", "Assets/Sprites/Rooms/SecondFloor/light.png");
+    return group;
+}
+
+GroupPtr PreparedSets::player()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    group->add("Player_attack_right", "Assets/Sprites/Player/Attack_Right/SpriteSheet_Player_AttackR.png");
+    group->add("Player_attack_top_bad", "Assets/Sprites/Player/Attack/SpriteSheet-Evil_Player_Attack_U.png");
+    group->add("Heal_penta", "Assets/Sprites/HealRune/spritesheet.png");
+    return group;
+}
+
+GroupPtr PreparedSets::traderInventoryItemsAndBars()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    // One content tree: the trader's pictures live under "Assets/Sprites/" like all others.
+    group->add("Trader", "Assets/Sprites/Trader/Trader.png");
+    group->add("bell", "Assets/Sprites/Items/bell.png");
+    return group;
+}
+
+GroupPtr PreparedSets::enemies()
+{
+    const std::vector<std::string> names(EnemyDatabase::kKindNames.begin(), EnemyDatabase::kKindNames.end());
+    auto group = EnemyDatabase::buildTextureGroup(names);
+    group->add("EnemyShadow", EnemyDatabase::kShadowFile);
+    return group;
+}
+
+GroupPtr PreparedSets::minimap()
+{
+    return std::make_unique<TextureManager::Group>();
+}
+
+GroupPtr PreparedSets::tutorialTexts()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    for (int i = 1; i <= 9; ++i)
+        group->add("tuto_text" + std::to_string(i), "Assets/Sprites/Tuto/Text_Tuto" + std::to_string(i) + ".png");
+    return group;
+}
+
+GroupPtr PreparedSets::bossLifeBar()
+{
+    return std::make_unique<TextureManager::Group>(TextureManager::Group{
+        {"Boss_Bottom", "Assets/Sprites/Enemy/Boss/LifeBar/Bottom.png"},
+        {"Boss_Light", "Assets/Sprites/Enemy/Boss/LifeBar/Light.png"},
+        {"Boss_LifeBar", "Assets/Sprites/Enemy/Boss/LifeBar/LifeBar.png"},
+        {"Boss_Top", "Assets/Sprites/Enemy/Boss/LifeBar/Top.png"},
+        {"Boss_Outline", "Assets/Sprites/Enemy/Boss/LifeBar/Outline.png"},
+    });
+}
+
+GroupPtr PreparedSets::walls()
+{
+    auto group = WallRegistry::textureGroup();
+    group->addChild(WallRegistry::wallMaskGroup());
+    return group;
+}
+
+GroupPtr PreparedSets::puddles()
+{
+    return WaterRegistry::textureGroup();
+}
+
+GroupPtr PreparedSets::props()
+{
+    return PropRegistry::textureGroup();
+}
+
+GroupPtr PreparedSets::editorIcons()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    for (const char* icon :
+         {"visible", "not_visible", "delete", "add", "save", "left_arrow", "right_arrow", "top_arrow", "bottom_arrow"})
+        group->add(icon, std::string("Assets/Sprites/Editor/") + icon + ".png");
+    return group;
+}
+
+PreparedSets::Set PreparedSets::run()
+{
+    Set set;
+    set.push_back({"menu buttons", MenuGroups::buttons(), true});
+    set.push_back({"end screens", endScreens(), true});
+    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"player", player(), false});
+    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"enemies", enemies(), true});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"minimap", minimap(), false});
+    set.push_back({"boss life bar", bossLifeBar(), false});
+    set.push_back({"walls", walls(), true});
+    return set;
+}
+
+PreparedSets::Set PreparedSets::tutorial()
+{
+    Set set;
+    set.push_back({"menu resources", MenuGroups::menuResources(GameSettings::kEnglish), true});
+    set.push_back({"end screens", endScreens(), true});
+    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"player", player(), false});
+    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"enemies", enemies(), true});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"minimap", minimap(), false});
+    set.push_back({"tutorial texts", tutorialTexts(), false});
+    return set;
+}
+
+PreparedSets::Set PreparedSets::editor()
+{
+    Set set;
+    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"editor icons", editorIcons(), false});
+    set.push_back({"puddles", puddles(), true});
+    set.push_back({"walls", WallRegistry::textureGroup(), true});
+    return set;
+}
+
+std::unique_ptr<TextureManager::Group> PreparedSets::takeReady(Set& set)
+{
+    auto ready = std::make_unique<TextureManager::Group>();
+    for (Part& part : set)
+        if (part.contentReady && part.group)
+            ready->addChild(std::move(part.group));
+    return ready;
+}

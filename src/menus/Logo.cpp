@@ -3,6 +3,7 @@
 #include "core/FontManager.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "creatures/EnemyDatabase.h"
 #include "menus/GameSettings.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
@@ -125,5 +126,6 @@ void Logo::startGame()
     GroupList groups;
     groups.push_back(MainMenuState::mainMenuGroup());
     groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    EnemyDatabase::loadAll();
     pushLoading<MainMenuState>("Starting game", std::move(groups));
 }

@@ -69,8 +69,9 @@ void paintHealthFill(const std::filesystem::path& output)
         0, y0, 0, y1,
         {{0, Rgba::rgb(255, 120, 110)}, {0.18, kBloodBright}, {0.55, kCrimson}, {1, Rgba::rgb(70, 4, 12)}});
     cairo_new_path(cr);
-    // Veins and bubbles in the blood.
-    for (int x = 0; x < w; x += 3)
+    // Veins and bubbles in the blood, kept inside it: the picture's left part shows
+    // beside the frame's cap, where stray bubbles would float in the air.
+    for (int x = int(x0) + 8; x < w - 4; x += 3)
     {
         const double n = fractalNoise(x * 0.02, 0.5, 19, 3);
         const double y = y0 + (y1 - y0) * (0.35 + 0.4 * n);
@@ -81,7 +82,7 @@ void paintHealthFill(const std::filesystem::path& output)
     Dice dice(5);
     for (int k = 0; k < 60; ++k)
     {
-        const double x = dice.range(10, w - 10), y = dice.range(y0 + 10, y1 - 10), r = dice.range(2, 6);
+        const double x = dice.range(x0 + 14, w - 10), y = dice.range(y0 + 10, y1 - 10), r = dice.range(2, 6);
         canvas.ellipse(x, y, r, r);
         canvas.stroke(Rgba::rgb(255, 140, 130, 0.45), 1.5);
         cairo_new_path(cr);
@@ -167,13 +168,14 @@ void paintHealthGlow(const std::filesystem::path& output)
     cairo_t* cr = canvas.cr();
     const double x0 = kWinX0 - kGlowDx, x1 = kWinX1 - kGlowDx;
     const double yTop = kWinY0 - kGlowDy + 8, yMid = (kWinY0 + kWinY1) / 2 - kGlowDy;
-    // A warm haze around the blood and a sheen along its top.
-    canvas.roundedRect(x0 - 20, yMid - 56, x1 - x0 + 40, 112, 56);
+    // A warm haze around the blood and a sheen along its top. Neither starts left of
+    // the frame's window: the game draws this picture further left than the frame.
+    canvas.roundedRect(x0 + (kCapRight - kWinX0), yMid - 56, x1 - x0 - (kCapRight - kWinX0) + 20, 112, 40);
     canvas.fillLinear(
         0, yMid - 56, 0, yMid + 56,
         {{0, Rgba::rgb(255, 60, 60, 0)}, {0.5, Rgba::rgb(255, 60, 50, 0.16)}, {1, Rgba::rgb(255, 60, 60, 0)}});
     cairo_new_path(cr);
-    canvas.roundedRect(x0 + 8, yTop, x1 - x0 - 16, 10, 5);
+    canvas.roundedRect(x0 + (kCapRight - kWinX0) + 4, yTop, x1 - x0 - (kCapRight - kWinX0) - 12, 10, 5);
     canvas.fillLinear(0, yTop, 0, yTop + 10, {{0, Rgba::rgb(255, 230, 220, 0.65)}, {1, Rgba::rgb(255, 180, 170, 0.0)}});
     cairo_new_path(cr);
     canvas.blur(3);
@@ -184,7 +186,10 @@ void paintHealthGlow(const std::filesystem::path& output)
 // marks at the karma where the player's form turns.
 void paintKarmaBar(const std::filesystem::path& output)
 {
-    const int w = 760, h = 200;
+    // The game sets the picture's half-scale box flush with the window's bottom-right
+    // corner; the margins keep the crests off the window's edges.
+    const int marginX = 48, marginY = 24;
+    const int w = 760 + 2 * marginX, h = 200 + 2 * marginY;
     const double cx = w / 2.0, cy = h / 2.0;
     const double span = karmaBar::kLimit / karmaBar::kScale; // marker travel each way, in picture pixels
     Canvas canvas(w, h);
@@ -271,10 +276,12 @@ void paintKarmaBar(const std::filesystem::path& output)
     {
         for (int f = 0; f < 4; ++f)
         {
-            const double a = -0.6 - f * 0.35;
-            const double fx = rx + s * std::cos(a) * (54 - f * 6) * 0.5 + s * 10, fy = cy + std::sin(a) * (54 - f * 6);
+            // Feathers fanning out past the disc, so the crest reads as winged.
+            const double a = -0.35 - f * 0.3;
+            const double len = 66 - f * 8;
+            const double fx = rx + s * (std::cos(a) * len + 12), fy = cy + std::sin(a) * len;
             cairo_move_to(cr, rx + s * 8, cy - 6);
-            cairo_curve_to(cr, rx + s * 20, cy - 20, fx, fy + 10, fx, fy);
+            cairo_curve_to(cr, rx + s * 24, cy - 24, fx - s * 4, fy + 12, fx, fy);
             cairo_curve_to(cr, fx - s * 6, fy + 10, rx + s * 10, cy - 8, rx + s * 6, cy);
             cairo_close_path(cr);
             canvas.stroke(Rgba::rgb(140, 110, 60), 2);

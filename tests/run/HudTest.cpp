@@ -282,8 +282,21 @@ TEST(HudContent, MockRunFrameWithTheGeneratedPictures)
     EXPECT_NE(image.getPixel(150, 25), kClear);
     EXPECT_NE(image.getPixel(1730, 1030), kClear);
     EXPECT_NE(image.getPixel(960, 1005), kClear);
-    if (const char* dir = std::getenv("UMBRAVALE_SNAPSHOT_DIR"))
+    const char* dir = std::getenv("UMBRAVALE_SNAPSHOT_DIR");
+    if (dir)
         image.saveToFile((std::filesystem::path(dir) / "hud-run-frame.png").string());
+
+    // Under the pause menu: the gauge long after its fade, in full, the window dimmed.
+    now = 10.f;
+    frame.clear(kClear);
+    health.draw(frame, true);
+    gauge.draw(frame);
+    gauge.drawFull(frame, true);
+    frame.display();
+    const sf::Image paused = frame.getTexture().copyToImage();
+    EXPECT_NE(paused.getPixel(1730, 1030), paused.getPixel(1900, 900)) << "the full gauge shows under the veil";
+    if (dir)
+        paused.saveToFile((std::filesystem::path(dir) / "hud-pause-frame.png").string());
 
     BossLifeBar::reset();
     TextureManager::clear();

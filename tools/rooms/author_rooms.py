@@ -23,7 +23,7 @@ import random
 GRID = 50
 MARGIN = 60           # picture border left outside the walkable floor
 DOOR_HALF = 100       # half width of a doorway corridor
-DOOR_INSET = 70       # door position, inside the floor from the doorway
+DOOR_INSET = 75       # door position, inside the floor from the doorway
 LEFT, RIGHT, TOP, BOTTOM = 0, 1, 2, 3
 NORMAL, BOSS, SHOP, ELITE, HEAL, SOUL = 0, 1, 2, 3, 4, 5
 
@@ -85,12 +85,14 @@ def chamfer(poly, cut):
 
 
 def contains(poly, pt):
+    """The game's containment: strict crossings, so a point level with a vertex
+    can be missed. Placed points therefore end in 5 (vertices lie on tens)."""
     x, y = pt
     inside = False
     n = len(poly)
     for k in range(n):
         (x1, y1), (x2, y2) = poly[k - 1], poly[k]
-        if (y1 > y) != (y2 > y):
+        if (y1 > y > y2) or (y2 > y > y1):
             xc = x1 + (y - y1) * (x2 - x1) / (y2 - y1)
             if x < xc:
                 inside = not inside
@@ -232,7 +234,7 @@ LAYOUTS = {
     "sf_norm6": dict(size=(2200, 1500), rects=[R(250, 300, 1300, 800), R(900, 800, 1950, 1300),
                                                R(1300, 300, 1950, 800), R(250, 800, 900, 1050)],
                      doors={LEFT: 550, RIGHT: 550, TOP: 1600, BOTTOM: 1400}, enemies=(2, 4)),
-    "sf_boss": dict(size=(2900, 1900), rects=[R(750, 250, 2700, 1700), R(600, 250, 750, 600),
+    "sf_boss": dict(size=(2900, 1900), rects=[R(750, 250, 2700, 1750), R(600, 250, 750, 600),
                                               R(550, 600, 2800, 1500)],
                     doors={TOP: 1800, BOTTOM: 1800}, enemies=(1, 1)),
     "sf_shop": dict(size=(2400, 1500), rects=[R(300, 400, 2100, 1200), R(1500, 250, 2100, 400)],
@@ -312,13 +314,17 @@ def pt(p):
 
 def door_geometry(side, along, w, h):
     """Doorway corridor end (on the picture margin) and the door position."""
+    edge_lo = (MARGIN // GRID) * GRID
+    right = ((w - MARGIN) // GRID) * GRID
+    bottom = ((h - MARGIN) // GRID) * GRID
+    at = along + 5
     if side == LEFT:
-        return (MARGIN, along), (MARGIN + DOOR_INSET, along), (-60.0, 0.0)
+        return (edge_lo, at), (edge_lo + DOOR_INSET, at), (-60.0, 0.0)
     if side == RIGHT:
-        return (w - MARGIN, along), (w - MARGIN - DOOR_INSET, along), (60.0, 0.0)
+        return (right, at), (right - DOOR_INSET, at), (60.0, 0.0)
     if side == TOP:
-        return (along, MARGIN), (along, MARGIN + DOOR_INSET), (0.0, -60.0)
-    return (along, h - MARGIN), (along, h - MARGIN - DOOR_INSET), (0.0, 60.0)
+        return (at, edge_lo), (at, edge_lo + DOOR_INSET), (0.0, -60.0)
+    return (at, bottom), (at, bottom - DOOR_INSET), (0.0, 60.0)
 
 
 def dig(cells, side, along, w, h):
@@ -376,7 +382,9 @@ def build(name):
     outline = chamfer(trace(cells), 30)
     assert max(x for x, _ in outline) <= w - MARGIN + 0.1 and max(y for _, y in outline) <= h - MARGIN + 0.1, name
 
-    zones = [[(x0, y0), (x1, y0), (x1, y1), (x0, y1)] for (x0, y0, x1, y1) in lay.get("zones", [])]
+    # Off the tens, like every placed point, so no corner is level with an outline vertex.
+    zones = [[(x0 + 5, y0 + 5), (x1 + 5, y0 + 5), (x1 + 5, y1 + 5), (x0 + 5, y1 + 5)]
+             for (x0, y0, x1, y1) in lay.get("zones", [])]
     zones = [chamfer(z, 40) for z in zones]
 
     doors = []
@@ -397,7 +405,7 @@ def build(name):
         return (inner(outline, p, clearance) and all(math.dist(p, d) >= door_gap for d in door_points)
                 and all(not contains(z, p) and edge_dist(z, p) >= zone_gap for z in zones))
 
-    grid = [(x, y) for x in range(0, w, GRID) for y in range(0, h, GRID)]
+    grid = [(x, y) for x in range(25, w, GRID) for y in range(25, h, GRID)]
     open_ground = [p for p in grid if free(p)]
     taken = []
 
@@ -481,12 +489,12 @@ def build(name):
             p = (w // 2 - 500 + 1000 * k, 200)
             place(prop, p)
     if lay.get("heal"):
-        c = (w // 2, h // 2)
+        c = (w // 2 + 5, h // 2 + 5)
         assert inner(outline, c, 200), name
         place("pentagram", c)
         taken.append(c)
     if lay.get("souls"):
-        c = (w // 2, h // 2)
+        c = (w // 2 + 5, h // 2 + 5)
         place("souls", c)
 
     # Chance-placed props: breakable pots and the room's small life.

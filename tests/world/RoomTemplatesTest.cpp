@@ -234,6 +234,68 @@ TEST_F(RoomTemplatesTest, OutlinesAndZonesAreSoundFloors)
     }
 }
 
+// Cells of a 25 px grid reachable on foot from `start` (zones may cut a floor in two).
+class Reach
+{
+public:
+    static constexpr float kCell = 25.f;
+    Reach(const Floorplan& plan, sf::Vector2f start) : plan(plan)
+    {
+        std::vector<std::pair<int, int>> open{cellOf(start)};
+        seen.insert(open.front());
+        while (!open.empty())
+        {
+            const auto [i, j] = open.back();
+            open.pop_back();
+            for (const auto& [di, dj] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+            {
+                const std::pair<int, int> next{i + di, j + dj};
+                if (next.first < 0 || next.second < 0 || next.first > 200 || next.second > 200 || seen.count(next))
+                    continue;
+                if (!plan.walkable(centreOf(next)))
+                    continue;
+                seen.insert(next);
+                open.push_back(next);
+            }
+        }
+    }
+    bool reaches(sf::Vector2f p) const { return seen.count(cellOf(p)) > 0; }
+
+private:
+    static std::pair<int, int> cellOf(sf::Vector2f p)
+    {
+        return {static_cast<int>(p.x / kCell), static_cast<int>(p.y / kCell)};
+    }
+    static sf::Vector2f centreOf(std::pair<int, int> c)
+    {
+        // Off the outline's vertex levels, which lie on tens.
+        return {c.first * kCell + 12.5f, c.second * kCell + 12.5f};
+    }
+    const Floorplan& plan;
+    std::set<std::pair<int, int>> seen;
+};
+
+TEST_F(RoomTemplatesTest, EveryDoorSpawnerAndCircleIsReachableFromTheEntrance)
+{
+    for (const NamedRoom& r : rooms)
+    {
+        SCOPED_TRACE(r.name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        const Floorplan plan(room);
+        auto entrance = std::find_if(room.doors.begin(), room.doors.end(),
+                                     [](const DoorRecord& d) { return d.direction == DOOR_BOTTOM; });
+        ASSERT_NE(entrance, room.doors.end());
+        const Reach reach(plan, entrance->position);
+        for (const DoorRecord& d : room.doors)
+            EXPECT_TRUE(reach.reaches(d.position)) << "door " << d.direction << " is cut off";
+        for (const SpawnerRecord& s : room.spawners)
+            EXPECT_TRUE(reach.reaches(s.position)) << "spawner at " << s.position.x << ", " << s.position.y;
+        for (const StaticPropRecord& p : room.staticProps)
+            if (p.prop == "pentagram")
+                EXPECT_TRUE(reach.reaches(p.position));
+    }
+}
+
 TEST_F(RoomTemplatesTest, SpawnersStandInOpenGroundWithEnoughForTheLargestCount)
 {
     const auto& known = EnemyDatabase::records().shared.nameList;

@@ -185,6 +185,20 @@ def R(x0, y0, x1, y1):
     return (x0, y0, x1, y1)
 
 
+def oval(cx, cy, rx, ry, strip=100):
+    """A rounded arena as horizontal strips snapped to the grid."""
+    rects = []
+    y = cy - ry
+    while y < cy + ry:
+        mid = y + strip / 2 - cy
+        half = rx * math.sqrt(max(0.0, 1 - (mid / ry) ** 2))
+        half = (int(half) // GRID) * GRID
+        if half >= 2 * GRID:
+            rects.append(R(cx - half, y, cx + half, min(y + strip, cy + ry)))
+        y += strip
+    return rects
+
+
 LAYOUTS = {
     # First floor: graveyard glades.
     "ff_norm1": dict(size=(2000, 1400), rects=[R(300, 250, 1700, 1150)],
@@ -202,9 +216,8 @@ LAYOUTS = {
     "ff_norm6": dict(size=(2200, 1400), rects=[R(300, 300, 1900, 1100)],
                      doors={LEFT: 700, RIGHT: 700, TOP: 1100, BOTTOM: 1100}, enemies=(3, 4), karma=True,
                      zones=[R(650, 600, 900, 850), R(1300, 600, 1550, 850)]),
-    "ff_boss": dict(size=(2900, 2100), rects=[R(1100, 350, 2650, 1950), R(900, 550, 2800, 1750),
-                                              R(750, 1700, 1450, 1950)],
-                    doors={TOP: 1850, BOTTOM: 1100}, enemies=(1, 1), lake="lake"),
+    "ff_boss": dict(size=(2900, 2100), rects=oval(1850, 1250, 900, 700) + [R(1550, 1850, 2150, 1950)],
+                    doors={TOP: 1850, BOTTOM: 1850}, enemies=(1, 1), lake="lake"),
     "ff_shop": dict(size=(2400, 1500), rects=[R(300, 350, 2150, 1250)],
                     doors={LEFT: 800, RIGHT: 800, TOP: 1200, BOTTOM: 1200}, enemies=(0, 0), lake="shop_puddle"),
     "ff_elite": dict(size=(2400, 1600), rects=[R(300, 300, 2100, 1350), R(900, 200, 1500, 300)],
@@ -234,8 +247,7 @@ LAYOUTS = {
     "sf_norm6": dict(size=(2200, 1500), rects=[R(250, 300, 1300, 800), R(900, 800, 1950, 1300),
                                                R(1300, 300, 1950, 800), R(250, 800, 900, 1050)],
                      doors={LEFT: 550, RIGHT: 550, TOP: 1600, BOTTOM: 1400}, enemies=(2, 4)),
-    "sf_boss": dict(size=(2900, 1900), rects=[R(750, 250, 2700, 1750), R(600, 250, 750, 600),
-                                              R(550, 600, 2800, 1500)],
+    "sf_boss": dict(size=(2900, 1900), rects=oval(1850, 1050, 950, 750) + [R(850, 250, 1400, 700)],
                     doors={TOP: 1800, BOTTOM: 1800}, enemies=(1, 1)),
     "sf_shop": dict(size=(2400, 1500), rects=[R(300, 400, 2100, 1200), R(1500, 250, 2100, 400)],
                     doors={LEFT: 800, RIGHT: 800, TOP: 1000, BOTTOM: 1200}, enemies=(0, 0), lake="shop_puddle"),
@@ -265,7 +277,7 @@ LAYOUTS = {
                      zones=[R(600, 550, 800, 750), R(1200, 550, 1400, 750), R(900, 850, 1100, 1000)]),
     "tf_norm6": dict(size=(2200, 1400), rects=[R(250, 250, 1950, 650), R(650, 650, 1550, 1150)],
                      doors={LEFT: 450, RIGHT: 450, TOP: 1100, BOTTOM: 1100}, enemies=(2, 4)),
-    "tf_boss": dict(size=(2900, 1900), rects=[R(800, 250, 2650, 1750), R(600, 500, 2750, 1450)],
+    "tf_boss": dict(size=(2900, 1900), rects=oval(1850, 1050, 950, 700) + [R(600, 800, 1100, 1300), R(2600, 800, 2800, 1300)],
                     doors={TOP: 1850, BOTTOM: 1850}, enemies=(1, 1), karma=True),
     "tf_shop": dict(size=(2400, 1500), rects=[R(300, 350, 2150, 1250)],
                     doors={LEFT: 800, RIGHT: 800, TOP: 1200, BOTTOM: 1200}, enemies=(0, 0), lake="shop_puddle"),
@@ -379,11 +391,13 @@ def build(name):
     cells = cells_of(lay["rects"])
     for side, along in lay["doors"].items():
         dig(cells, side, along, w, h)
-    outline = chamfer(trace(cells), 30)
-    assert max(x for x, _ in outline) <= w - MARGIN + 0.1 and max(y for _, y in outline) <= h - MARGIN + 0.1, name
+    # The game's containment misses a point level with a vertex, so every kind of point keeps
+    # its own last digit: outline vertices end in 2, zone corners in 7, placed points in 5, and
+    # the fixed points of the bosses and the trader in 0.
+    outline = [(x + 2, y + 2) for (x, y) in chamfer(trace(cells), 30)]
+    assert max(x for x, _ in outline) <= w - MARGIN + 2.1 and max(y for _, y in outline) <= h - MARGIN + 2.1, name
 
-    # Off the tens, like every placed point, so no corner is level with an outline vertex.
-    zones = [[(x0 + 5, y0 + 5), (x1 + 5, y0 + 5), (x1 + 5, y1 + 5), (x0 + 5, y1 + 5)]
+    zones = [[(x0 + 7, y0 + 7), (x1 + 7, y0 + 7), (x1 + 7, y1 + 7), (x0 + 7, y1 + 7)]
              for (x0, y0, x1, y1) in lay.get("zones", [])]
     zones = [chamfer(z, 40) for z in zones]
 
@@ -436,6 +450,24 @@ def build(name):
         taken.append(TRADER)
         assert inner(outline, TRADER, 150), name
 
+    # Free-standing wall pieces: the player walking behind one sees through it.
+    walls = []
+    wall_names = WALLS.get(name, [])
+    if wall_names:
+        spots = []
+        # Ask for roomy ground first, then settle for tighter spots in small rooms.
+        for clearance, gap, spacing in ((200, 260, 340), (150, 200, 330), (130, 170, 330), (110, 130, 330), (110, 100, 330), (100, 60, 330)):
+            cands = [p for p in open_ground
+                     if free(p, clearance, 260) and all(math.dist(p, t) >= gap for t in taken)]
+            spots = farthest_points(cands, taken + door_points, len(wall_names), spacing)
+            if len(spots) == len(wall_names):
+                break
+        assert len(spots) == len(wall_names), name
+        for wn, p in zip(wall_names, spots):
+            behind = [(-130.0, -190.0), (130.0, -190.0), (130.0, 0.0), (-130.0, 0.0)]
+            walls.append({"x": float(p[0]), "y": float(p[1]), "texture": wn, "boundaries": [pt(b) for b in behind]})
+            taken.append(p)
+
     static = []
 
     def place(prop, p, good=False, evil=False, neutral=True):
@@ -443,23 +475,28 @@ def build(name):
                        "neutral": neutral})
 
     # Rim dressing just outside the floor, leaving doorways clear.
+    # Rim dressing just outside the floor, every ~230 px of its perimeter, leaving doorways clear.
     n = len(outline)
     rim = theme["rim"]
+    walked = rng.uniform(0, 230)
     for k in range(n):
         a, b = outline[k - 1], outline[k]
         length = math.dist(a, b)
-        steps = int(length // 230)
-        for s in range(steps):
-            t = (s + 0.5 + rng.uniform(-0.2, 0.2)) / max(steps, 1)
-            px, py = a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t
-            # Outward normal of a clockwise outline on screen.
-            nx, ny = (b[1] - a[1]) / length, -(b[0] - a[0]) / length
+        if length < 1:
+            continue
+        # Outward normal of a clockwise outline on screen.
+        nx, ny = (b[1] - a[1]) / length, -(b[0] - a[0]) / length
+        t = 230 - walked
+        while t < length:
+            px, py = a[0] + (b[0] - a[0]) * t / length, a[1] + (b[1] - a[1]) * t / length
             p = (round(px + nx * 45), round(py + ny * 45))
+            t += 230 + rng.uniform(-40, 40)
             if contains(outline, p) or any(math.dist(p, d) < 260 for d in door_points):
                 continue
             if not (0 < p[0] < w and 0 < p[1] < h):
                 continue
             place(rng.choice(rim), p)
+        walked = (walked + length) % 230
 
     # Landmarks in quiet ground, keeping lanes between doors and spawners.
     quiet = [p for p in open_ground if all(math.dist(p, t) >= 220 for t in taken)]
@@ -534,24 +571,6 @@ def build(name):
     cands = [p for p in grid if free(p, 120, 260) and all(math.dist(p, t) >= 300 for t in lakes)]
     for p in farthest_points(cands, lakes + door_points, 2 if rtype != BOSS else 1, 400):
         waters.append({"x": float(p[0]), "y": float(p[1]), "texture": rng.choice(theme["puddles"])})
-
-    # Free-standing wall pieces: the player walking behind one sees through it.
-    walls = []
-    wall_names = WALLS.get(name, [])
-    if wall_names:
-        spots = []
-        # Ask for roomy ground first, then settle for tighter spots in small rooms.
-        for clearance, gap, spacing in ((200, 260, 300), (150, 200, 250), (130, 170, 220), (110, 130, 180)):
-            cands = [p for p in open_ground
-                     if free(p, clearance, 260) and all(math.dist(p, t) >= gap for t in taken)]
-            spots = farthest_points(cands, taken + door_points, len(wall_names), spacing)
-            if len(spots) == len(wall_names):
-                break
-        assert len(spots) == len(wall_names), name
-        for wn, p in zip(wall_names, spots):
-            behind = [(-130.0, -190.0), (130.0, -190.0), (130.0, 0.0), (-130.0, 0.0)]
-            walls.append({"x": float(p[0]), "y": float(p[1]), "texture": wn, "boundaries": [pt(b) for b in behind]})
-            taken.append(p)
 
     doc = {"name": name, "type": rtype, "texture": name, "karmaDependent": karma,
            "minEnemies": mn, "maxEnemies": mx,

@@ -428,6 +428,51 @@ TEST_F(RoomTemplatesTest, FurnitureNamesAreRegistered)
         EXPECT_TRUE(placedWalls.count(w)) << "wall " << w << " stands in no room";
 }
 
+TEST_F(RoomTemplatesTest, FurnitureKeepsDoorwaysAndSpawnersClear)
+{
+    // Props may carry solid outlines: one on a threshold would wall the player in, one on a
+    // spawner would trap its enemy.
+    constexpr float kDoorGap = 150.f;
+    constexpr float kSpawnerGap = 120.f;
+    for (const NamedRoom& r : rooms)
+    {
+        SCOPED_TRACE(r.name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        std::vector<std::pair<std::string, sf::Vector2f>> furniture;
+        for (const StaticPropRecord& p : room.staticProps)
+            furniture.emplace_back(p.prop, p.position);
+        for (const PropCollectionRecord& c : room.dynamicProps)
+            for (const PropItemRecord& item : c.props)
+                furniture.emplace_back(item.prop, item.position);
+        for (const auto& [prop, at] : furniture)
+        {
+            for (const DoorRecord& d : room.doors)
+                EXPECT_GE(distance(at, d.position), kDoorGap) << prop << " by door " << d.direction;
+            for (const SpawnerRecord& s : room.spawners)
+                EXPECT_GE(distance(at, s.position), kSpawnerGap) << prop << " on a spawner";
+        }
+    }
+}
+
+TEST_F(RoomTemplatesTest, KarmaRoomsDressDifferentlyForEachSide)
+{
+    for (const NamedRoom& r : rooms)
+    {
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        if (room.evilTexture.empty())
+            continue;
+        SCOPED_TRACE(r.name);
+        auto only = [&](bool evil)
+        {
+            return std::any_of(room.staticProps.begin(), room.staticProps.end(),
+                               [&](const StaticPropRecord& p)
+                               { return !p.neutral && (evil ? p.evil && !p.good : p.good && !p.evil); });
+        };
+        EXPECT_TRUE(only(true)) << "nothing marks the evil side";
+        EXPECT_TRUE(only(false)) << "nothing marks the good side";
+    }
+}
+
 TEST_F(RoomTemplatesTest, TheEditorReadsWhatTheBuilderReadsAndSavesItBack)
 {
     const auto& enemyNames = EnemyDatabase::records().shared.nameList;

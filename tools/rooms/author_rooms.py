@@ -522,8 +522,9 @@ def build(name):
 
     if rtype == BOSS:
         for k, prop in enumerate(BOSS_PROPS[prefix]):
-            # Behind the arena, along its top rim.
-            p = (w // 2 - 500 + 1000 * k, 200)
+            # Looming over the arena from its upper corners, off the floor and clear of the doors.
+            p = (w // 5 if k == 0 else 4 * w // 5, h // 6)
+            assert not contains(outline, p) and all(math.dist(p, d) >= 300 for d in door_points), name
             place(prop, p)
     if lay.get("heal"):
         c = (w // 2 + 5, h // 2 + 5)

@@ -394,7 +394,9 @@ def build(name):
     # The game's containment misses a point level with a vertex, so every kind of point keeps
     # its own last digit: outline vertices end in 2, zone corners in 7, placed points in 5, and
     # the fixed points of the bosses and the trader in 0.
-    outline = [(x + 2, y + 2) for (x, y) in chamfer(trace(cells), 30)]
+    # Worn glades, rounded caves, hard-cut furnace halls.
+    cut = {"ff": 30, "sf": 40, "tf": 10, "Tu": 30}[prefix]
+    outline = [(x + 2, y + 2) for (x, y) in chamfer(trace(cells), cut)]
     assert max(x for x, _ in outline) <= w - MARGIN + 2.1 and max(y for _, y in outline) <= h - MARGIN + 2.1, name
 
     zones = [[(x0 + 7, y0 + 7), (x1 + 7, y0 + 7), (x1 + 7, y1 + 7), (x0 + 7, y1 + 7)]

@@ -74,6 +74,16 @@ public:
         return result;
     }
 
+    // Calls fn(key, resource) for every entry in key order, under the lock: fn must
+    // not call back into the registry.
+    template <typename Fn>
+    void forEach(Fn&& fn)
+    {
+        std::lock_guard lock(mutex_);
+        for (auto& [key, value] : items_)
+            fn(key, *value);
+    }
+
     void clear()
     {
         std::map<std::string, std::unique_ptr<T>> old;

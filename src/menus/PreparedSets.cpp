@@ -3,6 +3,8 @@
 #include "creatures/EnemyDatabase.h"
 #include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
+#include "run/BossLifeBar.h"
+#include "run/Player.h"
 #include "world/PropRegistry.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
@@ -36,11 +38,7 @@ GroupPtr PreparedSets::floorBackgrounds()
 
 GroupPtr PreparedSets::player()
 {
-    auto group = std::make_unique<TextureManager::Group>();
-    group->add("Player_attack_right", "Assets/Sprites/Player/Attack_Right/SpriteSheet_Player_AttackR.png");
-    group->add("Player_attack_top_bad", "Assets/Sprites/Player/Attack/SpriteSheet-Evil_Player_Attack_U.png");
-    group->add("Heal_penta", "Assets/Sprites/HealRune/spritesheet.png");
-    return group;
+    return Player::textureGroup();
 }
 
 GroupPtr PreparedSets::traderInventoryItemsAndBars()
@@ -75,13 +73,7 @@ GroupPtr PreparedSets::tutorialTexts()
 
 GroupPtr PreparedSets::bossLifeBar()
 {
-    return std::make_unique<TextureManager::Group>(TextureManager::Group{
-        {"Boss_Bottom", "Assets/Sprites/Enemy/Boss/LifeBar/Bottom.png"},
-        {"Boss_Light", "Assets/Sprites/Enemy/Boss/LifeBar/Light.png"},
-        {"Boss_LifeBar", "Assets/Sprites/Enemy/Boss/LifeBar/LifeBar.png"},
-        {"Boss_Top", "Assets/Sprites/Enemy/Boss/LifeBar/Top.png"},
-        {"Boss_Outline", "Assets/Sprites/Enemy/Boss/LifeBar/Outline.png"},
-    });
+    return BossLifeBar::bossBarGroup();
 }
 
 GroupPtr PreparedSets::walls()
@@ -116,12 +108,12 @@ PreparedSets::Set PreparedSets::run()
     set.push_back({"menu buttons", MenuGroups::buttons(), true});
     set.push_back({"end screens", endScreens(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), false});
-    set.push_back({"player", player(), false});
+    set.push_back({"player", player(), true});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"minimap", minimap(), false});
-    set.push_back({"boss life bar", bossLifeBar(), false});
+    set.push_back({"boss life bar", bossLifeBar(), true});
     set.push_back({"walls", walls(), true});
     return set;
 }
@@ -132,7 +124,7 @@ PreparedSets::Set PreparedSets::tutorial()
     set.push_back({"menu resources", MenuGroups::menuResources(GameSettings::kEnglish), true});
     set.push_back({"end screens", endScreens(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), false});
-    set.push_back({"player", player(), false});
+    set.push_back({"player", player(), true});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});

@@ -1,5 +1,6 @@
 #include "world/PropRegistry.h"
 
+#include "core/KeyedRegistry.h"
 #include "core/Logger.h"
 #include "world/Bridge.h"
 #include "world/Fluid.h"
@@ -8,20 +9,11 @@
 #include "world/Props.h"
 #include "world/Vase.h"
 
-#include <map>
-#include <mutex>
-
 namespace
 {
-struct Registry
+KeyedRegistry<Props>& registry()
 {
-    std::mutex mutex;
-    std::map<std::string, std::unique_ptr<Props>> prototypes;
-};
-
-Registry& registry()
-{
-    static auto* instance = new Registry();
+    static auto* instance = new KeyedRegistry<Props>();
     return *instance;
 }
 
@@ -174,28 +166,19 @@ void PropRegistry::add(std::unique_ptr<Props> prototype)
 {
     if (!prototype)
         return;
-    std::unique_ptr<Props> old;
-    std::lock_guard lock(registry().mutex);
-    auto& slot = registry().prototypes[prototype->name()];
-    old = std::move(slot);
-    slot = std::move(prototype);
+    const std::string name = prototype->name();
+    registry().put(name, std::move(prototype));
 }
 
 void PropRegistry::createAnimations()
 {
-    std::lock_guard lock(registry().mutex);
-    for (auto& [name, prototype] : registry().prototypes)
-        prototype->createAnimation();
+    registry().forEach([](const std::string&, Props& prototype) { prototype.createAnimation(); });
 }
 
 const Props* PropRegistry::find(const std::string& name)
 {
-    {
-        std::lock_guard lock(registry().mutex);
-        auto it = registry().prototypes.find(name);
-        if (it != registry().prototypes.end())
-            return it->second.get();
-    }
+    if (const Props* prototype = registry().get(name))
+        return prototype;
     Logger::Error("Prop " + name + " not found in registered list of props");
     return nullptr;
 }
@@ -206,27 +189,11 @@ std::unique_ptr<Props> PropRegistry::cloneOf(const std::string& name)
     return prototype ? prototype->clone() : nullptr;
 }
 
-std::vector<std::string> PropRegistry::registeredNames()
-{
-    std::lock_guard lock(registry().mutex);
-    std::vector<std::string> names;
-    for (const auto& [name, prototype] : registry().prototypes)
-        names.push_back(name);
-    return names;
-}
+std::vector<std::string> PropRegistry::registeredNames() { return registry().keys(); }
 
-std::size_t PropRegistry::size()
-{
-    std::lock_guard lock(registry().mutex);
-    return registry().prototypes.size();
-}
+std::size_t PropRegistry::size() { return registry().size(); }
 
-void PropRegistry::clear()
-{
-    std::map<std::string, std::unique_ptr<Props>> old;
-    std::lock_guard lock(registry().mutex);
-    old.swap(registry().prototypes);
-}
+void PropRegistry::clear() { registry().clear(); }
 
 std::unique_ptr<TextureManager::Group> PropRegistry::textureGroup()
 {

@@ -1,23 +1,15 @@
 #include "world/WallRegistry.h"
 
+#include "core/KeyedRegistry.h"
 #include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
 #include "world/Wall.h"
 
-#include <map>
-#include <mutex>
-
 namespace
 {
-struct Registry
+KeyedRegistry<Wall>& registry()
 {
-    std::mutex mutex;
-    std::map<std::string, std::unique_ptr<Wall>> prototypes;
-};
-
-Registry& registry()
-{
-    static auto* instance = new Registry();
+    static auto* instance = new KeyedRegistry<Wall>();
     return *instance;
 }
 } // namespace
@@ -61,21 +53,16 @@ void WallRegistry::registerWalls()
 
 void WallRegistry::add(const std::string& name, std::unique_ptr<Wall> prototype)
 {
-    std::unique_ptr<Wall> old;
-    std::lock_guard lock(registry().mutex);
-    auto& slot = registry().prototypes[name];
-    old = std::move(slot);
-    slot = std::move(prototype);
+    if (prototype)
+        registry().put(name, std::move(prototype));
+    else
+        registry().erase(name);
 }
 
 const Wall* WallRegistry::find(const std::string& name)
 {
-    {
-        std::lock_guard lock(registry().mutex);
-        auto it = registry().prototypes.find(name);
-        if (it != registry().prototypes.end() && it->second)
-            return it->second.get();
-    }
+    if (const Wall* prototype = registry().get(name))
+        return prototype;
     Logger::Error("Wall with name " + name + " not found");
     return nullptr;
 }
@@ -86,21 +73,9 @@ std::unique_ptr<Wall> WallRegistry::cloneOf(const std::string& name)
     return prototype ? prototype->clone() : nullptr;
 }
 
-std::vector<std::string> WallRegistry::registeredNames()
-{
-    std::lock_guard lock(registry().mutex);
-    std::vector<std::string> names;
-    for (const auto& [name, prototype] : registry().prototypes)
-        names.push_back(name);
-    return names;
-}
+std::vector<std::string> WallRegistry::registeredNames() { return registry().keys(); }
 
-void WallRegistry::clear()
-{
-    std::map<std::string, std::unique_ptr<Wall>> old;
-    std::lock_guard lock(registry().mutex);
-    old.swap(registry().prototypes);
-}
+void WallRegistry::clear() { registry().clear(); }
 
 std::unique_ptr<TextureManager::Group> WallRegistry::textureGroup()
 {

@@ -1,22 +1,14 @@
 #include "world/WaterRegistry.h"
 
+#include "core/KeyedRegistry.h"
 #include "core/Logger.h"
 #include "world/Water.h"
 
-#include <map>
-#include <mutex>
-
 namespace
 {
-struct Registry
+KeyedRegistry<Water>& registry()
 {
-    std::mutex mutex;
-    std::map<std::string, std::unique_ptr<Water>> prototypes;
-};
-
-Registry& registry()
-{
-    static auto* instance = new Registry();
+    static auto* instance = new KeyedRegistry<Water>();
     return *instance;
 }
 } // namespace
@@ -43,28 +35,19 @@ void WaterRegistry::add(std::unique_ptr<Water> prototype)
 {
     if (!prototype)
         return;
-    std::unique_ptr<Water> old;
-    std::lock_guard lock(registry().mutex);
-    auto& slot = registry().prototypes[prototype->name()];
-    old = std::move(slot);
-    slot = std::move(prototype);
+    const std::string name = prototype->name();
+    registry().put(name, std::move(prototype));
 }
 
 void WaterRegistry::createAnimations()
 {
-    std::lock_guard lock(registry().mutex);
-    for (auto& [name, prototype] : registry().prototypes)
-        prototype->createAnimation();
+    registry().forEach([](const std::string&, Water& prototype) { prototype.createAnimation(); });
 }
 
 const Water* WaterRegistry::find(const std::string& name)
 {
-    {
-        std::lock_guard lock(registry().mutex);
-        auto it = registry().prototypes.find(name);
-        if (it != registry().prototypes.end())
-            return it->second.get();
-    }
+    if (const Water* prototype = registry().get(name))
+        return prototype;
     Logger::Error("Prop " + name + " not found in registered list of props");
     return nullptr;
 }
@@ -75,21 +58,9 @@ std::unique_ptr<Water> WaterRegistry::cloneOf(const std::string& name)
     return prototype ? prototype->clone() : nullptr;
 }
 
-std::vector<std::string> WaterRegistry::registeredNames()
-{
-    std::lock_guard lock(registry().mutex);
-    std::vector<std::string> names;
-    for (const auto& [name, prototype] : registry().prototypes)
-        names.push_back(name);
-    return names;
-}
+std::vector<std::string> WaterRegistry::registeredNames() { return registry().keys(); }
 
-void WaterRegistry::clear()
-{
-    std::map<std::string, std::unique_ptr<Water>> old;
-    std::lock_guard lock(registry().mutex);
-    old.swap(registry().prototypes);
-}
+void WaterRegistry::clear() { registry().clear(); }
 
 std::unique_ptr<TextureManager::Group> WaterRegistry::textureGroup()
 {

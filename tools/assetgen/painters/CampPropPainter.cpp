@@ -23,30 +23,6 @@ const Rgba kIron = Rgba::rgb(110, 110, 120);
 const Rgba kCloth = Rgba::rgb(120, 96, 70);
 const Rgba kLeather = Rgba::rgb(90, 52, 34);
 
-std::string stemOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return path.substr(slash + 1, path.size() - slash - 5);
-}
-
-using FrameDraw = std::function<void(Canvas&, double w, double h, double t)>;
-
-void paintProp(const std::string& name, int w, int h, const std::filesystem::path& output, const FrameDraw& draw)
-{
-    const auto strip = PropRegistry::stripOf(name);
-    if (strip.frameCount > 1)
-    {
-        const int fw = static_cast<int>(strip.frameSize.x), fh = static_cast<int>(strip.frameSize.y);
-        const int frames = static_cast<int>(strip.frameCount);
-        Canvas sheet(fw * frames, fh);
-        paintSheet(sheet, fw, fh, frames, frames, [&](Canvas& c, int, double t) { draw(c, fw, fh, t); });
-        sheet.savePng(output);
-        return;
-    }
-    Canvas c(w, h);
-    draw(c, w, h, 0.0);
-    c.savePng(output);
-}
 
 void sack(Canvas& c, double x, double baseY, double s, const Rgba& cloth, std::uint32_t seed)
 {

@@ -20,6 +20,19 @@ const EnemyRecords& records()
     return loaded;
 }
 
+void mirrored(const Frame& f, bool left, const std::function<void(Canvas&)>& draw)
+{
+    cairo_t* cr = f.c.cr();
+    cairo_save(cr);
+    if (left)
+    {
+        cairo_translate(cr, f.w, 0);
+        cairo_scale(cr, -1, 1);
+    }
+    draw(f.c);
+    cairo_restore(cr);
+}
+
 double clamp01(double x)
 {
     return std::clamp(x, 0.0, 1.0);

@@ -24,6 +24,10 @@ struct Frame
     // Progress through the animation reaching 1 on the last frame.
     double u() const { return count > 1 ? double(index) / (count - 1) : 0.0; }
 };
+
+// Draws through a horizontal mirror of the frame when `left`: left-facing sheets
+// are the right-facing ones turned around.
+void mirrored(const Frame& f, bool left, const std::function<void(Canvas&)>& draw);
 using FrameFn = std::function<void(const Frame&)>;
 
 // One painter per enemy kind: claims "Assets/Sprites/Enemy/<kind>/…" and paints

@@ -148,19 +148,6 @@ void drawKahiyu(Canvas& c, double w, double h, const Pose& p)
     cairo_restore(cr);
 }
 
-void mirrored(const Frame& f, bool left, const std::function<void(Canvas&)>& draw)
-{
-    cairo_t* cr = f.c.cr();
-    cairo_save(cr);
-    if (left)
-    {
-        cairo_translate(cr, f.w, 0);
-        cairo_scale(cr, -1, 1);
-    }
-    draw(f.c);
-    cairo_restore(cr);
-}
-
 class KahiyuPainter : public KindPainter
 {
 public:

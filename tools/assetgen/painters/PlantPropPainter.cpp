@@ -23,31 +23,6 @@ const Rgba kBarkDark = Rgba::rgb(28, 20, 18);
 const Rgba kVine = Rgba::rgb(46, 30, 40);
 const Rgba kThorn = Rgba::rgb(120, 26, 36);
 
-std::string stemOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return path.substr(slash + 1, path.size() - slash - 5);
-}
-
-using FrameDraw = std::function<void(Canvas&, double w, double h, double t)>;
-
-// Paints the prop's strip when the registry animates it, else one still picture of w × h.
-void paintProp(const std::string& name, int w, int h, const std::filesystem::path& output, const FrameDraw& draw)
-{
-    const auto strip = PropRegistry::stripOf(name);
-    if (strip.frameCount > 1)
-    {
-        const int fw = static_cast<int>(strip.frameSize.x), fh = static_cast<int>(strip.frameSize.y);
-        const int frames = static_cast<int>(strip.frameCount);
-        Canvas sheet(fw * frames, fh);
-        paintSheet(sheet, fw, fh, frames, frames, [&](Canvas& c, int, double t) { draw(c, fw, fh, t); });
-        sheet.savePng(output);
-        return;
-    }
-    Canvas c(w, h);
-    draw(c, w, h, 0.0);
-    c.savePng(output);
-}
 
 void leaf(Canvas& c, double x, double y, double len, double angle, const Rgba& colour)
 {

@@ -1,5 +1,7 @@
 #include "PropArt.h"
 
+#include "world/PropRegistry.h"
+
 #include <cctype>
 #include <cmath>
 
@@ -161,5 +163,27 @@ void pentagramPath(Canvas& c, double cx, double cy, double r, double rotation)
             cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
     }
     cairo_close_path(cr);
+}
+std::string stemOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return path.substr(slash + 1, path.size() - slash - 5);
+}
+
+void paintProp(const std::string& name, int w, int h, const std::filesystem::path& output, const FrameDraw& draw)
+{
+    const auto strip = PropRegistry::stripOf(name);
+    if (strip.frameCount > 1)
+    {
+        const int fw = static_cast<int>(strip.frameSize.x), fh = static_cast<int>(strip.frameSize.y);
+        const int frames = static_cast<int>(strip.frameCount);
+        Canvas sheet(fw * frames, fh);
+        paintSheet(sheet, fw, fh, frames, frames, [&](Canvas& c, int, double t) { draw(c, fw, fh, t); });
+        sheet.savePng(output);
+        return;
+    }
+    Canvas c(w, h);
+    draw(c, w, h, 0.0);
+    c.savePng(output);
 }
 } // namespace propart

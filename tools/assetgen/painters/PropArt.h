@@ -5,6 +5,8 @@
 
 #include "Canvas.h"
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,12 @@ void taperedCurve(Canvas& c, double x0, double y0, double cx1, double cy1, doubl
 // Thorns along a cubic curve.
 void thorns(Canvas& c, double x0, double y0, double cx1, double cy1, double cx2, double cy2, double x1, double y1,
             int count, double size, const Rgba& colour, std::uint32_t seed);
+// "Assets/Sprites/Props/grave_01.png" -> "grave_01".
+std::string stemOf(const std::string& path);
+using FrameDraw = std::function<void(Canvas&, double w, double h, double t)>;
+// Paints the prop's strip when the registry animates it (frames at the registry's
+// frame size), else one still picture of w × h.
+void paintProp(const std::string& name, int w, int h, const std::filesystem::path& output, const FrameDraw& draw);
 // A five-pointed star inscribed in a circle, as a path.
 void pentagramPath(Canvas& c, double cx, double cy, double r, double rotation);
 } // namespace propart

@@ -21,12 +21,6 @@ const Rgba kGraveLight = Rgba::rgb(150, 146, 150);
 const Rgba kGraveDark = Rgba::rgb(46, 44, 52);
 const Rgba kMoss = Rgba::rgb(78, 110, 58);
 
-std::string stemOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return path.substr(slash + 1, path.size() - slash - 5);
-}
-
 // A headstone standing at (x, baseY), w wide and h tall, with a carved cross or skull and moss.
 void headstone(Canvas& c, double x, double baseY, double w, double h, std::uint32_t seed, int style)
 {

@@ -105,19 +105,6 @@ void drawZeyn(Canvas& c, double w, double h, const Pose& p, bool bladeInFront)
     cairo_restore(cr);
 }
 
-void facing(const Frame& f, bool left, const std::function<void(Canvas&)>& draw)
-{
-    cairo_t* cr = f.c.cr();
-    cairo_save(cr);
-    if (left)
-    {
-        cairo_translate(cr, f.w, 0);
-        cairo_scale(cr, -1, 1);
-    }
-    draw(f.c);
-    cairo_restore(cr);
-}
-
 class ZeynPainter : public KindPainter
 {
 public:
@@ -134,7 +121,7 @@ protected:
                 p.bob = std::sin(f.t * 2 * M_PI) * 5;
                 p.sway = f.t * 2 * M_PI;
                 p.blade = 1.25 + std::sin(f.t * 2 * M_PI) * 0.08;
-                facing(f, left,
+                mirrored(f, left,
                        [&](Canvas& c)
                        {
                            groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18 - p.bob * 0.6, 0.3);
@@ -177,7 +164,7 @@ protected:
                     p.blade = end + 0.2;
                     p.lean = 0.05;
                 }
-                facing(f, left,
+                mirrored(f, left,
                        [&](Canvas& c)
                        {
                            groundShadow(c, f.w / 2, f.h * 0.9, f.w * 0.18, 0.3);
@@ -198,7 +185,7 @@ protected:
                                     p.squash = collapse;
                                     p.lean = -collapse * 0.4;
                                     p.blade = 1.25 + collapse * 0.6;
-                                    facing(inner, left, [&](Canvas& cc) { drawZeyn(cc, f.w, f.h, p, true); });
+                                    mirrored(inner, left, [&](Canvas& cc) { drawZeyn(cc, f.w, f.h, p, true); });
                                 });
             };
         if (name == "Soul")

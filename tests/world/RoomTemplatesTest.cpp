@@ -365,6 +365,34 @@ TEST_F(RoomTemplatesTest, BossArenasHoldTheirFights)
     }
 }
 
+TEST_F(RoomTemplatesTest, TheTutorialRoomsServeTheirLessons)
+{
+    // Fights in the first two rooms and the elite room; the heal and shop rooms are quiet; the
+    // last lesson sends the player up to the last door, above y = 800.
+    const std::map<std::string, bool> fights{
+        {"Tuto_1", true}, {"Tuto_2", true}, {"Tuto_3", false}, {"Tuto_4", true}, {"Tuto_5", false}};
+    for (const auto& [name, fight] : fights)
+    {
+        SCOPED_TRACE(name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(name));
+        if (fight)
+            EXPECT_GE(room.minEnemies, 1);
+        else
+            EXPECT_EQ(room.maxEnemies, 0);
+    }
+    const RoomFile last = RoomFile::load(RoomFile::pathFor("Tuto_5"));
+    const Floorplan plan(last);
+    auto entrance = std::find_if(last.doors.begin(), last.doors.end(),
+                                 [](const DoorRecord& d) { return d.direction == DOOR_BOTTOM; });
+    auto exit = std::find_if(last.doors.begin(), last.doors.end(),
+                             [](const DoorRecord& d) { return d.direction == DOOR_TOP; });
+    ASSERT_NE(entrance, last.doors.end());
+    ASSERT_NE(exit, last.doors.end());
+    EXPECT_GT(entrance->position.y, 800.f) << "the goal would be met on arrival";
+    EXPECT_LE(exit->position.y, 800.f);
+    EXPECT_TRUE(plan.walkable(exit->position));
+}
+
 TEST_F(RoomTemplatesTest, ShopsHaveTheirTraderAndHealRoomsTheirCircle)
 {
     for (const NamedRoom& r : rooms)

@@ -8,9 +8,9 @@ spawners, props, puddles and walls are then placed by rules a level designer
 would apply by hand: spawners in open ground away from every door, furniture
 along the rims and in the quiet corners, breakable pots where players wander.
 
-The picture painted later for a room has the size of its outline's bounding
-box plus the outline's own left/top margin on the right/bottom (see
-pictureSize); keep layouts inside the canvas sizes given here.
+The picture painted for a room is RoomFile::pictureSize(): the outline's far
+edges plus 50 px, in whole hundreds; the canvas sizes given here bound that.
+The room template check (tests/world/RoomTemplatesTest.cpp) holds every rule.
 
 Run from the repository root: python3 tools/rooms/author_rooms.py
 Output is deterministic (a fixed seed per room).

@@ -4,6 +4,7 @@
 #include "world/RoomFileParsing.h"
 
 #include <algorithm>
+#include <cmath>
 
 RoomFile RoomFile::load(const std::string& path)
 {
@@ -85,4 +86,17 @@ RoomFile RoomFile::fromJson(const Json::Value& root, const std::string& file)
     for (const JsonReader& z : r.objects("restricted"))
         room.restricted.push_back(points(z, "boundaries"));
     return room;
+}
+
+sf::Vector2u RoomFile::pictureSize() const
+{
+    float right = 0.f;
+    float bottom = 0.f;
+    for (const sf::Vector2f& p : boundaries)
+    {
+        right = std::max(right, p.x);
+        bottom = std::max(bottom, p.y);
+    }
+    auto hundreds = [](float extent) { return static_cast<unsigned>(std::ceil((extent + 50.f) / 100.f)) * 100u; };
+    return {hundreds(right), hundreds(bottom)};
 }

@@ -90,6 +90,11 @@ public:
     static RoomFile load(const std::string& path);
     static RoomFile fromJson(const Json::Value& root, const std::string& file);
 
+    // The size the room's picture is painted at: the walkable outline's far
+    // edges plus a 50 px border, rounded up to whole hundreds, so the picture
+    // frames the floor the player walks on (the outline starts 50 px in).
+    sf::Vector2u pictureSize() const;
+
     std::string name;
     int type = 0;
     std::string texture;

@@ -147,8 +147,10 @@ TEST_F(RoomTemplatesTest, EveryRegisteredNameHasItsFileAndNoFileIsAStray)
     for (const auto& entry : std::filesystem::directory_iterator(RoomFile::kDirectory))
     {
         if (entry.path().extension() == ".json")
-    }
+        {
             EXPECT_TRUE(registered.count(entry.path().stem().string())) << entry.path() << " is in no room list";
+        }
+    }
 }
 
 TEST_F(RoomTemplatesTest, NamesTypesAndPicturesMatchTheRoomLists)
@@ -295,8 +297,10 @@ TEST_F(RoomTemplatesTest, EveryDoorSpawnerAndCircleIsReachableFromTheEntrance)
         for (const StaticPropRecord& p : room.staticProps)
         {
             if (p.prop == "pentagram")
-        }
+            {
                 EXPECT_TRUE(reach.reaches(p.position));
+            }
+        }
     }
 }
 
@@ -314,10 +318,10 @@ TEST_F(RoomTemplatesTest, SpawnersStandInOpenGroundWithEnoughForTheLargestCount)
         EXPECT_LE(room.minEnemies, room.maxEnemies);
         // The builder draws maxEnemies distinct spawners at most; fewer would never end the draw.
         EXPECT_GE(room.spawners.size(), static_cast<std::size_t>(room.maxEnemies));
-        {
         if (r.type == ROOM_NORMAL && r.floor != TUTORIAL_FLOOR)
-        }
+        {
             EXPECT_GE(room.minEnemies, 1) << "a normal room without a fight";
+        }
         for (const SpawnerRecord& s : room.spawners)
         {
             ASSERT_FALSE(s.enemies.empty());
@@ -406,10 +410,10 @@ TEST_F(RoomTemplatesTest, ShopsHaveTheirTraderAndHealRoomsTheirCircle)
         SCOPED_TRACE(r.name);
         const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
         const Floorplan plan(room);
-        {
         if (r.type == ROOM_SHOP)
-        }
+        {
             EXPECT_TRUE(plan.ringWalkable({1840.f, 950.f}, 100.f)) << "the trader stands off the floor";
+        }
         if (r.type == ROOM_HEAL)
         {
             auto circle = std::find_if(room.staticProps.begin(), room.staticProps.end(),

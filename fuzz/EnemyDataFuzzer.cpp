@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EnemyDatabase::loadIndex(records, root, "fuzz.json");
     for (const char* kind : EnemyDatabase::kKindNames)
         EnemyDatabase::loadKind(records, kind, root, "fuzz.json");
-    for (const auto& spec : EnemyDatabase::animationSpecs(root, "fuzz.json"))
+    for (const auto& layout : EnemyDatabase::animationSpecs(root, "fuzz.json"))
         for (const sf::Vector2u sheet : {sf::Vector2u(800, 100), sf::Vector2u(1, 1), sf::Vector2u(16384, 4096)})
-            if (const auto frame = EnemyDatabase::frameSizeFor(spec, sheet))
+            if (const auto frame = EnemyDatabase::frameSizeFor(layout, sheet))
             {
-                const std::uint64_t columns = (spec.frameCount + spec.rows - 1) / spec.rows;
+                const std::uint64_t columns = (layout.frameCount + layout.rows - 1) / layout.rows;
                 if (frame->x == 0 || frame->y == 0 || frame->x * columns > sheet.x ||
-                    std::uint64_t(frame->y) * std::uint64_t(spec.rows) > sheet.y)
+                    std::uint64_t(frame->y) * std::uint64_t(layout.rows) > sheet.y)
                     __builtin_trap();
             }
     return 0;

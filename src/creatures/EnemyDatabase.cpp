@@ -618,27 +618,27 @@ std::vector<EnemyDatabase::AnimationSpec> EnemyDatabase::animationSpecs(const Js
             continue;
         }
         const Fields entry(list[i], file, root.element("animData", i));
-        AnimationSpec spec;
-        spec.textureName = entry.getString("textureName");
-        spec.key = name + "_" + spec.textureName;
-        spec.frameCount = entry.getInt("frameCount");
-        spec.time = entry.getFloat("time");
-        spec.isLoop = entry.getBool("isLoop");
-        spec.rows = entry.getInt("rows", 1);
-        spec.frameWidth = entry.getInt("frameWidth");
-        spec.frameHeight = entry.getInt("frameHeight");
-        specs.push_back(std::move(spec));
+        AnimationSpec layout;
+        layout.textureName = entry.getString("textureName");
+        layout.key = name + "_" + layout.textureName;
+        layout.frameCount = entry.getInt("frameCount");
+        layout.time = entry.getFloat("time");
+        layout.isLoop = entry.getBool("isLoop");
+        layout.rows = entry.getInt("rows", 1);
+        layout.frameWidth = entry.getInt("frameWidth");
+        layout.frameHeight = entry.getInt("frameHeight");
+        specs.push_back(std::move(layout));
     }
     return specs;
 }
 
-std::optional<sf::Vector2u> EnemyDatabase::frameSizeFor(const AnimationSpec& spec, sf::Vector2u textureSize)
+std::optional<sf::Vector2u> EnemyDatabase::frameSizeFor(const AnimationSpec& layout, sf::Vector2u textureSize)
 {
-    if (spec.frameCount < 1 || spec.rows < 1 || spec.rows > spec.frameCount)
+    if (layout.frameCount < 1 || layout.rows < 1 || layout.rows > layout.frameCount)
         return std::nullopt;
-    const std::int64_t columns = (spec.frameCount + spec.rows - 1) / spec.rows;
+    const std::int64_t columns = (layout.frameCount + layout.rows - 1) / layout.rows;
     const std::int64_t width = static_cast<std::int64_t>(textureSize.x) / columns;
-    const std::int64_t height = static_cast<std::int64_t>(textureSize.y) / spec.rows;
+    const std::int64_t height = static_cast<std::int64_t>(textureSize.y) / layout.rows;
     if (width == 0 || height == 0)
         return std::nullopt;
     return sf::Vector2u(static_cast<unsigned>(width), static_cast<unsigned>(height));
@@ -655,32 +655,32 @@ std::size_t EnemyDatabase::loadAnimations(AnimationTable& table, const std::stri
     std::string kind = Fields(document, dataPath).getString("name");
     if (kind.empty())
         kind = stemOf(dataPath);
-    for (const AnimationSpec& spec : animationSpecs(document, dataPath))
+    for (const AnimationSpec& layout : animationSpecs(document, dataPath))
     {
-        const std::string skipped = "Skipped animation " + spec.key + " of " + kind + ": ";
-        if (spec.frameCount < 1)
+        const std::string skipped = "Skipped animation " + layout.key + " of " + kind + ": ";
+        if (layout.frameCount < 1)
         {
-            Logger::Error(skipped + "frameCount " + std::to_string(spec.frameCount) + " is below 1");
+            Logger::Error(skipped + "frameCount " + std::to_string(layout.frameCount) + " is below 1");
             continue;
         }
-        const sf::Texture* texture = TextureManager::getTexture(spec.key);
+        const sf::Texture* texture = TextureManager::getTexture(layout.key);
         if (!texture)
         {
-            Logger::Error(skipped + "texture " + spec.key + " is not loaded");
+            Logger::Error(skipped + "texture " + layout.key + " is not loaded");
             continue;
         }
-        const auto frame = frameSizeFor(spec, texture->getSize());
+        const auto frame = frameSizeFor(layout, texture->getSize());
         if (!frame)
         {
             Logger::Error(skipped + "a " + std::to_string(texture->getSize().x) + "x" +
                           std::to_string(texture->getSize().y) + " sheet cannot hold " +
-                          std::to_string(spec.frameCount) + " frames in " + std::to_string(spec.rows) + " rows");
+                          std::to_string(layout.frameCount) + " frames in " + std::to_string(layout.rows) + " rows");
             continue;
         }
         auto animation = std::make_unique<AnimationData>(
-            spec.key, frame->x, frame->y, static_cast<std::uint32_t>(spec.frameCount), spec.time, ORIGIN_CENTER);
-        animation->once = !spec.isLoop;
-        table[spec.key] = std::move(animation);
+            layout.key, frame->x, frame->y, static_cast<std::uint32_t>(layout.frameCount), layout.time, ORIGIN_CENTER);
+        animation->once = !layout.isLoop;
+        table[layout.key] = std::move(animation);
     }
     return table.size();
 }

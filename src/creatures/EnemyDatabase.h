@@ -83,8 +83,8 @@ public:
     static std::size_t loadAnimations(AnimationTable& table, const std::string& dataPath);
     // The "animData" of a parsed data file; `file` names it in warnings.
     static std::vector<AnimationSpec> animationSpecs(const Json::Value& document, const std::string& file);
-    // Frame size of a sheet of `textureSize` holding the spec's frames, or nothing when it cannot hold them.
-    static std::optional<sf::Vector2u> frameSizeFor(const AnimationSpec& spec, sf::Vector2u textureSize);
+    // Frame size of a sheet of `textureSize` holding the layout's frames, or nothing when it cannot hold them.
+    static std::optional<sf::Vector2u> frameSizeFor(const AnimationSpec& layout, sf::Vector2u textureSize);
     // The sheets a kind's data file lists, for the content generator.
     static std::vector<AnimationSpec> kindSheets(const std::string& kind, const std::string& indexFile = kIndexFile);
 

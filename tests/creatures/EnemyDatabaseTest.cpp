@@ -242,8 +242,8 @@ TEST_F(EnemyDatabaseTest, EveryKindListsTheAnimationsItsBehaviourShows)
     for (const Needed& kind : neededAnimations())
     {
         std::map<std::string, EnemyDatabase::AnimationSpec> specs;
-        for (const auto& spec : EnemyDatabase::kindSheets(kind.kind))
-            specs[spec.textureName] = spec;
+        for (const auto& layout : EnemyDatabase::kindSheets(kind.kind))
+            specs[layout.textureName] = layout;
         for (const auto& [name, leastFrames] : kind.animations)
         {
             auto it = specs.find(name);
@@ -404,10 +404,10 @@ TEST(EnemyFrameSize, SheetLayoutsAndTheOnesThatCannotHoldTheirFrames)
     };
     for (const Case& c : cases)
     {
-        EnemyDatabase::AnimationSpec spec;
-        spec.frameCount = c.frames;
-        spec.rows = c.rows;
-        EXPECT_EQ(EnemyDatabase::frameSizeFor(spec, c.texture), c.expected)
+        EnemyDatabase::AnimationSpec layout;
+        layout.frameCount = c.frames;
+        layout.rows = c.rows;
+        EXPECT_EQ(EnemyDatabase::frameSizeFor(layout, c.texture), c.expected)
             << c.frames << " frames in " << c.rows << " rows of " << c.texture.x << "x" << c.texture.y;
     }
 }
@@ -464,14 +464,14 @@ TEST_F(EnemyDatabaseTest, GeneratedSheetsMatchTheirDataFiles)
     EnemyDatabase::loadData();
     const auto& shared = EnemyDatabase::records().shared;
     for (const char* kind : EnemyDatabase::kKindNames)
-        for (const auto& spec : EnemyDatabase::kindSheets(kind))
+        for (const auto& layout : EnemyDatabase::kindSheets(kind))
         {
-            const std::string file = shared.kinds.at(kind).textures + spec.textureName + ".png";
+            const std::string file = shared.kinds.at(kind).textures + layout.textureName + ".png";
             const auto size = pngSize(file);
             ASSERT_TRUE(size) << file;
-            const auto frame = EnemyDatabase::frameSizeFor(spec, *size);
+            const auto frame = EnemyDatabase::frameSizeFor(layout, *size);
             ASSERT_TRUE(frame) << file;
-            EXPECT_EQ(*frame, sf::Vector2u(unsigned(spec.frameWidth), unsigned(spec.frameHeight))) << file;
+            EXPECT_EQ(*frame, sf::Vector2u(unsigned(layout.frameWidth), unsigned(layout.frameHeight))) << file;
         }
 }
 

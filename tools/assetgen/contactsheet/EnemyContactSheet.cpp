@@ -48,9 +48,9 @@ int main(int argc, char** argv)
     for (const auto& kind : kinds)
     {
         const std::string prefix = shared.kinds.count(kind) ? shared.kinds.at(kind).textures : "";
-        for (const auto& spec : EnemyDatabase::kindSheets(kind))
+        for (const auto& layout : EnemyDatabase::kindSheets(kind))
         {
-            const std::string file = prefix + spec.textureName + ".png";
+            const std::string file = prefix + layout.textureName + ".png";
             cairo_surface_t* surface = cairo_image_surface_create_from_png(file.c_str());
             if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
             {
@@ -60,15 +60,15 @@ int main(int argc, char** argv)
             }
             const auto size =
                 sf::Vector2u(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
-            const auto frame = EnemyDatabase::frameSizeFor(spec, size);
+            const auto frame = EnemyDatabase::frameSizeFor(layout, size);
             if (!frame)
             {
                 std::cerr << "unusable layout " << file << '\n';
                 continue;
             }
             const int columns = int(size.x / frame->x);
-            rows.push_back({spec.key + " (" + std::to_string(spec.frameCount) + ")", surface, int(frame->x),
-                            int(frame->y), int(spec.frameCount), columns});
+            rows.push_back({layout.key + " (" + std::to_string(layout.frameCount) + ")", surface, int(frame->x),
+                            int(frame->y), int(layout.frameCount), columns});
         }
     }
     const double labelW = 260;

@@ -51,15 +51,15 @@ KindPainter::KindPainter(std::string kind, int version)
 void KindPainter::paint(const std::string& path, const std::filesystem::path& output) const
 {
     const std::string textureName = std::filesystem::path(path).stem().string();
-    for (const auto& spec : EnemyDatabase::kindSheets(kind_))
+    for (const auto& layout : EnemyDatabase::kindSheets(kind_))
     {
-        if (spec.textureName != textureName)
+        if (layout.textureName != textureName)
             continue;
-        if (spec.frameCount < 1 || spec.rows < 1 || spec.frameWidth < 1 || spec.frameHeight < 1)
+        if (layout.frameCount < 1 || layout.rows < 1 || layout.frameWidth < 1 || layout.frameHeight < 1)
             throw std::runtime_error("the data file gives no usable frame layout for " + textureName);
-        const int count = int(spec.frameCount), rows = int(spec.rows);
+        const int count = int(layout.frameCount), rows = int(layout.rows);
         const int columns = (count + rows - 1) / rows;
-        const int w = int(spec.frameWidth), h = int(spec.frameHeight);
+        const int w = int(layout.frameWidth), h = int(layout.frameHeight);
         const FrameFn draw = sheet(textureName);
         if (!draw)
             throw std::runtime_error("no drawing for sheet " + textureName);

@@ -1,18 +1,85 @@
 #pragma once
 
 #include "core/TextureManager.h"
+#include "creatures/LivingEntity.h"
+#include "creatures/Polygon.h"
+#include "run/healthBar.h"
+#include "run/karmaBar.h"
+
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
 
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-// The creature the user steers: a hooded reaper with a scythe whose look follows the
-// karma. For now it holds what its content needs (the layout of its three animation
-// sets, the files of its sheets and sounds); its behaviour comes with the run.
-class Player
+class AnimationData;
+class Artefact;
+class Inventory;
+class RunContext;
+
+// The creature the user steers: a hooded reaper with a scythe who walks, swings
+// toward the cursor, dodges, picks up loot, opens doors and heals at pentagrams.
+// Its look follows the karma: three animation sets swapped through a four-second
+// shader transition when the karma crosses +-40. It reaches the room, the floor
+// and the camera through the active run.
+class Player : public LivingEntity
 {
 public:
+    enum State
+    {
+        IDLE = 0,
+        WALKING = 1,
+        ATTACKING = 2,
+        DODGING = 3,
+        TRADING = 4,
+        DYING = 5,
+        DEAD = 6
+    };
+    enum Direction
+    {
+        UP = 1,
+        LEFT = 2,
+        RIGHT = 3,
+        DOWN = 4
+    };
+
+    struct Stats
+    {
+        float damage = 10.f;
+        float reach = 1.f;
+        std::vector<Artefact*> equippedArtefacts;
+    };
+
+    // Needs the player's textures loaded (the three animation sets and the bounds
+    // picture); missing sounds and shaders leave it silent or unshaded.
+    Player();
+    ~Player() override;
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    void update(const float& dt) override;
+    void handleEvent(const sf::Event& event) override;
+    void draw(sf::RenderTarget& target, const Camera& camera) override;
+    // An enemy's hit; ignored during a dodge and while the damage flash runs.
+    void takeDamage(int amount);
+
+    float karma() const { return karmaGauge.karma(); }
+    // The animation table slot of an action ("walk", "idle", "attack", "dodge") and direction.
+    static int slotOf(const char* action, int direction);
+    // Direction (UP, LEFT, RIGHT, DOWN) of a pointing angle in degrees, up positive.
+    static int directionOfAngle(float degrees);
+    // The attack triangle for a direction, from the body size and reach R.
+    static Polygon attackTriangle(sf::Vector2f position, sf::Vector2f body, float reach, int direction);
+    // The body size (bounds sprite's global size) this frame.
+    sf::Vector2f bodySize() const;
+    // Forgets held keys (the window lost focus).
+    void releaseKeys();
+
     // Numbered as the karma orders them: demonic, neutral, angelic.
     enum class Form
     {
@@ -84,4 +151,37 @@ public:
     static constexpr const char* kDeathSound = "Assets/Sounds/Player/death .wav";
     static constexpr const char* kSuccessSound = "Assets/Sounds/Player/success_hit.wav";
     static std::vector<std::string> soundFiles();
+
+    Stats stats;
+    std::unique_ptr<Inventory> inventory;
+    std::int32_t state = IDLE;
+    std::array<std::unique_ptr<AnimationData>, 18> animations;
+    std::int32_t direction = RIGHT;
+    float dodgeCooldown = 0.f;
+    bool healing = false;
+    float damageFlashDuration = 0.6f;
+    float damageFlashTimer = 0.6f;
+    float formChangeTimer = 0.f;
+    float formChangeDuration = 4.f;
+    bool changingForm = false;
+    bool godMode = false;
+    bool nearExit = false;
+    std::int32_t itemsInReach = 0;
+    float fPromptTime = 0.f;
+    sf::Text ePrompt;
+    sf::Text fPrompt;
+    float ePromptTime = 0.f;
+    healthBar healthGauge;
+    karmaBar karmaGauge;
+    Form form = Form::Neutral;
+    std::int32_t maximumHealth = 100;
+    sf::Shader damageShader;
+    sf::Shader formShader;
+    Polygon hitPolygon;
+    sf::Sprite boundsSprite;
+
+private:
+    // Sounds: scythe, dodge, hit, death, success.
+    std::array<sf::SoundBuffer, 5> soundBuffers_;
+    std::array<sf::Sound, 5> sounds_;
 };

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "creatures/Polygon.h"
+#include "world/RoomFile.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/System/Clock.hpp>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Camera;
+class Entity;
+class Floor;
+class OrientedNode;
+class Props;
+class Wall;
+class Water;
+
+namespace sf
+{
+class RenderTarget;
+}
+
+// One doorway of a live room: where it stands, which side of the room it opens on,
+// and the floor-graph node it leads to (null when it leads nowhere).
+struct Door
+{
+    sf::Vector2f position;
+    std::int32_t direction = DOOR_TOP;
+    bool input = false;
+    bool output = false;
+    sf::Vector2f spriteDelta;
+    OrientedNode* target = nullptr;
+};
+
+// One of the ten flickering light slots the lighting pass feeds its shader.
+struct LightSlot
+{
+    sf::Vector2f position;
+    std::array<float, 4> colour{0.f, 0.f, 0.f, 0.f};
+    std::array<float, 25> samples{};
+};
+
+// The live form of one room template on one node of the floor graph: it owns what
+// stands in it (props, walls, puddles, enemies), answers where creatures may walk,
+// updates its contents each frame and draws the scene in depth order with its
+// shaders. Only one room exists at a time; the floor builds and destroys it.
+class Room
+{
+public:
+    // An empty room holding only the player (first entity, not owned).
+    explicit Room(Entity* player);
+    ~Room();
+    Room(const Room&) = delete;
+    Room& operator=(const Room&) = delete;
+
+    // Builds the room `name` for `node` on `floor`. Reads the karma once from the
+    // active run (0 without one). May remove the node's last child or draw another
+    // Normal room when the template has too few exits. Throws std::runtime_error
+    // "Failed to parse room file" for an unreadable template.
+    static std::unique_ptr<Room> buildRoom(Entity* player, const std::string& name, OrientedNode* node, Floor& floor);
+
+    void update(float dt);
+    // Draws the whole scene through the camera (background, picture, depth-ordered
+    // entities, props and walls, puddles, light, doors and the exit preview).
+    void draw(sf::RenderTarget& window, const Camera& camera);
+
+    // True when no entity of the room is a living enemy.
+    bool isCleared() const;
+    bool hasDoor(int direction) const;
+    // Removes the first occurrence from the entity list and deletes it; the player is never deleted.
+    void removeEntity(Entity* entity);
+    // Hands a new entity (loot, projectile, summoned creature) to the room, which owns it.
+    void addEntity(Entity* entity);
+    bool isWalkable(const Entity* entity, sf::Vector2f point) const;
+
+    // Seconds since the last frame an enemy of the room was alive.
+    float secondsSinceCleared() const { return enemyAliveClock.getElapsedTime().asSeconds(); }
+    float secondsAlive() const { return lifeClock.getElapsedTime().asSeconds(); }
+    int floorIndex() const { return floorIndex_; }
+    Entity* player() const { return entities.empty() ? nullptr : entities.front(); }
+    // The texture key of the picture in use (plain, evil or good variant).
+    const std::string& pictureKey() const { return pictureKey_; }
+    sf::Vector2u pictureSize() const { return pictureSize_; }
+
+    std::string name;
+    std::int32_t type = 0;
+    std::vector<std::unique_ptr<Props>> props;
+    // Element 0 is the player (not owned); every other element is owned by the room.
+    std::vector<Entity*> entities;
+    sf::Vector2f position{0.f, 0.f};
+    sf::Sprite picture;
+    sf::Sprite background;
+    sf::Shader treeShader;
+    Polygon boundaries;
+    std::array<LightSlot, 10> lights;
+    std::vector<Door> doors;
+    std::vector<std::unique_ptr<Water>> waters;
+    std::vector<std::unique_ptr<Wall>> walls;
+    std::vector<Polygon> restricted;
+    sf::Shader reflectionShader;
+    sf::Shader wavesShader;
+    sf::Shader doorShader;
+    sf::Shader shadowShader;
+    sf::Clock enemyAliveClock;
+    sf::Clock lifeClock;
+
+private:
+    Floor* floor_ = nullptr;
+    int floorIndex_ = 0;
+    std::string pictureKey_;
+    sf::Vector2u pictureSize_{0, 0};
+    bool shadersLoaded_[5] = {false, false, false, false, false};
+    sf::Shader lightingShader_;
+    bool lightingLoaded_ = false;
+    // Off-screen images of the picture's size (or of the window's), made once per room.
+    std::unique_ptr<sf::RenderTexture> scene_;
+    std::unique_ptr<sf::RenderTexture> lightCanvas_;
+};

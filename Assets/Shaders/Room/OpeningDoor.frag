@@ -44,19 +44,27 @@ void main()
     float r = length(uv - 0.5) * 1.6 + (noise(uv * 14.0) - 0.5) * 0.22;
     float front = progress * 1.35;
     float burnt = (1.0 - smoothstep(front - 0.04, front, r)) * step(0.001, progress);
-    float rim = smoothstep(front - 0.16, front - 0.02, r) * burnt * (1.0 - progress * 0.8);
+    float rim = smoothstep(front - 0.2, front - 0.02, r) * burnt * (1.0 - progress * 0.85);
 
     // Before it gives way the gate heats up.
-    vec3 gateColour = base.rgb + GOLD * (flare * 0.35 * (1.0 - progress));
-    // Where it has burnt away: an open passage filled with warm light.
-    float breath = 0.75 + 0.25 * sin(timer * 2.4);
-    float light = (1.0 - smoothstep(0.0, 0.85, length(uv - 0.5) * 1.6)) * breath;
-    vec3 openColour = GOLD * (0.7 + 0.3 * light);
-    float openAlpha = 0.5 + 0.3 * light;
+    vec3 heated = base.rgb * vec3(1.35, 1.1, 0.75) + GOLD * 0.12;
+    vec3 gateColour = mix(base.rgb, heated, flare * (1.0 - progress));
+    // Where it has burnt away: the passage shows through, filled with a warm
+    // light that is brightest in the middle and breathes slowly.
+    float breath = 0.8 + 0.2 * sin(timer * 2.4);
+    float core = 1.0 - smoothstep(0.0, 0.95, length(uv - 0.5) * 2.0);
+    vec3 openColour = mix(GOLD, vec3(1.0, 0.98, 0.9), core * 0.35);
+    float openAlpha = (0.2 + 0.65 * core) * breath;
+    // A few motes of light drifting up through the opening.
+    vec2 cell = floor(uv * vec2(18.0, 18.0) + vec2(0.0, timer * 1.5));
+    float mote = step(0.97, hash(cell)) * core;
+    openAlpha = max(openAlpha, mote * 0.9);
+    // The gate's picture fades out towards the room; so does the light.
+    openAlpha *= clamp(base.a * 2.5, 0.0, 1.0);
 
     vec3 colour = mix(gateColour, openColour, burnt);
     float alpha = mix(base.a, openAlpha, burnt);
-    colour = mix(colour, vec3(1.0, 0.95, 0.8), rim);
+    colour = mix(colour, vec3(1.0, 0.97, 0.85), rim);
     alpha = max(alpha, rim);
 
     vec4 result = vec4(colour, alpha);

@@ -10,6 +10,7 @@
 #include "Painter.h"
 #include "PropArt.h"
 
+#include "core/RoomNameRegistry.h"
 #include "creatures/Polygon.h"
 #include "world/RoomFile.h"
 #include "world/RoomTextures.h"
@@ -111,7 +112,7 @@ Look lookFor(Floor floor, Karma karma)
         break;
     case Floor::Furnace:
         l = {Rgba::rgb(20, 4, 2),     Rgba::rgb(60, 14, 6),    Rgba::rgb(150, 50, 14),
-             Rgba::rgb(30, 24, 24),   Rgba::rgb(52, 42, 40),   Rgba::rgb(84, 70, 64),
+             Rgba::rgb(44, 36, 34),   Rgba::rgb(76, 64, 60),   Rgba::rgb(116, 100, 92),
              Rgba::rgb(120, 36, 10),  Rgba::rgb(12, 8, 8),     Rgba::rgb(36, 26, 24),
              Rgba::rgb(90, 60, 50),   Rgba::rgb(255, 150, 50), Rgba::rgb(120, 20, 0),
              Rgba::rgb(240, 110, 20), Rgba::rgb(255, 230, 140), Rgba::rgb(255, 120, 40),
@@ -123,9 +124,9 @@ Look lookFor(Floor floor, Karma karma)
         l.outDeep = Rgba::rgb(6, 2, 3);
         l.outMid = Rgba::rgb(30, 6, 10);
         l.outLight = Rgba::rgb(80, 12, 20);
-        l.floorDark = Rgba::rgb(18, 12, 14);
-        l.floorMid = Rgba::rgb(36, 24, 28);
-        l.floorLight = Rgba::rgb(62, 40, 44);
+        l.floorDark = Rgba::rgb(30, 20, 24);
+        l.floorMid = Rgba::rgb(58, 40, 46);
+        l.floorLight = Rgba::rgb(94, 64, 70);
         l.joint = Rgba::rgb(120, 10, 22);
         l.rimDark = Rgba::rgb(6, 2, 4);
         l.rimMid = Rgba::rgb(28, 12, 16);
@@ -385,10 +386,13 @@ void paintOutside(Canvas& c, const Look& look, Floor floor, Karma karma, std::ui
         }
         else
         {
-            // Basalt blocks floating on the melt.
+            // Basalt blocks floating on the melt (gilded rock in the angelic hall).
+            const bool gilded = karma == Karma::Good;
             blobPath(c, x, y, r * 0.9, r * 0.8, seed + i, 0.35, 7);
             c.fillRadial(x - r * 0.3, y - r * 0.4, r * 0.1, r * 1.1,
-                         {{0, look.rimLight.scaled(0.9)}, {0.6, look.rimMid}, {1, look.rimDark}});
+                         {{0, gilded ? look.outLight : look.rimLight.scaled(0.9)},
+                          {0.6, gilded ? look.outMid : look.rimMid},
+                          {1, gilded ? look.outDeep : look.rimDark}});
             c.clearPath();
         }
     }
@@ -446,6 +450,9 @@ void paintFloor(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
         groundDark = Rgba::rgb(30, 24, 18), groundMid = Rgba::rgb(62, 52, 38), groundLight = Rgba::rgb(84, 92, 56);
     else if (karma == Karma::Bad)
         groundDark = Rgba::rgb(8, 3, 4), groundMid = Rgba::rgb(34, 8, 12), groundLight = Rgba::rgb(70, 12, 20);
+    else if (floor == Floor::Cavern)
+        // Wet mud where the slabs are gone: darker than stone, never as dark as a pit.
+        groundDark = Rgba::rgb(24, 26, 36), groundMid = Rgba::rgb(40, 44, 60), groundLight = Rgba::rgb(62, 68, 90);
     Canvas ground(w / int(kScale) + 1, h / int(kScale) + 1);
     shade(ground, kScale, [&](double x, double y) {
         const double n = fractalNoise(x / 140.0, y / 140.0, seed + 61, 4) * 0.8 + fractalNoise(x / 16.0, y / 16.0, seed + 67, 2) * 0.3;
@@ -575,7 +582,7 @@ void paintFloor(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
     }
     else if (floor == Floor::Furnace || karma == Karma::Bad)
     {
-        for (int i = 0; i < area / 60000.0; ++i)
+        for (int i = 0; i < area / 120000.0; ++i)
         {
             double x = detail.range(b.x0, b.x1), y = detail.range(b.y0, b.y1);
             cairo_move_to(cr, x, y);
@@ -850,6 +857,48 @@ bool inAnyZone(const Template& t, sf::Vector2f p)
     return false;
 }
 
+// The boss's arena: a wide ring of runes set into the floor, in the floor's light.
+void paintArena(Canvas& c, const Template& t, const Look& look, std::uint32_t seed)
+{
+    cairo_t* cr = c.cr();
+    const sf::Vector2f centre = centreOf(t);
+    const Bounds b = boundsOf(t.file.boundaries);
+    const double r = std::min(b.x1 - b.x0, b.y1 - b.y0) * 0.3;
+    cairo_save(cr);
+    clipInside(cr, t.file.boundaries);
+    c.ellipse(centre.x, centre.y, r * 1.3, r * 1.3);
+    c.fillRadial(centre.x, centre.y, r * 0.5, r * 1.3, {{0, look.glow.alpha(0.0)}, {0.75, look.glow.alpha(0.10)}, {1, look.glow.alpha(0)}});
+    c.clearPath();
+    for (double k : {1.0, 0.9})
+    {
+        c.ellipse(centre.x, centre.y, r * k, r * k);
+        c.stroke(kInk.alpha(0.6), 12);
+        c.glow(look.glow, 10, 4);
+        c.stroke(look.rimLight.mix(look.glow, 0.4), 4);
+        c.clearPath();
+    }
+    Dice dice(seed + 1700);
+    for (int i = 0; i < 24; ++i)
+    {
+        // A rune between the rings: a few strokes of a made-up script.
+        const double a = i * 2 * M_PI / 24, rr = r * 0.95;
+        const double x = centre.x + std::cos(a) * rr, y = centre.y + std::sin(a) * rr;
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, a + M_PI / 2);
+        for (int k = 0; k < 3; ++k)
+        {
+            cairo_move_to(cr, dice.range(-8, 8), dice.range(-9, 9));
+            cairo_line_to(cr, dice.range(-8, 8), dice.range(-9, 9));
+        }
+        cairo_restore(cr);
+        c.glow(look.glow, 6, 3);
+        c.stroke(look.glow.mix(kHoly, 0.3), 2.5);
+        c.clearPath();
+    }
+    cairo_restore(cr);
+}
+
 void paintKarma(Canvas& c, const Template& t, const Look& look, Karma karma, std::uint32_t seed)
 {
     if (karma == Karma::Plain)
@@ -964,8 +1013,9 @@ void paintGate(Canvas& c, double w, double h, Floor floor, const Look& look, std
     // opacity: the shader dissolves those pixels and keeps the opaque frame.
     cairo_push_group(cr);
     // The closed passage: darkness seen through the bars.
-    cairo_rectangle(cr, inner0, lintel * 0.6, inner1 - inner0, base - lintel * 0.6);
-    c.fillLinear(0, 0, 0, base, {{0, kInk.alpha(0.95)}, {1, look.floorDark.scaled(0.4).alpha(0.85)}});
+    cairo_rectangle(cr, inner0, lintel * 0.6, inner1 - inner0, h - lintel * 0.6);
+    c.fillLinear(0, 0, 0, h,
+                 {{0, kInk.alpha(0.95)}, {0.75, look.floorDark.scaled(0.4).alpha(0.7)}, {1, kInk.alpha(0.05)}});
     c.clearPath();
     // Bars and cross-bands.
     const Rgba metal = floor == Floor::Furnace ? Rgba::rgb(60, 40, 36) : Rgba::rgb(54, 58, 64);
@@ -1040,7 +1090,45 @@ void paintGate(Canvas& c, double w, double h, Floor floor, const Look& look, std
     c.ellipse(w / 2, lintel * 0.5, lintel * 0.2, lintel * 0.2);
     c.fillColour(look.glow);
     c.clearPath();
-    (void)seed;
+    // The floor's own touch on the stone: ivy, glowing fungus or embers.
+    Dice dice(seed + 2000);
+    for (double x0 : {0.0, inner1})
+    {
+        if (floor == Floor::Forest || floor == Floor::Tutorial)
+            for (int i = 0; i < 7; ++i)
+            {
+                const double lx = x0 + dice.range(0.1, 0.9) * pillar, ly = dice.range(0.2, 0.95) * h;
+                blobPath(c, lx, ly, dice.range(4, 8), dice.range(3, 6), seed + 2100 + i, 0.6, 7);
+                c.stroke(kInk.alpha(0.6), 1.5);
+                c.fillColour(Rgba::rgb(60, 104, 56).scaled(dice.range(0.8, 1.3)));
+                c.clearPath();
+            }
+        else if (floor == Floor::Cavern)
+            for (int i = 0; i < 5; ++i)
+            {
+                const double fx = x0 + dice.range(0.2, 0.8) * pillar, fy = dice.range(0.5, 0.95) * h;
+                c.ellipse(fx, fy, 8, 8);
+                c.fillRadial(fx, fy, 0, 8, {{0, look.glow.alpha(0.5)}, {1, look.glow.alpha(0)}});
+                c.clearPath();
+                c.ellipse(fx, fy, 2.5, 2.5);
+                c.fillColour(look.glow.mix(kHoly, 0.4));
+                c.clearPath();
+            }
+        else
+        {
+            double cx = x0 + pillar * 0.5, cy = h * 0.2;
+            cairo_move_to(cr, cx, cy);
+            while (cy < h * 0.9)
+            {
+                cx = std::clamp(cx + dice.range(-5, 5), x0 + 5, x0 + pillar - 5);
+                cy += dice.range(6, 12);
+                cairo_line_to(cr, cx, cy);
+            }
+            c.glow(look.glow, 5, 3);
+            c.stroke(look.glow.mix(kPaleGold, 0.3), 1.5);
+            c.clearPath();
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -1113,6 +1201,8 @@ public:
         paintZones(c, t, look, floor, karma, seed);
         paintRim(c, t, look, floor, seed);
         paintDoorways(c, t, look);
+        if (t.file.type == ROOM_BOSS && karma == Karma::Plain)
+            paintArena(c, t, look, seed);
         paintKarma(c, t, look, karma, seed);
         paintLight(c, look, floor, seed);
         c.savePng(output);

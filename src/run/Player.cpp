@@ -188,6 +188,7 @@ std::vector<std::string> Player::soundFiles()
 Player::Player()
 {
     health = 100.f;
+    speed = kWalkSpeed;
     setPosition({1010.f, 590.f});
     inventory = std::make_unique<Inventory>();
 
@@ -587,6 +588,9 @@ void Player::followKarma(float dt)
             form = wanted;
             changingForm = true;
             formChangeTimer = 0.f;
+            // Looked up once here so the frames of the change build no texture keys.
+            for (std::size_t i = 0; i < kSheets.size(); ++i)
+                formTargets_[i] = TextureManager::getTexture(textureKey(kSheets[i], form));
         }
     }
     if (!changingForm)
@@ -935,8 +939,7 @@ void Player::draw(sf::RenderTarget& target, const Camera& camera)
     sprite.setScale(camera.zoom, camera.zoom);
     if (changingForm)
     {
-        const sf::Texture* next =
-            TextureManager::getTexture(textureKey(kSheets[static_cast<std::size_t>(currentSlot_)], form));
+        const sf::Texture* next = formTargets_[static_cast<std::size_t>(currentSlot_)];
         if (formShaderReady_ && next)
         {
             formShader.setUniform("textureEnd", *next);

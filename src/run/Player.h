@@ -237,6 +237,8 @@ private:
 
     bool walkable(sf::Vector2f point) const;
     int currentSlot_ = 0;
+    // The sheets of the form being changed into, slot by slot (the shader's "textureEnd").
+    std::array<const sf::Texture*, 18> formTargets_{};
     bool keysLive_ = true;
     bool damageShaderReady_ = false;
     bool formShaderReady_ = false;

@@ -70,3 +70,23 @@ TEST_F(PlayerDraw, TheExitPromptShowsAboveThePlayerAndNotOverABody)
     frames(1, 0.f);
     EXPECT_FALSE(promptShown(picture())) << "a dead player still offers the door";
 }
+
+TEST_F(PlayerDraw, HalfwayThroughAChangeOfFormTheOldAndNewLooksMix)
+{
+    if (!player->formShaderLoaded())
+        GTEST_SKIP() << "no shader support on this display";
+    const sf::Image neutral = picture();
+    player->karmaGauge.set(100.f);
+    frames(1, 0.f); // no time passes: the same frame all along
+    ASSERT_TRUE(player->changingForm);
+    player->formChangeTimer = 2.f;
+    frames(1, 0.f);
+    const sf::Image halfway = picture();
+    player->formChangeTimer = 4.f;
+    frames(1, 0.f);
+    ASSERT_FALSE(player->changingForm);
+    const sf::Image angelic = picture();
+    EXPECT_FALSE(same(angelic, neutral)) << "the good form looks like the neutral one";
+    EXPECT_FALSE(same(halfway, neutral)) << "the change showed only the old look";
+    EXPECT_FALSE(same(halfway, angelic)) << "the change jumped straight to the new look";
+}

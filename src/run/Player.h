@@ -97,6 +97,7 @@ public:
     // The slot of the animation shown now.
     int currentSlot() const { return currentSlot_; }
     bool soundLoaded(int index) const { return soundLoaded_[static_cast<std::size_t>(index)]; }
+    float soundVolume(int index) const { return sounds_[static_cast<std::size_t>(index)].getVolume(); }
     bool damageShaderLoaded() const { return damageShaderReady_; }
     bool formShaderLoaded() const { return formShaderReady_; }
 

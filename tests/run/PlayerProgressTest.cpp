@@ -2,6 +2,7 @@
 
 #include "core/RoomNameRegistry.h"
 #include "creatures/Enemy.h"
+#include "menus/GameSettings.h"
 #include "run/Inventory.h"
 #include "run/Item.h"
 #include "run/ItemEntity.h"
@@ -12,14 +13,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 namespace
 {
 using PlayerForm = PlayerFixture;
 using PlayerPickUp = PlayerFixture;
 using PlayerInteraction = PlayerFixture;
+using PlayerSetup = PlayerFixture;
 
 const sf::Texture* sheetTexture(const Player& player, std::size_t slot)
 {
@@ -243,4 +251,25 @@ TEST_F(PlayerInteraction, ShortcutsWithoutAFloorDoNothing)
     player->handleEvent(keyPress(sf::Keyboard::E));
     EXPECT_EQ(player->getPosition(), start);
     EXPECT_EQ(run->roomChanges, 0);
+}
+
+TEST_F(PlayerSetup, ANewPlayerStandsIdleFacingRightAndHearsTheEffectsVolume)
+{
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("umbravale-player-settings-" + std::to_string(::getpid()) + ".json"))
+            .string();
+    std::ofstream(file) << R"({"languageSelected":0,"volumeParameters":{"music":0.2,"sfx":0.35,"volume":0.9}})";
+    GameSettings::setFilePath(file);
+    Player fresh;
+    GameSettings::resetFilePath();
+    std::remove(file.c_str());
+
+    EXPECT_EQ(fresh.getPosition(), sf::Vector2f(1010.f, 590.f));
+    EXPECT_FLOAT_EQ(fresh.health, 100.f);
+    EXPECT_EQ(fresh.state, Player::IDLE);
+    EXPECT_EQ(fresh.direction, Player::RIGHT);
+    EXPECT_EQ(fresh.currentSlot(), slot("idle", Player::RIGHT));
+    EXPECT_EQ(fresh.form, Player::Form::Neutral);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FLOAT_EQ(fresh.soundVolume(i), 35.f) << "sound " << i << " ignores the effects volume";
 }

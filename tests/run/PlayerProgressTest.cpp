@@ -13,14 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-
 #include <memory>
 #include <string>
-
-#include <unistd.h>
 
 namespace
 {

@@ -130,18 +130,19 @@ struct BackgroundLook
     } motif;
 };
 
+// The same grounds as the rooms' surroundings, so a room's picture melts into them.
 BackgroundLook lookOf(const std::string& floor)
 {
     if (floor == "sf")
-        return {Rgba::rgb(3, 3, 8), Rgba::rgb(12, 14, 28), Rgba::rgb(28, 32, 56), Rgba::rgb(110, 240, 255),
+        return {Rgba::rgb(4, 4, 10), Rgba::rgb(14, 16, 30), Rgba::rgb(34, 38, 64), Rgba::rgb(110, 240, 255),
                 BackgroundLook::Rock};
     if (floor == "tf")
-        return {Rgba::rgb(14, 3, 2), Rgba::rgb(48, 10, 6), Rgba::rgb(120, 36, 10), Rgba::rgb(255, 150, 50),
+        return {Rgba::rgb(20, 4, 2), Rgba::rgb(60, 14, 6), Rgba::rgb(150, 50, 14), Rgba::rgb(255, 150, 50),
                 BackgroundLook::Embers};
     if (floor == "Tu")
-        return {Rgba::rgb(10, 20, 16), Rgba::rgb(26, 46, 34), Rgba::rgb(58, 86, 58), Rgba::rgb(230, 220, 160),
+        return {Rgba::rgb(8, 16, 14), Rgba::rgb(28, 48, 34), Rgba::rgb(62, 92, 58), Rgba::rgb(230, 220, 160),
                 BackgroundLook::Canopy};
-    return {Rgba::rgb(5, 10, 10), Rgba::rgb(14, 28, 24), Rgba::rgb(34, 56, 44), Rgba::rgb(170, 230, 210),
+    return {Rgba::rgb(8, 16, 14), Rgba::rgb(20, 38, 30), Rgba::rgb(44, 70, 50), Rgba::rgb(170, 230, 210),
             BackgroundLook::Canopy};
 }
 
@@ -168,10 +169,10 @@ void paintBackground(Canvas& c, const std::string& floor)
     upscaleTile(c, small);
 
     Dice dice(seed + 1);
-    const int count = static_cast<int>(w * h / (look.motif == BackgroundLook::Canopy ? 16000.0 : 22000.0));
+    const int count = static_cast<int>(w * h / (look.motif == BackgroundLook::Rock ? 26000.0 : 22000.0));
     for (int i = 0; i < count; ++i)
     {
-        const double x = dice.range(0, w), y = dice.range(0, h), r = dice.range(40, 110);
+        const double x = dice.range(0, w), y = dice.range(0, h), r = dice.range(50, 120);
         const std::uint32_t shape = seed + 10 + i;
         wrapped(c, x, y, r * 1.5, [&](double px, double py) {
             if (look.motif == BackgroundLook::Canopy)

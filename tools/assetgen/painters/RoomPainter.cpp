@@ -27,6 +27,11 @@ using namespace palette;
 using namespace propart;
 using Points = std::vector<sf::Vector2f>;
 
+// How far in from the picture's edges it fades into the background, and how
+// far out from the floor's outline the ledge stays solid.
+constexpr int kBorderFade = 140;
+constexpr double kLedgeKeep = 80;
+
 enum class Floor
 {
     Forest,
@@ -992,6 +997,39 @@ void paintLight(Canvas& c, const Look& look, Floor floor, std::uint32_t seed)
     }
 }
 
+// The picture's rim melts into the floor background drawn around it, so the
+// room does not end in a hard rectangle; the floor and its ledge never fade.
+void fadeBorder(Canvas& c, const Points& outline, int width)
+{
+    Canvas mask(c.width(), c.height());
+    Pixels p = pixelsOf(mask);
+    for (int y = 0; y < p.height; ++y)
+    {
+        auto* row = reinterpret_cast<std::uint32_t*>(p.data + y * p.stride);
+        for (int x = 0; x < p.width; ++x)
+        {
+            const int d = std::min({x, p.width - 1 - x, y, p.height - 1 - y});
+            double t = std::min(1.0, (d + 0.5) / width);
+            t = t * t * (3 - 2 * t);
+            row[x] = packed(Rgba{1, 1, 1, t});
+        }
+    }
+    markDirty(mask);
+    cairo_t* m = mask.cr();
+    outlinePath(m, outline);
+    cairo_set_source_rgba(m, 1, 1, 1, 1);
+    cairo_fill_preserve(m);
+    cairo_set_line_width(m, kLedgeKeep * 2);
+    cairo_stroke(m);
+
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_IN);
+    cairo_set_source_surface(cr, cairo_get_target(m), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
 // ---------------------------------------------------------------------------
 // The gates.
 
@@ -1205,6 +1243,7 @@ public:
             paintArena(c, t, look, seed);
         paintKarma(c, t, look, karma, seed);
         paintLight(c, look, floor, seed);
+        fadeBorder(c, t.file.boundaries, kBorderFade);
         c.savePng(output);
     }
 };

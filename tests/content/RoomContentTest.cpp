@@ -139,8 +139,8 @@ TEST(RoomContent, FloorInPicturesIsTheWalkableOutline)
         const double floorShare = double(floorRight) / insideCount;
         const double wallShare = double(wallRight) / outsideCount;
         // A picture that ignores its outline scores near one half.
-        EXPECT_GE(floorShare, 0.75) << picture.file << ": floor samples that look like floor";
-        EXPECT_GE(wallShare, 0.75) << picture.file << ": samples outside the outline that look like wall";
+        EXPECT_GE(floorShare, 0.8) << picture.file << ": floor samples that look like floor";
+        EXPECT_GE(wallShare, 0.8) << picture.file << ": samples outside the outline that look like wall";
     }
 }
 

@@ -455,7 +455,7 @@ void paintFloor(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
         groundDark = Rgba::rgb(30, 24, 18), groundMid = Rgba::rgb(62, 52, 38), groundLight = Rgba::rgb(84, 92, 56);
     else if (karma == Karma::Bad)
         groundDark = Rgba::rgb(8, 3, 4), groundMid = Rgba::rgb(34, 8, 12), groundLight = Rgba::rgb(70, 12, 20);
-    else if (floor == Floor::Cavern)
+    else if (floor == Floor::Cavern && plain)
         // Wet mud where the slabs are gone: darker than stone, never as dark as a pit.
         groundDark = Rgba::rgb(24, 26, 36), groundMid = Rgba::rgb(40, 44, 60), groundLight = Rgba::rgb(62, 68, 90);
     Canvas ground(w / int(kScale) + 1, h / int(kScale) + 1);

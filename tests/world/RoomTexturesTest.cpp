@@ -71,8 +71,12 @@ TEST_F(RoomTexturesTest, EveryPictureAndDoorATemplateUsesIsInItsGroup)
                 {
                     const RoomFile room = RoomFile::load(RoomFile::pathFor(name));
                     for (const std::string& key : {room.texture, room.evilTexture, room.goodTexture})
+                    {
                         if (!key.empty())
+                        {
                             EXPECT_EQ(group.count(key), 1u) << name << " names picture " << key;
+                        }
+                    }
                     for (const DoorRecord& door : room.doors)
                         EXPECT_EQ(group.count(name + "_" + std::to_string(door.direction)), 1u)
                             << name << " door " << door.direction;

@@ -17,6 +17,7 @@
 struct Camera;
 class Entity;
 class Floor;
+class IWorldPlaceable;
 class OrientedNode;
 class Props;
 class Wall;
@@ -89,6 +90,14 @@ public:
     const std::string& pictureKey() const { return pictureKey_; }
     sf::Vector2u pictureSize() const { return pictureSize_; }
 
+    // Where buildRoom reads templates ("Assets/Rooms/" unless a test points it at its
+    // own fixtures; an empty directory restores the default).
+    static void setTemplateDirectory(const std::string& directory);
+    static const std::string& templateDirectoryInUse();
+    // The flicker's cosine-eased weight between sample `sampleIndex` and the next one
+    // at `seconds` of the flicker clock (ten samples a second).
+    static float flickerWeight(float seconds, int& sampleIndex);
+
     std::string name;
     std::int32_t type = 0;
     std::vector<std::unique_ptr<Props>> props;
@@ -112,14 +121,26 @@ public:
     sf::Clock lifeClock;
 
 private:
+    void loadShaders();
+    void assignDoorTargets(const OrientedNode* node);
+    void placeProp(const std::string& propName, sf::Vector2f where);
+    void spawnEnemies(const RoomFile& file);
+    void setLightingUniforms();
+    void drawBackground(sf::RenderTarget& window, const Camera& camera);
+    void drawLighting(sf::RenderTarget& window, const Camera& camera);
+    void drawDoors(sf::RenderTarget& window, const Camera& camera);
+
     Floor* floor_ = nullptr;
     int floorIndex_ = 0;
     std::string pictureKey_;
     sf::Vector2u pictureSize_{0, 0};
+    bool shadersRequested_ = false;
+    // tree, reflection, waves, door, shadow
     bool shadersLoaded_[5] = {false, false, false, false, false};
     sf::Shader lightingShader_;
     bool lightingLoaded_ = false;
-    // Off-screen images of the picture's size (or of the window's), made once per room.
+    // The depth-ordered scene of the frame (kept to reuse its storage) and the
+    // off-screen image it is drawn into, made once per room at the window's size.
+    std::vector<IWorldPlaceable*> sceneOrder_;
     std::unique_ptr<sf::RenderTexture> scene_;
-    std::unique_ptr<sf::RenderTexture> lightCanvas_;
 };

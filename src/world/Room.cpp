@@ -1,0 +1,632 @@
+#include "world/Room.h"
+
+#include "core/AnimationData.h"
+#include "core/Logger.h"
+#include "core/Random.h"
+#include "core/TextureManager.h"
+#include "creatures/Camera.h"
+#include "creatures/DepthOrder.h"
+#include "creatures/Enemy.h"
+#include "creatures/EnemyFactory.h"
+#include "creatures/Entity.h"
+#include "world/Floor.h"
+#include "world/OrientedNode.h"
+#include "world/PropRegistry.h"
+#include "world/Props.h"
+#include "world/RunContext.h"
+#include "world/Wall.h"
+#include "world/WallRegistry.h"
+#include "world/Water.h"
+#include "world/WaterRegistry.h"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Vertex.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+
+namespace
+{
+constexpr const char* kTreeShader = "Assets/Shaders/Background/SimplexNoiseTree.frag";
+constexpr const char* kReflectionShader = "Assets/Shaders/Water/WorldReflection.frag";
+constexpr const char* kWavesShader = "Assets/Shaders/Water/Waves.frag";
+constexpr const char* kDoorShader = "Assets/Shaders/Room/OpeningDoor.frag";
+constexpr const char* kShadowShader = "Assets/Shaders/Background/moveShadow.frag";
+constexpr const char* kLightingShader = "Assets/Shaders/Light/BasicLighting.frag";
+constexpr const char* kMaskKey = "mask";
+constexpr const char* kMaskFile = "Assets/Sprites/Rooms/FirstFloor/mask.png";
+
+// Room coordinates of the background grid's first cell, and the cell spacing.
+constexpr float kBackgroundOrigin = -4000.f;
+constexpr float kBackgroundStep = 1000.f;
+constexpr int kBackgroundCells = 10;
+constexpr float kPreviewReachSquared = 150.f * 150.f;
+
+std::string& templateDirectory()
+{
+    static std::string directory = RoomFile::kDirectory;
+    return directory;
+}
+
+float currentKarma()
+{
+    const RunContext* run = RunContext::active();
+    return run ? run->karma() : 0.f;
+}
+
+bool passesKarma(float karma, bool evil, bool good, bool neutral)
+{
+    return (karma < 0.f && evil) || (karma > 0.f && good) || neutral;
+}
+
+// Neighbouring decorations should not animate in step: each gets a random point in
+// its current frame. The draw is made even for still pictures so that the order of
+// rand() calls does not depend on which textures happen to animate.
+void randomisePhase(AnimationData* animation)
+{
+    const float offset = uniformDraw() * 100.f;
+    if (animation && animation->frameTime > 0.f)
+        animation->elapsed = std::fmod(offset, animation->frameTime);
+}
+
+// The process-wide clock of the lights' flicker, started by the first lighting pass.
+sf::Clock& flickerClock()
+{
+    static sf::Clock clock;
+    return clock;
+}
+
+bool isLivingEnemy(const Entity* entity)
+{
+    const auto* enemy = dynamic_cast<const Enemy*>(entity);
+    return enemy && enemy->health > 0.f;
+}
+
+std::string formatCoordinate(float value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
+    return buffer;
+}
+
+// Whether a sprite drawn on `target` would show any pixel of its current view.
+bool isOnScreen(const sf::RenderTarget& target, const sf::FloatRect& bounds)
+{
+    const sf::View& view = target.getView();
+    const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
+    return bounds.intersects(visible);
+}
+} // namespace
+
+void Room::setTemplateDirectory(const std::string& directory)
+{
+    templateDirectory() = directory.empty() ? std::string(RoomFile::kDirectory) : directory;
+}
+
+const std::string& Room::templateDirectoryInUse()
+{
+    return templateDirectory();
+}
+
+Room::Room(Entity* player)
+{
+    for (LightSlot& slot : lights)
+        for (float& sample : slot.samples)
+            sample = uniformDraw() / 10.f - 0.1f;
+
+    entities.push_back(player);
+
+    // Only the first floor's rooms use the mask; a missing file must not end the run.
+    if (!TextureManager::isPresent(kMaskKey) && std::filesystem::exists(kMaskFile))
+    {
+        try
+        {
+            TextureManager::loadTexture(kMaskKey, kMaskFile);
+        }
+        catch (const std::exception& e)
+        {
+            Logger::Warning(e.what());
+        }
+    }
+}
+
+Room::~Room()
+{
+    for (std::size_t i = 1; i < entities.size(); ++i)
+        delete entities[i];
+}
+
+void Room::loadShaders()
+{
+    // A room is built (and sometimes discarded for another pick) before it is ever
+    // drawn, so its shaders are compiled on its first frame, once.
+    if (shadersRequested_)
+        return;
+    shadersRequested_ = true;
+    if (!sf::Shader::isAvailable())
+    {
+        Logger::Warning("Shaders are not available: rooms are drawn without them");
+        return;
+    }
+    sf::Shader* shaders[5] = {&treeShader, &reflectionShader, &wavesShader, &doorShader, &shadowShader};
+    const char* files[5] = {kTreeShader, kReflectionShader, kWavesShader, kDoorShader, kShadowShader};
+    for (int i = 0; i < 5; ++i)
+    {
+        shadersLoaded_[i] = shaders[i]->loadFromFile(files[i], sf::Shader::Fragment);
+        if (!shadersLoaded_[i])
+            Logger::Warning(std::string("Failed to load shader ") + files[i]);
+    }
+    lightingLoaded_ = lightingShader_.loadFromFile(kLightingShader, sf::Shader::Fragment);
+    if (!lightingLoaded_)
+        Logger::Warning(std::string("Failed to load shader ") + kLightingShader);
+}
+
+std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& requestedName, OrientedNode* node, Floor& floor)
+{
+    std::string name = requestedName;
+    // Names already drawn and found short of exits, so the redraw below always ends.
+    std::set<std::string> tooFewExits;
+    const float karma = currentKarma();
+
+    while (true)
+    {
+        auto room = std::make_unique<Room>(player);
+        room->floor_ = &floor;
+        room->floorIndex_ = floor.floorIndex;
+        room->background = TextureManager::getSprite("bg_" + name.substr(0, 2));
+
+        RoomFile file;
+        try
+        {
+            file = RoomFile::load(templateDirectory() + name + ".json");
+        }
+        catch (const std::runtime_error&)
+        {
+            throw std::runtime_error("Failed to parse room file");
+        }
+
+        room->name = file.name;
+        room->type = file.type;
+
+        if (!file.evilTexture.empty() && karma <= 0.f)
+            room->pictureKey_ = file.evilTexture;
+        else if (!file.goodTexture.empty() && karma >= 0.f)
+            room->pictureKey_ = file.goodTexture;
+        else
+            room->pictureKey_ = file.texture;
+        room->picture = TextureManager::getSprite(room->pictureKey_, ORIGIN_LEFT | ORIGIN_TOP);
+        room->picture.setPosition(room->position);
+        if (const sf::Texture* texture = TextureManager::getTexture(room->pictureKey_))
+            room->pictureSize_ = texture->getSize();
+        else
+            room->pictureSize_ = file.pictureSize();
+
+        for (const sf::Vector2f& point : file.boundaries)
+            room->boundaries.addPoint(room->position + point);
+
+        const std::size_t outputs =
+            std::count_if(file.doors.begin(), file.doors.end(), [](const DoorRecord& d) { return d.output; });
+        if (node && outputs < node->children.size())
+        {
+            Logger::Warning("Not enough outputs for the node");
+            if (floor.floorIndex != TUTORIAL_FLOOR)
+            {
+                const std::vector<std::string>& normals = RoomNameRegistry::names(ROOM_NORMAL, floor.floorIndex);
+                if (room->type == ROOM_NORMAL)
+                    tooFewExits.insert(name);
+                const bool anotherNormalLeft =
+                    std::any_of(normals.begin(), normals.end(),
+                                [&](const std::string& n) { return tooFewExits.count(n) == 0; });
+                if (room->type == ROOM_NORMAL && anotherNormalLeft)
+                {
+                    Logger::Info("Changing the room being generated");
+                    room.reset();
+                    name = normals[static_cast<std::size_t>(std::rand()) % normals.size()];
+                    node->name = name;
+                    continue;
+                }
+                if (room->type == ROOM_NORMAL)
+                    Logger::Warning("No Normal room of floor " + std::to_string(floor.floorIndex) +
+                                    " has enough outputs, keeping " + name);
+                else
+                    Logger::Error("Couldn't change the room being generated");
+                Logger::Warning("Removing one the children, bugs might be expected");
+                OrientedNode* removed = node->children.back();
+                node->children.pop_back();
+                // The removed room no longer leads from here; keep the graph's links in step.
+                auto& parents = removed->parents;
+                if (auto it = std::find(parents.begin(), parents.end(), node); it != parents.end())
+                    parents.erase(it);
+            }
+        }
+
+        for (const DoorRecord& record : file.doors)
+            room->doors.push_back(Door{record.position, record.direction, record.input, record.output,
+                                       record.spriteDelta, nullptr});
+        room->assignDoorTargets(node);
+
+        for (const StaticPropRecord& record : file.staticProps)
+            if (passesKarma(karma, record.evil, record.good, record.neutral))
+                room->placeProp(record.prop, record.position);
+
+        for (const PropCollectionRecord& collection : file.dynamicProps)
+        {
+            if (!passesKarma(karma, collection.evil, collection.good, collection.neutral))
+                continue;
+            if (collection.chance < uniformDraw())
+            {
+                Logger::Debug("Nope, not spawning that collection");
+                continue;
+            }
+            if (collection.props.empty())
+                continue;
+            if (collection.pickOne)
+            {
+                const PropItemRecord& item =
+                    collection.props[static_cast<std::size_t>(std::rand()) % collection.props.size()];
+                room->placeProp(item.prop, item.position);
+                continue;
+            }
+            int total = 0;
+            for (const PropItemRecord& item : collection.props)
+                total += item.chance;
+            for (const PropItemRecord& item : collection.props)
+            {
+                if (uniformDraw() * static_cast<float>(total) <= static_cast<float>(item.chance))
+                    room->placeProp(item.prop, item.position);
+                else
+                    Logger::Debug("Nope, not spawning that prop");
+            }
+        }
+
+        // The trader of Shop rooms belongs to the trade layer, which is not in the game
+        // yet; a Shop room stands empty of it until then.
+
+        for (const WaterRecord& record : file.waters)
+        {
+            std::unique_ptr<Water> puddle = WaterRegistry::cloneOf(record.texture);
+            if (!puddle)
+                continue;
+            puddle->setPosition(record.position);
+            randomisePhase(puddle->animation());
+            room->waters.push_back(std::move(puddle));
+        }
+
+        room->spawnEnemies(file);
+
+        for (const WallRecord& record : file.walls)
+        {
+            std::unique_ptr<Wall> wall = WallRegistry::cloneOf(record.texture);
+            if (!wall)
+                continue;
+            wall->setPosition(record.position);
+            for (const sf::Vector2f& point : record.boundaries)
+                wall->outline().addPoint(record.position + point);
+            room->walls.push_back(std::move(wall));
+        }
+
+        for (const std::vector<sf::Vector2f>& zone : file.restricted)
+            room->restricted.emplace_back(zone);
+
+        return room;
+    }
+}
+
+void Room::assignDoorTargets(const OrientedNode* node)
+{
+    if (!node)
+        return;
+    const auto& children = node->children;
+    auto assign = [this](int direction, OrientedNode* target) {
+        for (Door& door : doors)
+            if (door.direction == direction)
+                door.target = target;
+    };
+    switch (children.size())
+    {
+    case 1:
+        if (hasDoor(DOOR_TOP))
+            assign(DOOR_TOP, children[0]);
+        else
+            for (Door& door : doors)
+                if (door.output)
+                    door.target = children[0];
+        break;
+    case 2:
+        assign(hasDoor(DOOR_LEFT) ? DOOR_LEFT : DOOR_TOP, children[0]);
+        assign(hasDoor(DOOR_RIGHT) ? DOOR_RIGHT : DOOR_TOP, children[1]);
+        break;
+    case 3:
+        assign(DOOR_LEFT, children[0]);
+        assign(DOOR_TOP, children[1]);
+        assign(DOOR_RIGHT, children[2]);
+        break;
+    default:
+        break;
+    }
+}
+
+void Room::placeProp(const std::string& propName, sf::Vector2f where)
+{
+    std::unique_ptr<Props> prop = PropRegistry::cloneOf(propName);
+    if (!prop)
+        return;
+    prop->setPosition(where);
+    randomisePhase(prop->animation());
+    // The lights some props give are made by the run from the room's props when it
+    // enters the room (RunContext::roomChanged).
+    props.push_back(std::move(prop));
+}
+
+void Room::spawnEnemies(const RoomFile& file)
+{
+    if (file.spawners.empty())
+    {
+        Logger::Info("No spawners in this room");
+        return;
+    }
+    const int low = std::max(0, std::min(file.minEnemies, file.maxEnemies));
+    const int high = std::max(low, file.maxEnemies);
+    int count = std::rand() % (high - low + 1) + low;
+    // Each enemy needs a spawner of its own: more would never find a free one.
+    count = std::min<int>(count, static_cast<int>(file.spawners.size()));
+
+    std::vector<std::size_t> chosen;
+    while (static_cast<int>(chosen.size()) < count)
+    {
+        std::size_t i = static_cast<std::size_t>(std::rand()) % file.spawners.size();
+        if (std::find(chosen.begin(), chosen.end(), i) == chosen.end())
+            chosen.push_back(i);
+    }
+
+    for (std::size_t i : chosen)
+    {
+        const SpawnerRecord& spawner = file.spawners[i];
+        if (spawner.enemies.empty())
+        {
+            Logger::Warning("A spawner of " + name + " names no enemy");
+            continue;
+        }
+        std::string enemy = spawner.enemies.front();
+        if (spawner.enemies.size() > 1)
+            enemy = spawner.enemies[static_cast<std::size_t>(std::rand()) % spawner.enemies.size()];
+        Logger::Info("Spawning " + enemy + " at " + formatCoordinate(spawner.position.x) + ", " +
+                     formatCoordinate(spawner.position.y));
+        EnemyFactory::create(enemy, spawner.position, entities);
+    }
+}
+
+bool Room::isWalkable(const Entity* entity, sf::Vector2f point) const
+{
+    const RunContext* run = RunContext::active();
+    for (const auto& prop : props)
+    {
+        const Polygon* outline = prop->outline();
+        if (prop->isSolid(entity) && outline && outline->contains(point))
+            return prop->allowsStanding(entity, run);
+    }
+    for (const Polygon& zone : restricted)
+        if (zone.contains(point))
+            return false;
+    return boundaries.contains(point);
+}
+
+void Room::update(float dt)
+{
+    for (std::size_t i = 0; i < entities.size(); ++i)
+        entities[i]->update(dt);
+    for (std::size_t i = 0; i < props.size(); ++i)
+        props[i]->update(dt);
+    for (auto& puddle : waters)
+        if (puddle->animation())
+            puddle->update(dt);
+
+    if (std::any_of(entities.begin(), entities.end(), isLivingEnemy))
+        enemyAliveClock.restart();
+
+    const float alive = lifeClock.getElapsedTime().asSeconds();
+    if (shadersLoaded_[0])
+        treeShader.setUniform("compteur", alive);
+    if (shadersLoaded_[4])
+        shadowShader.setUniform("compteur", alive);
+}
+
+bool Room::isCleared() const
+{
+    return std::none_of(entities.begin(), entities.end(), isLivingEnemy);
+}
+
+bool Room::hasDoor(int direction) const
+{
+    return std::any_of(doors.begin(), doors.end(), [direction](const Door& d) { return d.direction == direction; });
+}
+
+void Room::removeEntity(Entity* entity)
+{
+    if (!entity || entity == player())
+        return;
+    auto it = std::find(entities.begin(), entities.end(), entity);
+    if (it == entities.end())
+        return;
+    entities.erase(it);
+    delete entity;
+}
+
+void Room::addEntity(Entity* entity)
+{
+    if (entity)
+        entities.push_back(entity);
+}
+
+float Room::flickerWeight(float seconds, int& sampleIndex)
+{
+    const float f = 10.f * seconds;
+    const float whole = std::floor(f);
+    sampleIndex = static_cast<int>(whole);
+    return (1.f - std::cos(3.14159265358979f * (f - whole))) / 2.f;
+}
+
+void Room::setLightingUniforms()
+{
+    int index = 0;
+    const float w = flickerWeight(flickerClock().getElapsedTime().asSeconds(), index);
+    sf::Glsl::Vec2 positions[10];
+    sf::Glsl::Vec4 colours[10];
+    float delta[10];
+    for (std::size_t k = 0; k < lights.size(); ++k)
+    {
+        const LightSlot& slot = lights[k];
+        positions[k] = sf::Glsl::Vec2(slot.position);
+        colours[k] = sf::Glsl::Vec4(slot.colour[0], slot.colour[1], slot.colour[2], slot.colour[3]);
+        delta[k] = (1.f - w) * slot.samples[static_cast<std::size_t>(index % 25)] +
+                   w * slot.samples[static_cast<std::size_t>((index + 1) % 25)];
+    }
+    lightingShader_.setUniform("resolution",
+                               sf::Glsl::Vec2(static_cast<float>(pictureSize_.x), static_cast<float>(pictureSize_.y)));
+    lightingShader_.setUniformArray("lightPos", positions, 10);
+    lightingShader_.setUniformArray("lightColor", colours, 10);
+    lightingShader_.setUniformArray("deltaIntensity", delta, 10);
+}
+
+void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
+{
+    const sf::Texture* texture = background.getTexture();
+    if (!texture)
+        return;
+    if (floorIndex_ == 2)
+    {
+        background.setPosition(0.f, 0.f);
+        background.setScale(1.f, 1.f);
+        window.draw(background, shadersLoaded_[0] ? &treeShader : nullptr);
+        return;
+    }
+    const sf::Shader* shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : nullptr;
+    background.setScale(camera.zoom, camera.zoom);
+    for (int i = 0; i < kBackgroundCells; ++i)
+        for (int j = 0; j < kBackgroundCells; ++j)
+        {
+            const sf::Vector2f cell(kBackgroundOrigin + kBackgroundStep * static_cast<float>(i),
+                                    kBackgroundOrigin + kBackgroundStep * static_cast<float>(j));
+            background.setPosition(camera.toScreen(cell));
+            if (isOnScreen(window, background.getGlobalBounds()))
+                window.draw(background, shader);
+        }
+}
+
+void Room::draw(sf::RenderTarget& window, const Camera& camera)
+{
+    loadShaders();
+    drawBackground(window, camera);
+
+    if (picture.getTexture())
+    {
+        picture.setPosition(camera.toScreen(position));
+        picture.setScale(camera.zoom, camera.zoom);
+        if (isOnScreen(window, picture.getGlobalBounds()))
+            window.draw(picture);
+    }
+
+    sceneOrder_.clear();
+    sceneOrder_.reserve(entities.size() + props.size() + walls.size());
+    for (Entity* entity : entities)
+        sceneOrder_.push_back(entity);
+    for (auto& prop : props)
+        sceneOrder_.push_back(prop.get());
+    for (auto& wall : walls)
+        sceneOrder_.push_back(wall.get());
+    DepthOrder::sort(sceneOrder_);
+
+    // The scene goes through a transparent image the size of the window, drawn at the
+    // window's origin: the puddles below must show under everything in it.
+    const sf::Vector2u size = window.getSize();
+    if (!scene_ || scene_->getSize() != size)
+    {
+        scene_ = std::make_unique<sf::RenderTexture>();
+        if (!scene_->create(size.x, size.y))
+            scene_.reset();
+    }
+    sf::RenderTarget& sceneTarget = scene_ ? static_cast<sf::RenderTarget&>(*scene_) : window;
+    if (scene_)
+    {
+        scene_->setView(window.getView());
+        scene_->clear(sf::Color::Transparent);
+    }
+    for (IWorldPlaceable* placed : sceneOrder_)
+        if (auto* drawable = dynamic_cast<IRenderable*>(placed))
+            drawable->draw(sceneTarget, camera);
+
+    for (auto& puddle : waters)
+        if (puddle->animation())
+            puddle->draw(window, camera);
+
+    if (scene_)
+    {
+        scene_->display();
+        sf::Sprite image(scene_->getTexture());
+        image.setPosition(window.getView().getCenter() - window.getView().getSize() / 2.f);
+        window.draw(image);
+    }
+
+    drawLighting(window, camera);
+    drawDoors(window, camera);
+}
+
+void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
+{
+    if (!lightingLoaded_ || pictureSize_.x == 0 || pictureSize_.y == 0)
+        return;
+    setLightingUniforms();
+    const sf::Vector2f topLeft = camera.toScreen(position);
+    const sf::Vector2f extent(static_cast<float>(pictureSize_.x) * camera.zoom,
+                              static_cast<float>(pictureSize_.y) * camera.zoom);
+    if (!isOnScreen(window, sf::FloatRect(topLeft, extent)))
+        return;
+    // The canvas is transparent: its texture coordinates, 0 to 1 over the picture, are
+    // all the shader reads.
+    const sf::Color clear = sf::Color::Transparent;
+    const sf::Vertex quad[4] = {
+        sf::Vertex(topLeft, clear, {0.f, 0.f}),
+        sf::Vertex({topLeft.x + extent.x, topLeft.y}, clear, {1.f, 0.f}),
+        sf::Vertex({topLeft.x, topLeft.y + extent.y}, clear, {0.f, 1.f}),
+        sf::Vertex(topLeft + extent, clear, {1.f, 1.f}),
+    };
+    window.draw(quad, 4, sf::TriangleStrip, sf::RenderStates(&lightingShader_));
+}
+
+void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)
+{
+    const bool cleared = isCleared();
+    const Entity* walker = player();
+    for (const Door& door : doors)
+    {
+        sf::Sprite sprite = TextureManager::getSprite(name + "_" + std::to_string(door.direction),
+                                                      ORIGIN_CENTER_X | ORIGIN_CENTER_Y);
+        sprite.setPosition(camera.toScreen(door.position + door.spriteDelta));
+        sprite.setScale(camera.zoom, camera.zoom);
+
+        if (walker && door.target && cleared && floor_)
+        {
+            const sf::Vector2f d = walker->getPosition() - door.position;
+            if (d.x * d.x + d.y * d.y < kPreviewReachSquared)
+                floor_->drawExitPreview(window, camera, door);
+        }
+
+        if (!sprite.getTexture() || !isOnScreen(window, sprite.getGlobalBounds()))
+            continue;
+        const bool opening = door.output && cleared && (door.target || type == ROOM_BOSS) && shadersLoaded_[3];
+        if (opening)
+        {
+            doorShader.setUniform("timer", secondsSinceCleared());
+            doorShader.setUniform("texture", sf::Shader::CurrentTexture);
+            window.draw(sprite, &doorShader);
+        }
+        else
+        {
+            window.draw(sprite);
+        }
+    }
+}

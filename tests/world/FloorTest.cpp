@@ -1,0 +1,248 @@
+#include "world/Floor.h"
+
+#include "RoomFixture.h"
+#include "support/TestSupport.h"
+#include "world/Graph.h"
+#include "world/OrientedNode.h"
+#include "world/Room.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace
+{
+using FloorNavigation = RoomFixture;
+
+const Door* firstDoor(const Room& room, int direction, bool needsTarget = false)
+{
+    for (const Door& door : room.doors)
+        if (door.direction == direction && (!needsTarget || door.target))
+            return &door;
+    return nullptr;
+}
+
+// Kills every creature of the room so its doors open.
+void clearRoom(Room& room)
+{
+    for (std::size_t i = 1; i < room.entities.size(); ++i)
+        if (auto* enemy = dynamic_cast<Enemy*>(room.entities[i]))
+            enemy->health = 0.f;
+}
+
+TEST_F(FloorNavigation, GeneratingAFloorNamesEveryRoomFromItsFloorsList)
+{
+    FakeRun run;
+    for (int floorIndex = 0; floorIndex < 3; ++floorIndex)
+        for (unsigned seed = 0; seed < 10; ++seed)
+        {
+            std::srand(seed);
+            LogCapture log;
+            Floor floor(floorIndex);
+            Room* room = floor.generateFloor(run.player());
+            ASSERT_NE(room, nullptr);
+            EXPECT_EQ(room, floor.room());
+            EXPECT_EQ(floor.current(), floor.graph()->root());
+            EXPECT_EQ(log.count("Generated floor with " + std::to_string(floor.graph()->size()) + " nodes"), 1);
+            for (const auto& node : floor.graph()->nodes)
+            {
+                const auto& names = RoomNameRegistry::names(node->type, floorIndex);
+                EXPECT_NE(std::find(names.begin(), names.end(), node->name), names.end()) << node->name;
+            }
+            EXPECT_EQ(room->name, floor.current()->name);
+        }
+}
+
+TEST_F(FloorNavigation, OppositeDirectionsAndIconKeys)
+{
+    const std::vector<std::pair<int, int>> opposite = {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {7, 2}, {-1, 2}};
+    for (const auto& [direction, expected] : opposite)
+        EXPECT_EQ(Floor::oppositeDirection(direction), expected) << direction;
+    const std::vector<std::pair<int, std::string>> icons = {{0, "regular_mm"}, {1, "boss_mm"},  {2, "merchant_mm"},
+                                                            {3, "elite_mm"},   {4, "heal_mm"},  {5, "soul_mm"},
+                                                            {9, "regular_mm"}, {-2, "regular_mm"}};
+    for (const auto& [type, key] : icons)
+        EXPECT_EQ(Floor::iconKey(type), key) << type;
+}
+
+TEST_F(FloorNavigation, TheTutorialFloorIsFiveFixedRoomsEndingInADeadEnd)
+{
+    FakeRun run;
+    Floor floor(0);
+    floor.generateTutorialFloor(run.player());
+    EXPECT_EQ(floor.floorIndex, TUTORIAL_FLOOR);
+    ASSERT_EQ(floor.graph()->size(), 5u);
+    const std::vector<std::pair<std::string, RoomType>> expected = {
+        {"Tuto_1", ROOM_NORMAL}, {"Tuto_2", ROOM_NORMAL}, {"Tuto_3", ROOM_HEAL},
+        {"Tuto_4", ROOM_ELITE},  {"Tuto_5", ROOM_SHOP}};
+    const OrientedNode* node = floor.graph()->root();
+    for (std::size_t i = 0; i < expected.size(); ++i)
+    {
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->name, expected[i].first);
+        EXPECT_EQ(node->type, expected[i].second);
+        const std::size_t children = i + 1 < expected.size() ? 1u : 0u;
+        ASSERT_EQ(node->children.size(), children) << node->name;
+        node = children ? node->children[0] : nullptr;
+    }
+    EXPECT_EQ(floor.room()->name, "Tuto_1");
+
+    // Walking the tutorial by its top doors reaches the shop, whose exit leads nowhere.
+    for (int step = 0; step < 4; ++step)
+    {
+        clearRoom(*floor.room());
+        floor.moveToRoom(run.player(), DOOR_TOP);
+    }
+    EXPECT_EQ(floor.room()->name, "Tuto_5");
+    EXPECT_EQ(firstDoor(*floor.room(), DOOR_TOP, true), nullptr);
+}
+
+TEST_F(FloorNavigation, MovingThroughADoorEntersAtTheOppositeDoor)
+{
+    FakeRun run;
+    for (unsigned seed = 0; seed < 30; ++seed)
+    {
+        std::srand(seed);
+        Floor floor(0);
+        floor.generateFloor(run.player());
+        for (int direction : {DOOR_LEFT, DOOR_TOP, DOOR_RIGHT})
+        {
+            const Door* door = firstDoor(*floor.room(), direction, true);
+            if (!door)
+                continue;
+            const OrientedNode* target = door->target;
+            LogCapture log;
+            floor.moveToRoom(run.player(), direction);
+            EXPECT_EQ(floor.current(), target);
+            EXPECT_EQ(floor.room()->name, target->name);
+            const Door* entry = firstDoor(*floor.room(), Floor::oppositeDirection(direction));
+            ASSERT_NE(entry, nullptr) << floor.room()->name;
+            EXPECT_EQ(run.player()->getPosition(), entry->position);
+            EXPECT_EQ(log.count("Current room: "), 1);
+            EXPECT_EQ(log.count("Next room: "), 1);
+            EXPECT_EQ(log.count("New room: "), 1);
+            break;
+        }
+    }
+}
+
+TEST_F(FloorNavigation, ADoorWithoutTargetLeavesTheRoomAsItIs)
+{
+    FakeRun run;
+    std::srand(3);
+    Floor floor(0);
+    floor.generateFloor(run.player());
+    Room* before = floor.room();
+    const OrientedNode* current = floor.current();
+    run.movePlayer({12.f, 34.f});
+    floor.moveToRoom(run.player(), DOOR_BOTTOM); // the entrance of the first room leads nowhere
+    EXPECT_EQ(floor.room(), before);
+    EXPECT_EQ(floor.current(), current);
+    EXPECT_EQ(run.player()->getPosition(), sf::Vector2f(12.f, 34.f));
+}
+
+TEST_F(FloorNavigation, DoorsOnlyOpenInAClearedRoomAndWithinReach)
+{
+    writeTemplate("guarded", roomJson("guarded", 0,
+                                      "\"doors\":[" + doorJson(DOOR_TOP, true, 1000, 60) + "," +
+                                          doorJson(DOOR_BOTTOM, false, 1000, 940) +
+                                          "],\"minEnemies\":1,\"maxEnemies\":1,\"spawners\":[{\"enemies\":[\"Zeyn\"],"
+                                          "\"x\":500,\"y\":500}]"));
+    RoomNameRegistry::mutableTable()[ROOM_NORMAL][0] = {"guarded"};
+    RoomNameRegistry::mutableTable()[ROOM_HEAL][0] = {"guarded"};
+    RoomNameRegistry::mutableTable()[ROOM_ELITE][0] = {"guarded"};
+    RoomNameRegistry::mutableTable()[ROOM_SHOP][0] = {"guarded"};
+    RoomNameRegistry::mutableTable()[ROOM_BOSS][0] = {"guarded"};
+    FakeRun run;
+    std::srand(11);
+    Floor floor(0);
+    floor.generateFloor(run.player());
+    Room* first = floor.room();
+    run.movePlayer({1000.f, 60.f + 140.f});
+    EXPECT_EQ(floor.useDoor(run.player()), Floor::DoorUse::None); // an enemy still stands
+    clearRoom(*first);
+    run.movePlayer({1000.f, 60.f + 151.f});
+    EXPECT_EQ(floor.useDoor(run.player()), Floor::DoorUse::None); // just out of reach
+    run.movePlayer({1000.f, 60.f + 150.f});
+    EXPECT_EQ(floor.useDoor(run.player()), Floor::DoorUse::NextRoom);
+    EXPECT_NE(floor.current(), floor.graph()->root());
+    EXPECT_EQ(run.player()->getPosition(), sf::Vector2f(1000.f, 940.f));
+}
+
+// From the root of the first floor, follow the doors of every cleared room to the
+// boss, leave through the boss room's exit, and so on until the last boss room.
+TEST_F(FloorNavigation, WalkingTheDoorsReachesEveryBossRoom)
+{
+    FakeRun run;
+    for (unsigned seed = 0; seed < 25; ++seed)
+    {
+        std::srand(seed);
+        Floor floor(0);
+        floor.generateFloor(run.player());
+        std::vector<std::string> bosses;
+        for (int moves = 0; moves < 400 && bosses.size() < 3; ++moves)
+        {
+            Room& room = *floor.room();
+            clearRoom(room);
+            if (room.type == ROOM_BOSS)
+            {
+                bosses.push_back(room.name);
+                const Door* exit = firstDoor(room, DOOR_TOP);
+                ASSERT_NE(exit, nullptr) << room.name;
+                const int before = floor.floorIndex;
+                run.movePlayer(exit->position + sf::Vector2f(0.f, 100.f));
+                const Floor::DoorUse use = floor.useDoor(run.player());
+                if (before == 2)
+                {
+                    EXPECT_EQ(use, Floor::DoorUse::None);
+                    break;
+                }
+                ASSERT_EQ(use, Floor::DoorUse::NextFloor);
+                EXPECT_EQ(floor.floorIndex, before + 1);
+                const char* prefix = floor.floorIndex == 1 ? "sf_" : "tf_";
+                EXPECT_EQ(floor.room()->name.rfind(prefix, 0), 0u) << floor.room()->name;
+                const Door* entry = firstDoor(*floor.room(), DOOR_BOTTOM);
+                ASSERT_NE(entry, nullptr);
+                EXPECT_EQ(run.player()->getPosition(), entry->position - sf::Vector2f(0.f, 50.f));
+                continue;
+            }
+            // Any open exit will do: pick one by the seed's draws.
+            std::vector<const Door*> exits;
+            for (const Door& door : room.doors)
+                if (door.target)
+                    exits.push_back(&door);
+            ASSERT_FALSE(exits.empty()) << room.name << " leads nowhere";
+            const Door* exit = exits[static_cast<std::size_t>(std::rand()) % exits.size()];
+            run.movePlayer(exit->position);
+            ASSERT_EQ(floor.useDoor(run.player()), Floor::DoorUse::NextRoom) << room.name;
+        }
+        EXPECT_EQ(bosses, (std::vector<std::string>{"ff_boss", "sf_boss", "tf_boss"})) << "seed " << seed;
+    }
+}
+
+TEST_F(FloorNavigation, JumpingToTheBossStandsThePlayerAtItsBottomDoor)
+{
+    FakeRun run;
+    std::srand(5);
+    Floor floor(1);
+    floor.generateFloor(run.player());
+    floor.jumpToBoss(run.player());
+    EXPECT_EQ(floor.current(), floor.graph()->nodes.back().get());
+    EXPECT_EQ(floor.room()->name, "sf_boss");
+    const Door* bottom = firstDoor(*floor.room(), DOOR_BOTTOM);
+    ASSERT_NE(bottom, nullptr);
+    EXPECT_EQ(run.player()->getPosition(), bottom->position);
+}
+
+TEST_F(FloorNavigation, RecentringPutsTheCurrentRoomInTheMiddleOfTheMap)
+{
+    FakeRun run;
+    std::srand(9);
+    Floor floor(0);
+    floor.generateFloor(run.player());
+    floor.mapOffset = {999.f, 999.f};
+    floor.recentreMap();
+    EXPECT_EQ(floor.mapOffset, floor.current()->position);
+}
+} // namespace

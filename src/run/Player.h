@@ -66,7 +66,7 @@ public:
     void update(const float& dt) override;
     void handleEvent(const sf::Event& event) override;
     void draw(sf::RenderTarget& target, const Camera& camera) override;
-    // An enemy's hit; ignored during a dodge and while the damage flash runs.
+    // An enemy's hit; ignored during a dodge, while the damage flash runs and once fallen.
     void takeDamage(int amount);
 
     float karma() const { return karmaGauge.karma(); }

@@ -1,7 +1,8 @@
 // Draws every room of every floor for a few hundred frames with the camera sweeping
 // over it, and prints per room the median and 95th-percentile frame times and
 // their ratio to a reference frame (clear + one full-window textured sprite)
-// measured in the same run. Run on an X display: xvfb-run -a build/bench/room_frames
+// measured in the same run. Run on an X display:
+//   xvfb-run -a build/bench/room_frames [frames per room] [room name prefix]
 
 #include "core/Platform.h"
 #include "core/RoomNameRegistry.h"
@@ -28,11 +29,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace
 {
-constexpr int kFrames = 300;
+int frameCount = 300;
 constexpr int kWarmUp = 10;
 
 // Loads every texture of the group whose file is painted; the rest stay missing.
@@ -57,8 +59,8 @@ struct Figures
 Figures measure(sf::RenderWindow& window, const std::function<void(int)>& drawFrame)
 {
     std::vector<double> times;
-    times.reserve(kFrames);
-    for (int frame = -kWarmUp; frame < kFrames; ++frame)
+    times.reserve(static_cast<std::size_t>(frameCount));
+    for (int frame = -kWarmUp; frame < frameCount; ++frame)
     {
         const auto start = std::chrono::steady_clock::now();
         window.clear(sf::Color(41, 12, 14));
@@ -74,8 +76,11 @@ Figures measure(sf::RenderWindow& window, const std::function<void(int)>& drawFr
 }
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1)
+        frameCount = std::max(20, std::atoi(argv[1]));
+    const std::string only = argc > 2 ? argv[2] : "";
     const auto root = Platform::findContentRoot(Platform::executableDirectory());
     if (!root)
     {
@@ -126,6 +131,8 @@ int main()
         for (const auto& [floorIndex, names] : floors)
             for (const std::string& name : names)
             {
+                if (name.rfind(only, 0) != 0)
+                    continue;
                 Floor floor(floorIndex);
                 std::unique_ptr<Room> room = Room::buildRoom(&player, name, nullptr, floor);
                 const sf::Vector2f size(room->pictureSize());

@@ -44,6 +44,7 @@ constexpr const char* kMaskFile = "Assets/Sprites/Rooms/FirstFloor/mask.png";
 constexpr float kBackgroundOrigin = -4000.f;
 constexpr float kBackgroundStep = 1000.f;
 constexpr int kBackgroundCells = 10;
+constexpr unsigned kLightDownscale = 4;
 constexpr float kPreviewReachSquared = 150.f * 150.f;
 
 std::string& templateDirectory()
@@ -579,22 +580,49 @@ void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
 {
     if (!lightingLoaded_ || pictureSize_.x == 0 || pictureSize_.y == 0)
         return;
-    setLightingUniforms();
     const sf::Vector2f topLeft = camera.toScreen(position);
     const sf::Vector2f extent(static_cast<float>(pictureSize_.x) * camera.zoom,
                               static_cast<float>(pictureSize_.y) * camera.zoom);
     if (!isOnScreen(window, sf::FloatRect(topLeft, extent)))
         return;
+    setLightingUniforms();
+
+    // The light layer is smooth (wide pools, a soft vignette), so it is shaded on a
+    // canvas a quarter of the picture's size and stretched over the picture with
+    // smoothing: the same layer for a sixteenth of the shading work, which would
+    // otherwise dominate the frame on software renderers.
+    const sf::Vector2u canvasSize((pictureSize_.x + kLightDownscale - 1) / kLightDownscale,
+                                  (pictureSize_.y + kLightDownscale - 1) / kLightDownscale);
+    if (!lightCanvas_ || lightCanvas_->getSize() != canvasSize)
+    {
+        lightCanvas_ = std::make_unique<sf::RenderTexture>();
+        if (!lightCanvas_->create(canvasSize.x, canvasSize.y))
+        {
+            lightCanvas_.reset();
+            return;
+        }
+        lightCanvas_->setSmooth(true);
+    }
     // The canvas is transparent: its texture coordinates, 0 to 1 over the picture, are
-    // all the shader reads.
+    // all the shader reads. It is written as shaded (no blending), then laid over the
+    // scene with ordinary alpha blending, as the layer drawn straight would be.
+    const sf::Vector2f canvasExtent(canvasSize);
     const sf::Color clear = sf::Color::Transparent;
     const sf::Vertex quad[4] = {
-        sf::Vertex(topLeft, clear, {0.f, 0.f}),
-        sf::Vertex({topLeft.x + extent.x, topLeft.y}, clear, {1.f, 0.f}),
-        sf::Vertex({topLeft.x, topLeft.y + extent.y}, clear, {0.f, 1.f}),
-        sf::Vertex(topLeft + extent, clear, {1.f, 1.f}),
+        sf::Vertex({0.f, 0.f}, clear, {0.f, 0.f}),
+        sf::Vertex({canvasExtent.x, 0.f}, clear, {1.f, 0.f}),
+        sf::Vertex({0.f, canvasExtent.y}, clear, {0.f, 1.f}),
+        sf::Vertex(canvasExtent, clear, {1.f, 1.f}),
     };
-    window.draw(quad, 4, sf::TriangleStrip, sf::RenderStates(&lightingShader_));
+    sf::RenderStates shading(&lightingShader_);
+    shading.blendMode = sf::BlendNone;
+    lightCanvas_->draw(quad, 4, sf::TriangleStrip, shading);
+    lightCanvas_->display();
+
+    sf::Sprite layer(lightCanvas_->getTexture());
+    layer.setPosition(topLeft);
+    layer.setScale(extent.x / canvasExtent.x, extent.y / canvasExtent.y);
+    window.draw(layer);
 }
 
 void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)

@@ -143,4 +143,6 @@ private:
     // off-screen image it is drawn into, made once per room at the window's size.
     std::vector<IWorldPlaceable*> sceneOrder_;
     std::unique_ptr<sf::RenderTexture> scene_;
+    // The light layer, shaded at a reduced size once per frame.
+    std::unique_ptr<sf::RenderTexture> lightCanvas_;
 };

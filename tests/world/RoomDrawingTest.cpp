@@ -104,6 +104,9 @@ TEST_F(RoomDrawing, EveryRoomDrawsIntoAContactSheet)
         ASSERT_NO_THROW(room->draw(frame, camera)) << name;
         frame.display();
 
+        // One room in full, to judge the light layer and the doors up close.
+        if (name == "sf_norm3")
+            frame.getTexture().copyToImage().saveToFile("build/room_sf_norm3.png");
         if (TextureManager::isPresent(room->pictureKey()))
         {
             const sf::Image shot = frame.getTexture().copyToImage();

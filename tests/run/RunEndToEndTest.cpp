@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -245,5 +248,48 @@ TEST(RunEndToEnd, AMissingMinimapShaderEndsTheGameWithItsMessageAndExitCodeOne)
     EXPECT_NE(log.find("InGameState::InGameState: Failed to load minimap shader"), std::string::npos) << log;
     EXPECT_EQ(log.find("terminate called"), std::string::npos) << "an abort instead of a clean exit:\n" << log;
     fs::remove_all(dir);
+}
+TEST(RunEndToEnd, MashingKeysAndClicksNeitherCrashesNorFreezesTheGame)
+{
+    if (!GameProcess::displayAvailable())
+        GTEST_SKIP() << "needs an X display and xdotool";
+    // The pause menu may lead to the settings screen, whose sliders write the settings file.
+    const fs::path settingsFile = fs::path(UMBRAVALE_SOURCE_DIR) / "Assets/Data/Parameters/GameData.json";
+    std::ostringstream saved;
+    saved << std::ifstream(settingsFile, std::ios::binary).rdbuf();
+    struct Restore
+    {
+        fs::path file;
+        std::string text;
+        ~Restore() { std::ofstream(file, std::ios::binary | std::ios::trunc) << text; }
+    } restore{settingsFile, saved.str()};
+
+    fs::create_directories(kShots);
+    GameProcess game;
+    ASSERT_TRUE(game.start(UMBRAVALE_GAME_BINARY, UMBRAVALE_SOURCE_DIR, (kShots / "run-mash.log").string()));
+    ASSERT_TRUE(game.waitForWindow(30s)) << "no game window appeared";
+    startRun(game);
+
+    // Every key the run answers, in a fixed random order, with clicks over the pause
+    // buttons and the room (never over the main menu's Exit, which would end the game).
+    const char* keys[] = {"Escape", "m",     "Tab", "e",    "f",    "space", "z",      "q",     "s",     "d",
+                          "ctrl+b", "KP_7", "KP_9", "KP_8", "Up",   "Down",  "Escape", "m",     "Tab",   "Escape"};
+    std::srand(20261210);
+    for (int i = 0; i < 120; ++i)
+    {
+        const char* key = keys[std::rand() % static_cast<int>(std::size(keys))];
+        game.press(key);
+        if (std::rand() % 3 == 0)
+            game.click(700 + std::rand() % 500, 200 + std::rand() % 500);
+    }
+    std::this_thread::sleep_for(3s);
+
+    // Still running, still drawing: two screenshots a moment apart, and no fatal line.
+    const sf::Image after = game.screenshot((kShots / "run-mash-after.png").string());
+    EXPECT_GT(pictureContrast(after), 5.0) << "the screen went blank";
+    EXPECT_EQ(game.waitForExit(1s), -1) << "the game ended while being mashed:\n" << game.log();
+    const std::string log = game.log();
+    EXPECT_EQ(log.find("Fatal"), std::string::npos) << log;
+    EXPECT_EQ(log.find("terminate called"), std::string::npos) << log;
 }
 } // namespace

@@ -320,15 +320,22 @@ void InGameState::update(const float& frameTime)
         rebuildLights();
 
     if (paused_)
-        return;
-
-    // Back from the settings screen, which stopped the music: play it again, at the
-    // volume the player may just have chosen there.
-    if (musicOpen && music.getStatus() == sf::SoundSource::Stopped)
     {
-        loadSettings(settings);
-        music.setVolume(settings.music * 100.f);
-        music.play();
+        pauseSeen = true;
+        return;
+    }
+
+    // Leaving the pause: if the settings screen stopped the music, play it again at
+    // the volume the player may just have chosen there.
+    if (pauseSeen)
+    {
+        pauseSeen = false;
+        if (musicOpen && music.getStatus() == sf::SoundSource::Stopped)
+        {
+            loadSettings(settings);
+            music.setVolume(settings.music * 100.f);
+            music.play();
+        }
     }
 
     if (live)
@@ -688,6 +695,9 @@ void InGameState::handleEvent(const sf::Event& event)
         default:
             break;
         }
+        // The options button may be clicked before the run updates again.
+        if (paused_)
+            pauseSeen = true;
     }
 
     // The trade window or the bag's screen take the event here once they exist.

@@ -100,6 +100,8 @@ public:
     // Seconds since the final boss room first held a dead enemy; negative before that.
     float victorySeconds() const { return victoryCountdown ? victoryElapsed : -1.f; }
 
+    sf::SoundSource::Status musicStatus() const { return music.getStatus(); }
+
     // Hooks for the screens that come later: the bag's screen sets `inventoryOpen`
     // while it is shown; the trade window answers `trading()` through the player's state.
     bool inventoryOpen = false;
@@ -156,6 +158,7 @@ protected:
     sf::Shader minimapShader;
     std::unique_ptr<AnimationData> healAnimation;
     bool musicOpen = false;
+    bool pauseSeen = false;
     // Off-screen images, made the first time they are needed and reused every frame.
     std::unique_ptr<sf::RenderTexture> lightLayer;
     std::unique_ptr<sf::RenderTexture> minimapPanel;

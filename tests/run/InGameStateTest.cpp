@@ -31,6 +31,8 @@
 #include <fstream>
 #include <thread>
 
+#include <unistd.h>
+
 namespace
 {
 namespace fs = std::filesystem;
@@ -75,7 +77,9 @@ protected:
             GTEST_SKIP() << "the content generator has not run";
         engine_ = Engine::instance();
         engine_->window->setVisible(true);
-        settingsFile_ = (fs::temp_directory_path() / "umbravale-run-GameData.json").string();
+        // One file per process: other test programs may run beside this one.
+        settingsFile_ =
+            (fs::temp_directory_path() / ("umbravale-run-GameData-" + std::to_string(getpid()) + ".json")).string();
         std::ofstream(settingsFile_)
             << R"({"languageSelected": 0, "volumeParameters": {"music": 0.0, "volume": 0.0, "sfx": 0.0}})";
         GameSettings::setFilePath(settingsFile_);
@@ -358,9 +362,12 @@ TEST_F(Run, OptionsFromThePauseMenuComeBackToTheSameRunStillPaused)
         EXPECT_TRUE(run_->paused());
         EXPECT_EQ(currentRun, run_);
         EXPECT_TRUE(TextureManager::isPresent("options_button_h")) << "the pause menu can still draw";
+        EXPECT_EQ(run_->musicStatus(), sf::SoundSource::Stopped) << "the settings stopped the music";
         run_->handleEvent(keyPress(sf::Keyboard::Escape));
         EXPECT_FALSE(run_->paused());
         run_->update(kFrame);
+        if (fs::exists(RunTextures::kZoneMusic))
+            EXPECT_EQ(run_->musicStatus(), sf::SoundSource::Playing) << "the music comes back with the game";
     }
 }
 

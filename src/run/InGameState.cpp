@@ -33,7 +33,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <map>
 #include <stdexcept>
 #include <thread>
 
@@ -131,44 +130,45 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
 
         if (!minimapShader.loadFromFile(kMinimapShaderFile, sf::Shader::Fragment))
             throw std::runtime_error("InGameState::InGameState: Failed to load minimap shader");
+
+        if (Room* first = floor_->room())
+            for (const Door& door : first->doors)
+                if (door.direction == DOOR_BOTTOM)
+                    player_->setPosition(door.position);
+        camera_.centre = player_->getPosition();
+
+        satchelSprite = TextureManager::getSprite(RunTextures::kSatchelKey, kSatchelOrigin);
+        satchelSprite.setScale(kSatchelScale, kSatchelScale);
+        satchelSprite.setColor(sf::Color(255, 255, 255, 0));
+
+        if (sf::Joystick::isConnected(0) && Engine::instance()->window)
+            sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
+
+        // The trade window comes with the trader; until then a trading player sees none.
+        EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
+
+        healAnimation = std::make_unique<AnimationData>(
+            RunTextures::kHealRuneKey, RunTextures::kHealRuneFrameWidth, RunTextures::kHealRuneFrameHeight,
+            RunTextures::kHealRuneFrameCount, RunTextures::kHealRuneFrameTime, kHealOrigin);
+        healAnimation->once = true;
+
+        if (RunLight::makeDoorLight)
+            if (Room* first = floor_->room())
+                for (const Door& door : first->doors)
+                    if (door.target)
+                        if (auto light = RunLight::makeDoorLight(door.position))
+                            lights.push_back(std::move(light));
     }
     catch (...)
     {
         // The destructor will not run: leave no dangling active run behind.
+        // (A missing soul-choice icon ends up here as well as the shader.)
         music.stop();
         floor_.reset();
         currentRun = nullptr;
         RunContext::setActive(nullptr);
         throw;
     }
-
-    if (Room* first = floor_->room())
-        for (const Door& door : first->doors)
-            if (door.direction == DOOR_BOTTOM)
-                player_->setPosition(door.position);
-    camera_.centre = player_->getPosition();
-
-    satchelSprite = TextureManager::getSprite(RunTextures::kSatchelKey, kSatchelOrigin);
-    satchelSprite.setScale(kSatchelScale, kSatchelScale);
-    satchelSprite.setColor(sf::Color(255, 255, 255, 0));
-
-    if (sf::Joystick::isConnected(0) && Engine::instance()->window)
-        sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
-
-    // The trade window comes with the trader; until then a trading player sees none.
-    EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
-
-    healAnimation = std::make_unique<AnimationData>(RunTextures::kHealRuneKey, RunTextures::kHealRuneFrameWidth,
-                                                    RunTextures::kHealRuneFrameHeight, RunTextures::kHealRuneFrameCount,
-                                                    RunTextures::kHealRuneFrameTime, kHealOrigin);
-    healAnimation->once = true;
-
-    if (RunLight::makeDoorLight)
-        if (Room* first = floor_->room())
-            for (const Door& door : first->doors)
-                if (door.target)
-                    if (auto light = RunLight::makeDoorLight(door.position))
-                        lights.push_back(std::move(light));
 }
 
 InGameState::~InGameState()

@@ -8,6 +8,7 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <cstdlib>
 #include <thread>
 
 namespace
@@ -62,6 +63,17 @@ unsigned LoadingScreen::threadCount()
 {
     if (gThreadOverride > 0)
         return gThreadOverride;
+    // UMBRAVALE_LOADER_THREADS=n measures (or eases) loading with n threads.
+    static const unsigned fromEnvironment = [] {
+        const char* text = std::getenv("UMBRAVALE_LOADER_THREADS");
+        if (!text)
+            return 0u;
+        char* end = nullptr;
+        const long value = std::strtol(text, &end, 10);
+        return (end != text && *end == '\0' && value > 0 && value <= 256) ? static_cast<unsigned>(value) : 0u;
+    }();
+    if (fromEnvironment > 0)
+        return fromEnvironment;
     return std::max(1u, std::thread::hardware_concurrency());
 }
 

@@ -8,6 +8,11 @@
 #include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 #include "menus/SettingState.h"
+#include "run/InGameState.h"
+#include "run/ItemRegistry.h"
+#include "world/PropRegistry.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
@@ -134,11 +139,17 @@ void MainMenuState::hoverAt(sf::Vector2i mouse)
 void MainMenuState::play()
 {
     left_ = true;
-    GroupList groups;
-    groups.push_back(PreparedSets::takeReady(runSet_));
-    groups.push_back(PreparedSets::props());
-    groups.push_back(MenuGroups::background());
-    replaceWithLoading<ComingSoon<ComingSoonState::MODE_RUN>>("Loading...", std::move(groups));
+    // The run's data registries (no textures) are filled before the loading starts.
+    ItemRegistry::registerItems();
+    PropRegistry::clear();
+    PropRegistry::registerProps();
+    WaterRegistry::clear();
+    WaterRegistry::registerPuddles();
+    WallRegistry::clear();
+    WallRegistry::registerWalls();
+    // What the menu prepared for the run and the run's own pictures beside it.
+    GroupList groups = InGameState::textureGroups(runSet_);
+    replaceWithLoading<InGameState>("Loading...", std::move(groups));
 }
 
 void MainMenuState::tutorial()

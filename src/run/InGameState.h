@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "creatures/Camera.h"
 #include "menus/GameSettings.h"
+#include "menus/PreparedSets.h"
 #include "world/RunContext.h"
 
 #include <SFML/Audio/Music.hpp>
@@ -10,6 +11,8 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Clock.hpp>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +25,7 @@ class button;
 namespace sf
 {
 class RenderTexture;
+class Color;
 }
 
 // Light objects of the current room (door lights, the player light). The lighting
@@ -32,6 +36,13 @@ public:
     virtual ~RunLight() = default;
     virtual void update(float& dt) { (void)dt; }
     virtual void draw(sf::RenderTarget& target) { (void)target; }
+
+    // How the run makes the lights of a room it enters. Until the lighting work
+    // installs its kinds these make nothing, and the dark floor shows only its grey.
+    using DoorLightMaker = std::function<std::unique_ptr<RunLight>(sf::Vector2f doorPosition)>;
+    using PlayerLightMaker = std::function<std::unique_ptr<RunLight>(sf::Color colour, float scale)>;
+    static DoorLightMaker makeDoorLight;
+    static PlayerLightMaker makePlayerLight;
 };
 
 // The screen of one run: it owns the player, the floor with its live room, the
@@ -50,6 +61,11 @@ public:
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;
+
+    // Every texture a run draws, as the menu's Play hands them to the loading screen:
+    // the ready parts of the prepared run set (which it empties) with the HUD and the
+    // satchel, and the props.
+    static GroupList textureGroups(PreparedSets::Set& prepared);
 
     // Fills the pause menu's three buttons (resume, options, exit).
     static void LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music);
@@ -71,6 +87,26 @@ public:
     Player* thePlayer() const { return player_.get(); }
     Camera& mutableCamera() { return camera_; }
 
+    // Held arrows zoom the view by the frame time, within [kMinZoom, kMaxZoom].
+    void applyZoomInput(bool upHeld, bool downHeld, float frameTime);
+    static constexpr float kMinZoom = 0.5f;
+    static constexpr float kMaxZoom = 1.66f;
+
+    // The notices in flight and the satchel beside them (its colour carries the fade).
+    std::size_t noticeCount() const { return floatingTexts.size(); }
+    const sf::Sprite& satchel() const { return satchelSprite; }
+    // The game-over pictures being prepared in the background, or null before danger.
+    const TextureManager::Group* gameOverPictures() const { return gameOverGroup.get(); }
+    // Seconds since the final boss room first held a dead enemy; negative before that.
+    float victorySeconds() const { return victoryCountdown ? victoryElapsed : -1.f; }
+
+    sf::SoundSource::Status musicStatus() const { return music.getStatus(); }
+
+    // Hooks for the screens that come later: the bag's screen sets `inventoryOpen`
+    // while it is shown; the trade window answers `trading()` through the player's state.
+    bool inventoryOpen = false;
+    bool trading() const;
+
     GameSettings settings;
     bool gameOverPrepared = false;
     bool lightsDirty = false;
@@ -82,9 +118,32 @@ public:
     static bool clearedEdge;
 
 protected:
+    // Both end the run: the new screen becomes current and this one is released at
+    // the end of the frame. The caller returns at once.
+    void victorySwitch();
+    void gameOverSwitch();
+    void prepareGameOver();
+    void rebuildLights();
+    void updateNotices(float dt);
+    void drawLightLayer(sf::RenderWindow& window);
+    void drawMinimap(sf::RenderWindow& window);
+    void openMusic();
+
+    // What the background loader of the game-over pictures reports back. The run may
+    // be gone before the thread ends, so the two share this and nothing else.
+    struct BackgroundLoad
+    {
+        std::atomic<bool> finished{false};
+        std::atomic<bool> failed{false};
+        std::atomic<bool> cancelled{false};
+    };
+
     bool paused_ = false;
     std::unique_ptr<TextureManager::Group> gameOverGroup;
-    std::unique_ptr<sf::Clock> victoryClock;
+    std::shared_ptr<BackgroundLoad> gameOverLoad;
+    // Counted in frame time, which is the time the player lives through.
+    bool victoryCountdown = false;
+    float victoryElapsed = 0.f;
     std::vector<std::unique_ptr<button>> pauseButtons;
     std::vector<std::unique_ptr<RunLight>> lights;
     std::unique_ptr<Player> player_;
@@ -98,6 +157,15 @@ protected:
     sf::Vector2f lastMousePosition;
     sf::Shader minimapShader;
     std::unique_ptr<AnimationData> healAnimation;
+    bool musicOpen = false;
+    bool pauseSeen = false;
+    // Off-screen images, made the first time they are needed and reused every frame.
+    std::unique_ptr<sf::RenderTexture> lightLayer;
+    std::unique_ptr<sf::RenderTexture> minimapPanel;
+    std::unique_ptr<sf::RenderTexture> minimapMap;
+    std::unique_ptr<sf::RenderTexture> minimapComposite;
+    // Set by a switch: nothing of the run runs after it.
+    bool ended = false;
 };
 
 // The run now playing, or null.

@@ -26,6 +26,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -44,6 +45,7 @@ constexpr const char* kMaskFile = "Assets/Sprites/Rooms/FirstFloor/mask.png";
 constexpr float kBackgroundOrigin = -4000.f;
 constexpr float kBackgroundStep = 1000.f;
 constexpr int kBackgroundCells = 10;
+constexpr unsigned kLightDownscale = 4;
 constexpr float kPreviewReachSquared = 150.f * 150.f;
 
 std::string& templateDirectory()
@@ -492,29 +494,106 @@ void Room::setLightingUniforms()
     lightingShader_.setUniformArray("deltaIntensity", delta, 10);
 }
 
+bool Room::pictureIsOpaque()
+{
+    // Room pictures are painted edge to edge, so whatever lies under one never shows;
+    // reading a picture back costs a few milliseconds, once per picture.
+    static std::map<std::string, bool> known;
+    const sf::Texture* texture = picture.getTexture();
+    if (!texture)
+        return false;
+    auto it = known.find(pictureKey_);
+    if (it != known.end())
+        return it->second;
+    const sf::Image image = texture->copyToImage();
+    const sf::Uint8* pixels = image.getPixelsPtr();
+    const std::size_t count = static_cast<std::size_t>(image.getSize().x) * image.getSize().y;
+    bool opaque = pixels != nullptr;
+    for (std::size_t i = 0; opaque && i < count; ++i)
+        opaque = pixels[i * 4 + 3] == 255;
+    known[pictureKey_] = opaque;
+    return opaque;
+}
+
+void Room::addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale)
+{
+    const float left = piece.left, top = piece.top, right = piece.left + piece.width, bottom = piece.top + piece.height;
+    auto corner = [&](float x, float y) {
+        return sf::Vertex({x, y}, sf::Color::White, {(x - tileOrigin.x) / scale, (y - tileOrigin.y) / scale});
+    };
+    backgroundVertices_.push_back(corner(left, top));
+    backgroundVertices_.push_back(corner(right, top));
+    backgroundVertices_.push_back(corner(left, bottom));
+    backgroundVertices_.push_back(corner(right, top));
+    backgroundVertices_.push_back(corner(right, bottom));
+    backgroundVertices_.push_back(corner(left, bottom));
+}
+
+void Room::addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale)
+{
+    const sf::Vector2f origin(tile.left, tile.top);
+    sf::FloatRect covered;
+    if (!hidden || !tile.intersects(*hidden, covered))
+    {
+        addBackgroundPiece(tile, origin, scale);
+        return;
+    }
+    // What the opaque picture leaves of the tile: the bands above and below it, then
+    // the bands left and right of it between those.
+    const float tileRight = tile.left + tile.width, tileBottom = tile.top + tile.height;
+    const float coveredRight = covered.left + covered.width, coveredBottom = covered.top + covered.height;
+    if (covered.top > tile.top)
+        addBackgroundPiece({tile.left, tile.top, tile.width, covered.top - tile.top}, origin, scale);
+    if (coveredBottom < tileBottom)
+        addBackgroundPiece({tile.left, coveredBottom, tile.width, tileBottom - coveredBottom}, origin, scale);
+    if (covered.left > tile.left)
+        addBackgroundPiece({tile.left, covered.top, covered.left - tile.left, covered.height}, origin, scale);
+    if (coveredRight < tileRight)
+        addBackgroundPiece({coveredRight, covered.top, tileRight - coveredRight, covered.height}, origin, scale);
+}
+
 void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
 {
     const sf::Texture* texture = background.getTexture();
     if (!texture)
         return;
+    const sf::Vector2f textureSize(texture->getSize());
+    const sf::View& view = window.getView();
+    const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
+
+    // The background only shows around the picture: only that part is drawn.
+    sf::FloatRect pictureArea;
+    const bool pictureHides = picture.getTexture() && pictureIsOpaque();
+    if (pictureHides)
+        pictureArea = sf::FloatRect(camera.toScreen(position),
+                                    sf::Vector2f(picture.getTexture()->getSize()) * camera.zoom);
+    const sf::FloatRect* hidden = pictureHides ? &pictureArea : nullptr;
+
+    backgroundVertices_.clear();
+    const sf::Shader* shader = nullptr;
     if (floorIndex_ == 2)
     {
-        background.setPosition(0.f, 0.f);
-        background.setScale(1.f, 1.f);
-        window.draw(background, shadersLoaded_[0] ? &treeShader : nullptr);
-        return;
+        shader = shadersLoaded_[0] ? &treeShader : nullptr;
+        addBackgroundTile(sf::FloatRect({0.f, 0.f}, textureSize), hidden, 1.f);
     }
-    const sf::Shader* shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : nullptr;
-    background.setScale(camera.zoom, camera.zoom);
-    for (int i = 0; i < kBackgroundCells; ++i)
-        for (int j = 0; j < kBackgroundCells; ++j)
-        {
-            const sf::Vector2f cell(kBackgroundOrigin + kBackgroundStep * static_cast<float>(i),
-                                    kBackgroundOrigin + kBackgroundStep * static_cast<float>(j));
-            background.setPosition(camera.toScreen(cell));
-            if (isOnScreen(window, background.getGlobalBounds()))
-                window.draw(background, shader);
-        }
+    else
+    {
+        shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : nullptr;
+        for (int i = 0; i < kBackgroundCells; ++i)
+            for (int j = 0; j < kBackgroundCells; ++j)
+            {
+                const sf::Vector2f cell(kBackgroundOrigin + kBackgroundStep * static_cast<float>(i),
+                                        kBackgroundOrigin + kBackgroundStep * static_cast<float>(j));
+                const sf::FloatRect tile(camera.toScreen(cell), textureSize * camera.zoom);
+                if (tile.intersects(visible))
+                    addBackgroundTile(tile, hidden, camera.zoom);
+            }
+    }
+    if (backgroundVertices_.empty())
+        return;
+    sf::RenderStates states(texture);
+    states.shader = shader;
+    window.draw(backgroundVertices_.data(), backgroundVertices_.size(), sf::Triangles, states);
 }
 
 void Room::draw(sf::RenderTarget& window, const Camera& camera)
@@ -579,22 +658,49 @@ void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
 {
     if (!lightingLoaded_ || pictureSize_.x == 0 || pictureSize_.y == 0)
         return;
-    setLightingUniforms();
     const sf::Vector2f topLeft = camera.toScreen(position);
     const sf::Vector2f extent(static_cast<float>(pictureSize_.x) * camera.zoom,
                               static_cast<float>(pictureSize_.y) * camera.zoom);
     if (!isOnScreen(window, sf::FloatRect(topLeft, extent)))
         return;
+    setLightingUniforms();
+
+    // The light layer is smooth (wide pools, a soft vignette), so it is shaded on a
+    // canvas a quarter of the picture's size and stretched over the picture with
+    // smoothing: the same layer for a sixteenth of the shading work, which would
+    // otherwise dominate the frame on software renderers.
+    const sf::Vector2u canvasSize((pictureSize_.x + kLightDownscale - 1) / kLightDownscale,
+                                  (pictureSize_.y + kLightDownscale - 1) / kLightDownscale);
+    if (!lightCanvas_ || lightCanvas_->getSize() != canvasSize)
+    {
+        lightCanvas_ = std::make_unique<sf::RenderTexture>();
+        if (!lightCanvas_->create(canvasSize.x, canvasSize.y))
+        {
+            lightCanvas_.reset();
+            return;
+        }
+        lightCanvas_->setSmooth(true);
+    }
     // The canvas is transparent: its texture coordinates, 0 to 1 over the picture, are
-    // all the shader reads.
+    // all the shader reads. It is written as shaded (no blending), then laid over the
+    // scene with ordinary alpha blending, as the layer drawn straight would be.
+    const sf::Vector2f canvasExtent(canvasSize);
     const sf::Color clear = sf::Color::Transparent;
     const sf::Vertex quad[4] = {
-        sf::Vertex(topLeft, clear, {0.f, 0.f}),
-        sf::Vertex({topLeft.x + extent.x, topLeft.y}, clear, {1.f, 0.f}),
-        sf::Vertex({topLeft.x, topLeft.y + extent.y}, clear, {0.f, 1.f}),
-        sf::Vertex(topLeft + extent, clear, {1.f, 1.f}),
+        sf::Vertex({0.f, 0.f}, clear, {0.f, 0.f}),
+        sf::Vertex({canvasExtent.x, 0.f}, clear, {1.f, 0.f}),
+        sf::Vertex({0.f, canvasExtent.y}, clear, {0.f, 1.f}),
+        sf::Vertex(canvasExtent, clear, {1.f, 1.f}),
     };
-    window.draw(quad, 4, sf::TriangleStrip, sf::RenderStates(&lightingShader_));
+    sf::RenderStates shading(&lightingShader_);
+    shading.blendMode = sf::BlendNone;
+    lightCanvas_->draw(quad, 4, sf::TriangleStrip, shading);
+    lightCanvas_->display();
+
+    sf::Sprite layer(lightCanvas_->getTexture());
+    layer.setPosition(topLeft);
+    layer.setScale(extent.x / canvasExtent.x, extent.y / canvasExtent.y);
+    window.draw(layer);
 }
 
 void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)

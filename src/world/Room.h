@@ -6,6 +6,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 #include <SFML/System/Clock.hpp>
 
 #include <array>
@@ -127,6 +128,9 @@ private:
     void spawnEnemies(const RoomFile& file);
     void setLightingUniforms();
     void drawBackground(sf::RenderTarget& window, const Camera& camera);
+    bool pictureIsOpaque();
+    void addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale);
+    void addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale);
     void drawLighting(sf::RenderTarget& window, const Camera& camera);
     void drawDoors(sf::RenderTarget& window, const Camera& camera);
 
@@ -143,4 +147,8 @@ private:
     // off-screen image it is drawn into, made once per room at the window's size.
     std::vector<IWorldPlaceable*> sceneOrder_;
     std::unique_ptr<sf::RenderTexture> scene_;
+    // The background pieces of the frame (kept to reuse their storage).
+    std::vector<sf::Vertex> backgroundVertices_;
+    // The light layer, shaded at a reduced size once per frame.
+    std::unique_ptr<sf::RenderTexture> lightCanvas_;
 };

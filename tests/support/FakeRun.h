@@ -8,7 +8,7 @@
 
 // A run reduced to what room furniture asks of it: a player entity standing first
 // in the room's list, a karma value and a room type. Installs itself as the
-// active run for its lifetime.
+// active run for its lifetime. It may also answer with a live room and floor.
 class FakeRun : public RunContext
 {
 public:
@@ -29,7 +29,16 @@ public:
         owned_.push_back(std::move(entity));
     }
 
+    Room* room() const override { return room_; }
+    Floor* floor() const override { return floor_; }
+    void roomChanged() override { ++roomChanges_; }
+
     void setKarma(float k) { karma_ = k; }
+    // The live room and floor the fake answers with (none unless set).
+    void setRoom(Room* room) { room_ = room; }
+    void setFloor(Floor* floor) { floor_ = floor; }
+    // How many times a floor told the run it changed room.
+    int roomChanges() const { return roomChanges_; }
     void movePlayer(sf::Vector2f p) { player_.setPosition(p); }
     // Entities added to the room (everything but the player).
     const std::vector<std::unique_ptr<Entity>>& added() const { return owned_; }
@@ -37,6 +46,9 @@ public:
 private:
     int type_;
     float karma_;
+    Room* room_ = nullptr;
+    Floor* floor_ = nullptr;
+    int roomChanges_ = 0;
     Entity player_;
     std::vector<Entity*> entities_;
     std::vector<std::unique_ptr<Entity>> owned_;

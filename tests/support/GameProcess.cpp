@@ -1,6 +1,9 @@
 #include "support/GameProcess.h"
 
 #include <array>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -39,13 +42,20 @@ std::string GameProcess::output(const std::string& command)
     return result;
 }
 
-bool GameProcess::start(const std::string& binary, const std::string& workingDirectory)
+bool GameProcess::start(const std::string& binary, const std::string& workingDirectory, const std::string& logFile)
 {
+    logFile_ = logFile;
     pid_ = ::fork();
     if (pid_ == 0)
     {
         if (::chdir(workingDirectory.c_str()) != 0)
             ::_exit(127);
+        if (!logFile.empty())
+        {
+            const int fd = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(fd, STDOUT_FILENO);
+            ::dup2(fd, STDERR_FILENO);
+        }
         ::setenv("ALSOFT_DRIVERS", "null", 1);
         ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
@@ -74,6 +84,23 @@ void GameProcess::press(const std::string& keys)
     std::this_thread::sleep_for(std::chrono::milliseconds(120));
     run("xdotool keyup " + keys);
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+std::string GameProcess::log() const
+{
+    std::ifstream in(logFile_, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int GameProcess::countInLog(const std::string& text) const
+{
+    const std::string all = log();
+    int count = 0;
+    for (auto at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
+        ++count;
+    return count;
 }
 
 void GameProcess::hold(const std::string& keys)

@@ -15,7 +15,12 @@ public:
 
     static bool displayAvailable();
 
-    bool start(const std::string& binary, const std::string& workingDirectory);
+    // With a log file, the game's standard output and error go there (see log()).
+    bool start(const std::string& binary, const std::string& workingDirectory, const std::string& logFile = "");
+    // What the game has written to its log file so far.
+    std::string log() const;
+    // How often `text` occurs in the log so far.
+    int countInLog(const std::string& text) const;
     // Waits for the "Umbravale" window; returns false on timeout.
     bool waitForWindow(std::chrono::seconds timeout);
     // Holds the keys down (in order) for a few frames, then releases them (in reverse).
@@ -37,6 +42,7 @@ private:
     int pid_ = -1;
     bool exited_ = false;
     std::string window_;
+    std::string logFile_;
 };
 
 // Spread of the pixel values: a blank (single-colour) picture scores 0.

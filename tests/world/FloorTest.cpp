@@ -113,7 +113,9 @@ TEST_F(FloorNavigation, MovingThroughADoorEntersAtTheOppositeDoor)
                 continue;
             const OrientedNode* target = door->target;
             LogCapture log;
+            const int changes = run.roomChanges();
             floor.moveToRoom(run.player(), direction);
+            EXPECT_EQ(run.roomChanges(), changes + 1); // the run rebuilds its lights
             EXPECT_EQ(floor.current(), target);
             EXPECT_EQ(floor.room()->name, target->name);
             const Door* entry = firstDoor(*floor.room(), Floor::oppositeDirection(direction));

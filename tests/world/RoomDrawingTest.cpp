@@ -29,6 +29,13 @@ void loadPainted(const TextureManager::Group& group)
             TextureManager::loadTexture(key, path);
 }
 
+void clearRoom(Room& room)
+{
+    for (std::size_t e = 1; e < room.entities.size(); ++e)
+        if (auto* enemy = dynamic_cast<Enemy*>(room.entities[e]))
+            enemy->health = 0.f;
+}
+
 class RoomDrawing : public RoomFixture
 {
 protected:
@@ -90,20 +97,25 @@ TEST_F(RoomDrawing, EveryRoomDrawsIntoAContactSheet)
         child->position = {0.f, -150.f};
         std::unique_ptr<Room> room;
         ASSERT_NO_THROW(room = Room::buildRoom(run.player(), name, node, floor)) << name;
-        for (std::size_t e = 1; e < room->entities.size(); ++e)
-            if (auto* enemy = dynamic_cast<Enemy*>(room->entities[e]))
-                enemy->health = 0.f;
+        clearRoom(*room);
 
         const sf::Vector2f size(room->pictureSize());
         Camera camera;
         camera.zoom = std::min(1920.f / size.x, 1080.f / size.y);
         camera.centre = size / 2.f;
+        // Standing at the opened exit, the player sees where it leads.
         run.movePlayer(size / 2.f);
+        for (const Door& door : room->doors)
+            if (door.target)
+                run.movePlayer(door.position + sf::Vector2f(0.f, 60.f));
         room->update(0.016f);
         frame.clear(sf::Color(41, 12, 14));
         ASSERT_NO_THROW(room->draw(frame, camera)) << name;
         frame.display();
 
+        // One room in full, to judge the light layer and the doors up close.
+        if (name == "sf_norm3")
+            frame.getTexture().copyToImage().saveToFile("build/room_sf_norm3.png");
         if (TextureManager::isPresent(room->pictureKey()))
         {
             const sf::Image shot = frame.getTexture().copyToImage();
@@ -121,15 +133,59 @@ TEST_F(RoomDrawing, EveryRoomDrawsIntoAContactSheet)
     EXPECT_TRUE(sheet.getTexture().copyToImage().saveToFile("build/room_contact_sheet.png"));
 }
 
-TEST_F(RoomDrawing, TheMinimapDrawsAWholeFloorWithOrWithoutItsPictures)
+// Plain stand-ins for the minimap pictures: green icons, red line pieces.
+void loadMinimapStandIns(const std::filesystem::path& folder)
+{
+    auto paint = [&](const std::string& key, unsigned w, unsigned h, sf::Color colour) {
+        sf::Image image;
+        image.create(w, h, colour);
+        const std::string file = (folder / (key + ".png")).string();
+        ASSERT_TRUE(image.saveToFile(file));
+        TextureManager::loadTexture(key, file);
+    };
+    for (int type = 0; type <= 5; ++type)
+        paint(Floor::iconKey(type), 40, 40, sf::Color::Green);
+    paint("lineL", 5, 4, sf::Color::Red);
+    paint("lineM", 3, 4, sf::Color::Red);
+    paint("lineR", 5, 4, sf::Color::Red);
+}
+
+// The map's own pictures only (stand-ins), without the run's textures.
+class MapDrawing : public RoomFixture
+{
+protected:
+    void TearDown() override
+    {
+        RoomFixture::TearDown();
+        TextureManager::clear();
+    }
+};
+
+TEST_F(MapDrawing, TheMinimapFadesRoomsLeftBehindAndPulsesTheCurrentOne)
 {
     FakeRun run;
     std::srand(8);
     Floor floor(0);
     floor.generateFloor(run.player());
-    floor.recentreMap();
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1920, 1080));
+
+    // Without its pictures the map draws nothing, and does not fail.
+    floor.recentreMap();
+    target.clear(sf::Color::Transparent);
+    floor.drawMap(target);
+    target.display();
+    EXPECT_EQ(target.getTexture().copyToImage().getPixel(960, 540 - 8).a, 0);
+
+    loadMinimapStandIns(directory_);
+    const OrientedNode* root = floor.current();
+    const OrientedNode* next = root->children.front();
+    clearRoom(*floor.room());
+    floor.moveToRoom(run.player(), DOOR_LEFT);
+    if (floor.current() == root)
+        floor.moveToRoom(run.player(), DOOR_TOP);
+    ASSERT_EQ(floor.current(), next);
+    floor.recentreMap();
     for (float t : {0.f, 0.4f, 0.8f})
     {
         floor.mapTimer = t;
@@ -137,9 +193,57 @@ TEST_F(RoomDrawing, TheMinimapDrawsAWholeFloorWithOrWithoutItsPictures)
         floor.drawMap(target);
         target.display();
         EXPECT_NEAR(floor.iconScale.x, 0.45f + 0.05f * std::cos(4.f * t), 1e-5f);
-        EXPECT_GE(floor.iconScale.x, 0.4f - 1e-5f);
-        EXPECT_LE(floor.iconScale.x, 0.5f + 1e-5f);
     }
-    target.getTexture().copyToImage().saveToFile("build/minimap.png");
+    const sf::Image map = target.getTexture().copyToImage();
+    map.saveToFile("build/minimap.png");
+    // An icon's middle lies 0.4 x 40 / 2 px above its node's point; the map may
+    // reach past the target, where nothing is checked.
+    auto iconAlpha = [&](const OrientedNode* node) {
+        const sf::Vector2f at = node->position - floor.mapOffset + sf::Vector2f(960.f, 540.f - 8.f);
+        if (at.x < 0.f || at.y < 0.f || at.x >= 1920.f || at.y >= 1080.f)
+            return -1;
+        return static_cast<int>(map.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)).a);
+    };
+    EXPECT_EQ(iconAlpha(next), 255);
+    EXPECT_NEAR(iconAlpha(root), 100, 3) << "the room left behind is faded";
+    int checkedAhead = 0;
+    for (const OrientedNode* child : next->children)
+        if (const int alpha = iconAlpha(child); alpha >= 0)
+        {
+            EXPECT_EQ(alpha, 255) << "rooms ahead are drawn plainly";
+            ++checkedAhead;
+        }
+    EXPECT_GT(checkedAhead, 0);
+}
+
+TEST_F(MapDrawing, AnOpenExitShowsWhereItLeads)
+{
+    loadMinimapStandIns(directory_);
+    FakeRun run;
+    std::srand(2);
+    Floor floor(0);
+    floor.generateFloor(run.player());
+    Room& room = *floor.room();
+    clearRoom(room);
+    const Door* exit = nullptr;
+    for (const Door& door : room.doors)
+        if (door.target)
+            exit = &door;
+    ASSERT_NE(exit, nullptr);
+    Camera camera;
+    camera.centre = exit->position;
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+
+    auto drawWithPlayerAt = [&](sf::Vector2f p) {
+        run.movePlayer(p);
+        target.clear(sf::Color::Transparent);
+        room.draw(target, camera);
+        target.display();
+        // The current room's icon stands on the door.
+        return target.getTexture().copyToImage().getPixel(960, 540 - 8);
+    };
+    EXPECT_GT(drawWithPlayerAt(exit->position + sf::Vector2f(0.f, 100.f)).g, 150);
+    EXPECT_LT(drawWithPlayerAt(exit->position + sf::Vector2f(0.f, 400.f)).g, 100) << "too far for the preview";
 }
 } // namespace

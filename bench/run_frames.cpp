@@ -1,0 +1,222 @@
+// What a run costs the player: the wait from pressing Play to the run's first frame
+// (with one loader thread and with one per hardware thread), the frame time while
+// the player walks through rooms of each floor with the HUD drawn (and the second
+// floor's light layer), compared with a reference frame (clear and one full-window
+// textured sprite), and the peak resident memory of the whole session.
+// Run on a display: xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/run_frames
+
+#include "core/Engine.h"
+#include "core/FontManager.h"
+#include "core/LoadingScreen.h"
+#include "core/Platform.h"
+#include "core/TextureManager.h"
+#include "creatures/EnemyDatabase.h"
+#include "menus/MainMenuState.h"
+#include "menus/MenuGroups.h"
+#include "menus/GameSettings.h"
+#include "run/InGameState.h"
+#include "run/Player.h"
+#include "world/Floor.h"
+#include "world/Graph.h"
+#include "world/OrientedNode.h"
+#include "world/Room.h"
+
+#include <SFML/Graphics.hpp>
+#include <SFML/OpenGL.hpp>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+constexpr float kFrame = 1.f / 60.f;
+constexpr int kFramesPerRoom = 120;
+
+double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+struct Figures
+{
+    double median = 0.0;
+    double p95 = 0.0;
+};
+
+Figures figuresOf(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    Figures f;
+    f.median = samples[samples.size() / 2];
+    f.p95 = samples[std::min(samples.size() - 1, samples.size() * 95 / 100)];
+    return f;
+}
+
+// One frame as the engine draws it, waiting until the picture is really finished.
+double timedFrame(sf::RenderWindow& window, const std::function<void()>& drawFrame)
+{
+    const auto start = Clock::now();
+    drawFrame();
+    window.display();
+    glFinish();
+    return milliseconds(Clock::now() - start);
+}
+
+Figures referenceFrame(sf::RenderWindow& window)
+{
+    sf::Image image;
+    image.create(Engine::kWidth, Engine::kHeight, sf::Color(90, 30, 36));
+    sf::Texture texture;
+    texture.loadFromImage(image);
+    sf::Sprite screen(texture);
+    std::vector<double> samples;
+    for (int i = 0; i < kFramesPerRoom + 10; ++i)
+    {
+        const double ms = timedFrame(window, [&] {
+            window.clear(sf::Color(41, 12, 14));
+            window.draw(screen);
+        });
+        if (i >= 10)
+            samples.push_back(ms);
+    }
+    return figuresOf(samples);
+}
+
+// From the Play click to the first frame the run has drawn, through the real menu
+// and loading screen, with `threads` loader threads.
+double playToFirstFrame(Engine* engine, unsigned threads)
+{
+    engine->retireChain(engine->currentState);
+    engine->currentState = nullptr;
+    engine->collectRetired();
+    TextureManager::clear();
+    TextureManager::loadTexture(LoadingScreen::kAnimationKey, LoadingScreen::kAnimationFile);
+    auto menuGroup = MainMenuState::mainMenuGroup();
+    menuGroup->addChild(MenuGroups::menuResources(GameSettings::kEnglish));
+    menuGroup->load();
+    GroupList groups;
+    groups.push_back(std::move(menuGroup));
+    auto* menu = new MainMenuState(std::move(groups));
+    engine->currentState = menu;
+
+    LoadingScreen::setThreadCountOverride(threads);
+    const auto start = Clock::now();
+    const auto& play = menu->buttons()[MainMenuState::BUTTON_PLAY];
+    menu->clickAt(play->position + sf::Vector2i(3, 3));
+    engine->collectRetired();
+    while (!dynamic_cast<InGameState*>(engine->currentState))
+    {
+        engine->runFrame();
+        if (milliseconds(Clock::now() - start) > 600000.0)
+            return -1.0;
+    }
+    engine->runFrame();
+    glFinish();
+    LoadingScreen::setThreadCountOverride(0);
+    return milliseconds(Clock::now() - start) / 1000.0;
+}
+
+// The player walks from where it entered toward the room's middle and back.
+Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run)
+{
+    Room* room = run.room();
+    Player* player = run.thePlayer();
+    const sf::Vector2f entry = player->getPosition();
+    const sf::Vector2f middle = room->position + sf::Vector2f(room->pictureSize()) * 0.25f;
+    std::vector<double> samples;
+    for (int i = 0; i < kFramesPerRoom + 10; ++i)
+    {
+        const float t = 0.5f - 0.5f * std::cos(static_cast<float>(i) / kFramesPerRoom * 6.2831853f);
+        player->setPosition(entry + (middle - entry) * t);
+        player->state = Player::WALKING;
+        const double ms = timedFrame(window, [&] {
+            run.update(kFrame);
+            window.clear(sf::Color(41, 12, 14));
+            run.draw(window);
+        });
+        if (i >= 10)
+            samples.push_back(ms);
+    }
+    return figuresOf(samples);
+}
+
+long peakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+} // namespace
+
+int main()
+{
+    const auto root = Platform::findContentRoot(Platform::executableDirectory());
+    if (!root)
+    {
+        std::fprintf(stderr, "no Assets folder found\n");
+        return 1;
+    }
+    std::filesystem::current_path(*root);
+
+    Engine* engine = Engine::instance();
+    sf::RenderWindow& window = *engine->window;
+    window.setFramerateLimit(0);
+    window.setVerticalSyncEnabled(false);
+    FontManager::loadAll();
+    EnemyDatabase::loadAll();
+
+    const unsigned all = std::max(1u, std::thread::hardware_concurrency());
+    const double oneThread = playToFirstFrame(engine, 1);
+    const double allThreads = playToFirstFrame(engine, all);
+    std::printf("Play to first frame: %.2f s with 1 loader thread, %.2f s with %u\n", oneThread, allThreads, all);
+
+    auto* run = dynamic_cast<InGameState*>(engine->currentState);
+    if (!run)
+    {
+        std::fprintf(stderr, "the run did not start\n");
+        return 1;
+    }
+    const Figures reference = referenceFrame(window);
+    std::printf("reference frame: median %.2f ms, p95 %.2f ms\n", reference.median, reference.p95);
+    std::printf("%-12s %-6s %10s %10s %8s %8s\n", "room", "floor", "median ms", "p95 ms", "median x", "p95 x");
+
+    double worst = 0.0;
+    for (int floorIndex = 0; floorIndex < 3; ++floorIndex)
+    {
+        Floor* floor = run->floor();
+        floor->floorIndex = floorIndex;
+        floor->generateFloor(run->thePlayer());
+        run->roomChanged();
+        for (int step = 0; step < 3; ++step)
+        {
+            if (step == 1)
+            {
+                // Through the first door that leads on.
+                for (const Door& door : run->room()->doors)
+                    if (door.target)
+                    {
+                        floor->moveToRoom(run->thePlayer(), door.direction);
+                        break;
+                    }
+            }
+            else if (step == 2)
+                floor->jumpToBoss(run->thePlayer());
+            run->roomChanged();
+            const Figures f = walkThroughRoom(window, *run);
+            worst = std::max(worst, f.median / reference.median);
+            std::printf("%-12s %-6d %10.2f %10.2f %8.2f %8.2f\n", run->room()->name.c_str(), floorIndex, f.median, f.p95,
+                        f.median / reference.median, f.p95 / reference.median);
+        }
+    }
+    std::printf("worst median ratio %.2f (goal <= 4)\n", worst);
+    std::printf("peak resident memory: %.1f MiB\n", static_cast<double>(peakResidentKiB()) / 1024.0);
+    std::fflush(stdout);
+    std::_Exit(0);
+}

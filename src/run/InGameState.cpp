@@ -1,0 +1,743 @@
+#include "run/InGameState.h"
+
+#include "core/AnimationData.h"
+#include "core/Engine.h"
+#include "core/FloatingText.h"
+#include "core/LoadingState.h"
+#include "core/Logger.h"
+#include "core/RoomNameRegistry.h"
+#include "core/button.h"
+#include "creatures/Enemy.h"
+#include "creatures/EnemyDatabase.h"
+#include "menus/GameOverState.h"
+#include "menus/MenuGroups.h"
+#include "menus/PreparedSets.h"
+#include "menus/SettingState.h"
+#include "menus/VictoryState.h"
+#include "run/BossLifeBar.h"
+#include "run/ItemRegistry.h"
+#include "run/Player.h"
+#include "run/RunTextures.h"
+#include "world/Floor.h"
+#include "world/PropRegistry.h"
+#include "world/Room.h"
+#include "world/WallRegistry.h"
+#include "world/WaterRegistry.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
+#include <SFML/Window/Joystick.hpp>
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
+#include <iostream>
+#include <stdexcept>
+#include <thread>
+
+InGameState* currentRun = nullptr;
+bool InGameState::roomCleared = false;
+bool InGameState::roomEntered = false;
+bool InGameState::clearedEdge = false;
+RunLight::DoorLightMaker RunLight::makeDoorLight;
+RunLight::PlayerLightMaker RunLight::makePlayerLight;
+
+namespace
+{
+constexpr const char* kMinimapShaderFile = "Assets/Shaders/UI/Minimap.frag";
+constexpr const char* kFinalBossRoom = "tf_boss";
+constexpr float kVictoryDelay = 5.f;
+constexpr float kDangerHealth = 50.f;
+constexpr float kSatchelFadeTime = 0.35f;
+constexpr unsigned kSatchelOrigin = 17;
+constexpr float kSatchelScale = 0.6f;
+constexpr unsigned kHealOrigin = 18;
+constexpr float kPauseButtonScale = 0.35f;
+constexpr float kKarmaKeyStep = 10.f;
+const sf::Vector2f kScreenCentre(960.f, 540.f);
+
+// How dark the second floor is in each kind of room (light-layer grey).
+sf::Uint8 layerGrey(int floorIndex, int roomType)
+{
+    if (floorIndex != 1)
+        return 255;
+    if (roomType == ROOM_BOSS)
+        return 150;
+    if (roomType == ROOM_ELITE)
+        return 100;
+    return 8;
+}
+
+std::unique_ptr<sf::RenderTexture> makeScreenTexture()
+{
+    auto texture = std::make_unique<sf::RenderTexture>();
+    if (!texture->create(Engine::kWidth, Engine::kHeight))
+    {
+        Logger::Warning("Could not create an off-screen image for the run");
+        return nullptr;
+    }
+    return texture;
+}
+
+bool isLivingEnemy(const Entity* entity)
+{
+    const auto* enemy = dynamic_cast<const Enemy*>(entity);
+    return enemy && enemy->health > 0.f;
+}
+
+bool isDeadEnemy(const Entity* entity)
+{
+    const auto* enemy = dynamic_cast<const Enemy*>(entity);
+    return enemy && enemy->health <= 0.f;
+}
+} // namespace
+
+InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
+{
+    camera_.zoom = 1.f;
+    loadSettings(settings);
+    LoadMenuPause(pauseButtons, paused_, &music);
+    openMusic();
+
+    // The menu's Play fills the data registries; a run entered any other way (a
+    // test, the tutorial) still finds them filled.
+    ItemRegistry::registerItems();
+    if (PropRegistry::size() == 0)
+        PropRegistry::registerProps();
+    if (WaterRegistry::registeredNames().empty())
+        WaterRegistry::registerPuddles();
+    if (WallRegistry::registeredNames().empty())
+        WallRegistry::registerWalls();
+    PropRegistry::createAnimations();
+    WaterRegistry::createAnimations();
+
+    player_ = std::make_unique<Player>();
+    player_->setPosition({0.f, 0.f});
+    player_->setLayer(0);
+
+    // The first room reads the karma and finds the player through the active run.
+    currentRun = this;
+    RunContext::setActive(this);
+    try
+    {
+        floor_ = std::make_unique<Floor>(0);
+        floor_->generateFloor(player_.get());
+
+        camera_.zoom = 1.f;
+        if (musicOpen)
+            music.play();
+
+        if (!minimapShader.loadFromFile(kMinimapShaderFile, sf::Shader::Fragment))
+            throw std::runtime_error("InGameState::InGameState: Failed to load minimap shader");
+
+        if (Room* first = floor_->room())
+            for (const Door& door : first->doors)
+                if (door.direction == DOOR_BOTTOM)
+                    player_->setPosition(door.position);
+        camera_.centre = player_->getPosition();
+
+        satchelSprite = TextureManager::getSprite(RunTextures::kSatchelKey, kSatchelOrigin);
+        satchelSprite.setScale(kSatchelScale, kSatchelScale);
+        satchelSprite.setColor(sf::Color(255, 255, 255, 0));
+
+        if (sf::Joystick::isConnected(0) && Engine::instance()->window)
+            sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
+
+        // The trade window comes with the trader; until then a trading player sees none.
+        EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
+
+        healAnimation = std::make_unique<AnimationData>(
+            RunTextures::kHealRuneKey, RunTextures::kHealRuneFrameWidth, RunTextures::kHealRuneFrameHeight,
+            RunTextures::kHealRuneFrameCount, RunTextures::kHealRuneFrameTime, kHealOrigin);
+        healAnimation->once = true;
+
+        if (RunLight::makeDoorLight)
+            if (Room* first = floor_->room())
+                for (const Door& door : first->doors)
+                    if (door.target)
+                        if (auto light = RunLight::makeDoorLight(door.position))
+                            lights.push_back(std::move(light));
+    }
+    catch (...)
+    {
+        // The destructor will not run: leave no dangling active run behind.
+        // (A missing soul-choice icon ends up here as well as the shader.)
+        music.stop();
+        floor_.reset();
+        currentRun = nullptr;
+        RunContext::setActive(nullptr);
+        throw;
+    }
+}
+
+InGameState::~InGameState()
+{
+    music.stop();
+    if (gameOverLoad)
+        gameOverLoad->cancelled = true;
+    if (gameOverGroup)
+        gameOverGroup->unload();
+    // The room's contents may still ask the run about itself while they go.
+    floor_.reset();
+    player_.reset();
+    if (currentRun == this)
+        currentRun = nullptr;
+    if (RunContext::active() == this)
+        RunContext::setActive(nullptr);
+}
+
+void InGameState::openMusic()
+{
+    musicOpen = music.openFromFile(RunTextures::kZoneMusic);
+    if (!musicOpen)
+    {
+        Logger::Warning(std::string("No music: ") + RunTextures::kZoneMusic);
+        return;
+    }
+    music.setVolume(settings.music * 100.f);
+    music.setLoop(true);
+}
+
+GroupList InGameState::textureGroups(PreparedSets::Set& prepared)
+{
+    // One group for the set and its extras: each group is one more than the loader
+    // threads it is dealt to.
+    auto runGroup = PreparedSets::takeReady(prepared);
+    runGroup->addChild(RunTextures::runGroup());
+    runGroup->addChild(healthBar::textureGroup());
+    runGroup->addChild(karmaBar::textureGroup());
+    GroupList groups;
+    groups.push_back(std::move(runGroup));
+    groups.push_back(PreparedSets::props());
+    return groups;
+}
+
+void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music)
+{
+    auto menuGroups = [] {
+        GroupList groups;
+        groups.push_back(MenuGroups::background());
+        groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+        return groups;
+    };
+    buttons.push_back(std::make_unique<button>(std::vector<std::string>{"play_button", "play_button_h"},
+                                               sf::Vector2i(751, 250), sf::Vector2i(416, 127),
+                                               [&paused] { paused = !paused; }));
+    buttons.push_back(std::make_unique<button>(std::vector<std::string>{"options_button", "options_button_h"},
+                                               sf::Vector2i(753, 400), sf::Vector2i(413, 125), [music, menuGroups] {
+                                                   if (music)
+                                                       music->stop();
+                                                   pushLoading<SettingState>("Loading", menuGroups());
+                                               }));
+    buttons.push_back(std::make_unique<button>(std::vector<std::string>{"exit_button", "exit_button_h"},
+                                               sf::Vector2i(752, 550), sf::Vector2i(415, 124), [music, menuGroups] {
+                                                   if (music)
+                                                       music->stop();
+                                                   returnToMainMenu(menuGroups());
+                                               }));
+    for (auto& widget : buttons)
+        widget->scale = kPauseButtonScale;
+}
+
+// RunContext ------------------------------------------------------------------
+
+float InGameState::karma() const { return player_ ? player_->karma() : 0.f; }
+
+Entity* InGameState::player() const { return player_.get(); }
+
+int InGameState::roomType() const
+{
+    Room* live = room();
+    return live ? live->type : ROOM_NORMAL;
+}
+
+const std::vector<Entity*>& InGameState::roomEntities() const
+{
+    static const std::vector<Entity*> none;
+    Room* live = room();
+    return live ? live->entities : none;
+}
+
+void InGameState::addToRoom(std::unique_ptr<Entity> entity)
+{
+    if (Room* live = room())
+        live->addEntity(entity.release());
+}
+
+Room* InGameState::room() const { return floor_ ? floor_->room() : nullptr; }
+
+Floor* InGameState::floor() const { return floor_.get(); }
+
+void InGameState::addNotice(std::unique_ptr<FloatingText> notice)
+{
+    if (notice)
+        floatingTexts.push_back(std::move(notice));
+}
+
+void InGameState::roomChanged()
+{
+    lights.clear();
+    lightsDirty = true;
+}
+
+bool InGameState::trading() const { return player_ && player_->state == Player::TRADING; }
+
+// Frame ------------------------------------------------------------------------
+
+void InGameState::update(const float& frameTime)
+{
+    if (ended)
+        return;
+    const float dt = frameTime;
+    Room* live = room();
+
+    // The countdown starts the first frame the final boss room holds a dead enemy
+    // and then ends the run whatever happens to that body (the soul choice removes it).
+    if (!victoryCountdown && live && live->name == kFinalBossRoom &&
+        std::any_of(live->entities.begin(), live->entities.end(), isDeadEnemy))
+    {
+        victoryCountdown = true;
+        victoryElapsed = 0.f;
+    }
+    else if (victoryCountdown)
+    {
+        victoryElapsed += dt;
+        if (victoryElapsed >= kVictoryDelay)
+        {
+            victorySwitch();
+            return;
+        }
+    }
+
+    if (live && std::none_of(live->entities.begin(), live->entities.end(), isLivingEnemy))
+    {
+        roomCleared = true;
+        clearedEdge = true;
+    }
+
+    if (lightsDirty)
+        rebuildLights();
+
+    if (paused_)
+    {
+        pauseSeen = true;
+        return;
+    }
+
+    // Leaving the pause: if the settings screen stopped the music, play it again at
+    // the volume the player may just have chosen there.
+    if (pauseSeen)
+    {
+        pauseSeen = false;
+        if (musicOpen && music.getStatus() == sf::SoundSource::Stopped)
+        {
+            loadSettings(settings);
+            music.setVolume(settings.music * 100.f);
+            music.play();
+        }
+    }
+
+    if (live)
+        live->update(dt);
+    if (floor_)
+        floor_->mapTimer += dt;
+    camera_.centre = player_->getPosition();
+
+    if (sf::Joystick::isConnected(0) && Engine::instance()->window)
+    {
+        const float x = sf::Joystick::getAxisPosition(0, sf::Joystick::X) / 100.f;
+        const float y = sf::Joystick::getAxisPosition(0, sf::Joystick::Y) / 100.f;
+        sf::Vector2i aim(-1, -1);
+        if (x > 0.2f && y > 0.2f)
+            aim = {1160, 740};
+        else if (x > 0.2f && y < -0.2f)
+            aim = {1160, 340};
+        else if (x < -0.2f && y > 0.2f)
+            aim = {760, 740};
+        else if (x < -0.2f && y < -0.2f)
+            aim = {760, 340};
+        else if (x > 0.9f)
+            aim = {1160, 540};
+        else if (x < -0.9f)
+            aim = {760, 540};
+        else if (y > 0.9f)
+            aim = {960, 740};
+        else if (y < -0.9f)
+            aim = {960, 340};
+        if (aim.x >= 0)
+            sf::Mouse::setPosition(aim, *Engine::instance()->window);
+    }
+
+    const bool dead = player_->state == Player::DEAD;
+    if (dead)
+        std::cout << "Player is Dead" << std::endl;
+
+    if (player_->health <= kDangerHealth && !gameOverPrepared)
+        prepareGameOver();
+    else if (gameOverGroup && dead && gameOverLoad && gameOverLoad->finished)
+    {
+        gameOverSwitch();
+        return;
+    }
+
+    updateNotices(dt);
+
+    for (auto& light : lights)
+    {
+        float step = dt;
+        light->update(step);
+    }
+
+    if (player_->healing)
+    {
+        if (healAnimation->finished())
+        {
+            player_->healing = false;
+            player_->state = Player::IDLE;
+        }
+        healAnimation->step(dt);
+        if (!player_->healing)
+            healAnimation->reset();
+    }
+}
+
+void InGameState::updateNotices(float dt)
+{
+    if (floatingTexts.empty() && satchelFade > 0.f)
+        satchelFade -= dt;
+    if (!floatingTexts.empty() && satchelFade < kSatchelFadeTime)
+        satchelFade += dt;
+    const float share = std::max(satchelFade, 0.f) / kSatchelFadeTime * 255.f;
+    satchelSprite.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(std::min(share, 255.f))));
+
+    for (auto it = floatingTexts.begin(); it != floatingTexts.end();)
+    {
+        if ((*it)->advance(dt))
+            ++it;
+        else
+            it = floatingTexts.erase(it);
+    }
+}
+
+void InGameState::rebuildLights()
+{
+    if (Room* live = room())
+    {
+        if (RunLight::makeDoorLight)
+            for (const Door& door : live->doors)
+                if (door.target)
+                    if (auto light = RunLight::makeDoorLight(door.position))
+                        lights.push_back(std::move(light));
+        if (RunLight::makePlayerLight)
+        {
+            const float scale = roomCleared ? 1.2f : roomEntered ? 0.5f : 1.f;
+            if (auto light = RunLight::makePlayerLight(sf::Color(255, 255, 255, 150), scale))
+                lights.push_back(std::move(light));
+        }
+        if (live->type != ROOM_SHOP && live->type != ROOM_HEAL && live->type != ROOM_SOUL)
+            roomCleared = false;
+    }
+    roomEntered = true;
+    clearedEdge = false;
+    lightsDirty = false;
+}
+
+void InGameState::prepareGameOver()
+{
+    gameOverGroup = MenuGroups::gameOver();
+    gameOverPrepared = true;
+    auto load = std::make_shared<BackgroundLoad>();
+    gameOverLoad = load;
+    // The thread works on its own copy of the names: the run may end before it does.
+    std::thread([entries = gameOverGroup->flatten(), load] {
+        for (const auto& [key, path] : entries)
+        {
+            if (load->cancelled)
+                break;
+            if (TextureManager::isPresent(key))
+                continue;
+            try
+            {
+                TextureManager::loadTexture(key, path);
+            }
+            catch (const std::exception&)
+            {
+                // Already logged by the texture registry; the game-over screen then
+                // shows without this picture rather than leaving the player stuck.
+                load->failed = true;
+            }
+            if (load->cancelled)
+                TextureManager::unloadTexture(key);
+        }
+        load->finished = true;
+    }).detach();
+}
+
+void InGameState::victorySwitch()
+{
+    ended = true;
+    music.stop();
+    Engine* engine = Engine::instance();
+    GameState* before = previousState;
+    previousState = nullptr;
+    engine->retire(this);
+
+    GroupList groups;
+    groups.push_back(MenuGroups::victory(karma()));
+    groups.back()->load();
+    auto* victory = new VictoryState(std::move(groups));
+    victory->previousState = before;
+    engine->currentState = victory;
+}
+
+void InGameState::gameOverSwitch()
+{
+    ended = true;
+    std::cout << "Player is Dead" << std::endl;
+    music.stop();
+    Engine* engine = Engine::instance();
+    GameState* before = previousState;
+    previousState = nullptr;
+    // Releasing the run unloads its own copy of the game-over picture; put back what
+    // the screen needs (loaded in the background already, so this is at most one picture).
+    engine->retire(this);
+    for (const auto& [key, path] : gameOverGroup->flatten())
+        if (!TextureManager::isPresent(key))
+        {
+            try
+            {
+                TextureManager::loadTexture(key, path);
+            }
+            catch (const std::exception&)
+            {
+            }
+        }
+
+    GroupList groups;
+    groups.push_back(std::move(gameOverGroup));
+    auto* gameOver = new GameOverState(std::move(groups));
+    gameOver->previousState = before;
+    engine->currentState = gameOver;
+}
+
+// Drawing -------------------------------------------------------------------------
+
+void InGameState::drawLightLayer(sf::RenderWindow& window)
+{
+    if (!lightLayer)
+        lightLayer = makeScreenTexture();
+    if (!lightLayer)
+        return;
+    const sf::Uint8 grey = layerGrey(floor_->floorIndex, roomType());
+    lightLayer->clear(sf::Color(grey, grey, grey, 255));
+    for (auto& light : lights)
+        light->draw(*lightLayer);
+    lightLayer->display();
+    window.draw(sf::Sprite(lightLayer->getTexture()), sf::BlendMultiply);
+}
+
+void InGameState::drawMinimap(sf::RenderWindow& window)
+{
+    if (minimapDragging)
+    {
+        const sf::Vector2f mouse(sf::Mouse::getPosition(window));
+        floor_->mapOffset -= mouse - lastMousePosition;
+        lastMousePosition = mouse;
+    }
+    player_->karmaGauge.drawFull(window, false);
+
+    if (!minimapPanel)
+    {
+        minimapPanel = makeScreenTexture();
+        minimapMap = makeScreenTexture();
+        minimapComposite = makeScreenTexture();
+    }
+    if (!minimapPanel || !minimapMap || !minimapComposite)
+        return;
+
+    minimapPanel->clear(sf::Color::Transparent);
+    sf::Sprite panel = TextureManager::getSprite("background_mm", ORIGIN_CENTER);
+    panel.setScale(0.5f, 0.5f);
+    panel.setPosition(kScreenCentre);
+    minimapPanel->draw(panel);
+    minimapPanel->display();
+
+    minimapMap->clear(sf::Color::Transparent);
+    floor_->drawMap(*minimapMap);
+    minimapMap->display();
+
+    minimapComposite->clear(sf::Color::Transparent);
+    minimapComposite->draw(sf::Sprite(minimapPanel->getTexture()));
+    minimapShader.setUniform("texture", sf::Shader::CurrentTexture);
+    minimapShader.setUniform("background", minimapPanel->getTexture());
+    minimapComposite->draw(sf::Sprite(minimapMap->getTexture()), &minimapShader);
+    minimapComposite->display();
+    window.draw(sf::Sprite(minimapComposite->getTexture()));
+}
+
+void InGameState::draw(sf::RenderWindow& window)
+{
+    if (ended || !floor_)
+        return;
+    Room* live = room();
+    if (live)
+        live->draw(window, camera_);
+    if (floor_->floorIndex == 1)
+        drawLightLayer(window);
+
+    // The soul choices over dead enemies, the bag's screen and the trade window are
+    // drawn here once their screens exist.
+    if (inventoryOpen)
+        player_->karmaGauge.drawFull(window, false);
+
+    if (satchelFade > 0.f)
+    {
+        sf::Sprite satchel = satchelSprite;
+        satchel.setPosition(10.f, 540.f);
+        satchel.setRotation(0.f);
+        window.draw(satchel);
+    }
+    for (const auto& notice : floatingTexts)
+        notice->draw(window);
+
+    if (minimapOpen_)
+        drawMinimap(window);
+
+    BossLifeBar::drawBossBar(window);
+    player_->karmaGauge.draw(window);
+    player_->healthGauge.draw(window, player_->godMode);
+
+    if (player_->healing)
+    {
+        sf::Sprite& rune = healAnimation->frameSprite();
+        const sf::Vector2f above = player_->getPosition() - sf::Vector2f(0.f, 100.f);
+        rune.setPosition(camera_.toScreen(above));
+        rune.setScale(0.5f, 0.5f);
+        rune.setRotation(0.f);
+        window.draw(rune);
+    }
+
+    if (paused_)
+    {
+        player_->karmaGauge.drawFull(window, true);
+        for (const auto& widget : pauseButtons)
+            widget->drawScaled(window, widget->currentImage(), kPauseButtonScale, kPauseButtonScale);
+    }
+}
+
+// Input -----------------------------------------------------------------------------
+
+void InGameState::applyZoomInput(bool upHeld, bool downHeld, float frameTime)
+{
+    if (upHeld)
+        camera_.zoom += frameTime;
+    else if (downHeld)
+        camera_.zoom -= frameTime;
+    else
+        return;
+    camera_.zoom = std::clamp(camera_.zoom, kMinZoom, kMaxZoom);
+}
+
+void InGameState::handleInput()
+{
+    if (ended || trading() || inventoryOpen)
+        return;
+    applyZoomInput(sf::Keyboard::isKeyPressed(sf::Keyboard::Up), sf::Keyboard::isKeyPressed(sf::Keyboard::Down),
+                   Engine::instance()->frameTime);
+}
+
+void InGameState::handleEvent(const sf::Event& event)
+{
+    if (ended)
+        return;
+
+    if (event.type == sf::Event::LostFocus)
+    {
+        // Keys released while another window has the focus never reach us.
+        player_->releaseKeys();
+        minimapDragging = false;
+        return;
+    }
+
+    if (event.type == sf::Event::KeyPressed)
+    {
+        switch (event.key.code)
+        {
+        case sf::Keyboard::M:
+            if (!paused_)
+            {
+                minimapOpen_ = !minimapOpen_;
+                minimapDragging = false;
+                floor_->recentreMap();
+            }
+            break;
+        case sf::Keyboard::Numpad7:
+            player_->karmaGauge.change(-kKarmaKeyStep);
+            break;
+        case sf::Keyboard::Numpad9:
+            player_->karmaGauge.change(kKarmaKeyStep);
+            break;
+        case sf::Keyboard::Numpad8:
+            player_->health = 100.f;
+            break;
+        case sf::Keyboard::Escape:
+            if (paused_)
+                paused_ = false;
+            else if (minimapOpen_)
+            {
+                minimapOpen_ = false;
+                minimapDragging = false;
+            }
+            else if (!inventoryOpen)
+                paused_ = true;
+            break;
+        default:
+            break;
+        }
+        // The options button may be clicked before the run updates again.
+        if (paused_)
+            pauseSeen = true;
+    }
+
+    // The trade window or the bag's screen take the event here once they exist.
+
+    if (!paused_)
+    {
+        player_->handleEvent(event);
+        // The player's door may have ended the run (the last floor's boss room).
+        if (ended)
+            return;
+    }
+
+    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
+    {
+        const sf::Vector2i mouse(event.mouseButton.x, event.mouseButton.y);
+        if (paused_)
+        {
+            for (const auto& widget : pauseButtons)
+                if (widget->contains(mouse))
+                {
+                    // The options and exit buttons leave this screen: touch nothing after.
+                    widget->callback();
+                    return;
+                }
+        }
+        if (minimapOpen_)
+        {
+            minimapDragging = true;
+            lastMousePosition = sf::Vector2f(mouse);
+        }
+    }
+    else if (event.type == sf::Event::MouseButtonReleased && event.mouseButton.button == sf::Mouse::Left)
+    {
+        if (minimapOpen_)
+            minimapDragging = false;
+    }
+    else if (event.type == sf::Event::MouseMoved && paused_)
+    {
+        const sf::Vector2i mouse(event.mouseMove.x, event.mouseMove.y);
+        for (const auto& widget : pauseButtons)
+            widget->updateHover(mouse);
+    }
+}

@@ -1,0 +1,384 @@
+// The run screen in the real engine (under the test's X display): zoom, the keys
+// that pause and open the minimap, the pick-up notices and the satchel, and the
+// three ways a run ends (victory, game over, and the settings and back).
+
+#include "core/Engine.h"
+#include "core/FloatingText.h"
+#include "core/LoadingScreen.h"
+#include "creatures/Enemy.h"
+#include "creatures/EnemyDatabase.h"
+#include "menus/GameOverState.h"
+#include "menus/GameSettings.h"
+#include "menus/PreparedSets.h"
+#include "menus/SettingState.h"
+#include "menus/VictoryState.h"
+#include "run/InGameState.h"
+#include "run/Player.h"
+#include "run/RunTextures.h"
+#include "world/Floor.h"
+#include "world/PropRegistry.h"
+#include "world/Room.h"
+
+#include <gtest/gtest.h>
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+constexpr float kFrame = 1.f / 60.f;
+
+sf::Event keyPress(sf::Keyboard::Key key)
+{
+    sf::Event event;
+    event.type = sf::Event::KeyPressed;
+    event.key = {key, false, false, false, false};
+    return event;
+}
+
+sf::Event leftClick(int x, int y)
+{
+    sf::Event event;
+    event.type = sf::Event::MouseButtonPressed;
+    event.mouseButton = {sf::Mouse::Left, x, y};
+    return event;
+}
+
+// One run made current in the real engine, with the run's textures loaded once for
+// the whole suite and the settings file in a scratch folder (music off).
+class Run : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!fs::exists(Player::kBoundsFile) || !fs::exists("Assets/Sprites/Buttons/background.png"))
+            return;
+        Engine::instance();
+        EnemyDatabase::loadAll();
+        PreparedSets::Set set = PreparedSets::run();
+        for (const auto& group : InGameState::textureGroups(set))
+            group->load();
+        loaded_ = true;
+    }
+
+    void SetUp() override
+    {
+        if (!loaded_)
+            GTEST_SKIP() << "the content generator has not run";
+        engine_ = Engine::instance();
+        engine_->window->setVisible(true);
+        // One file per process: other test programs may run beside this one.
+        settingsFile_ =
+            (fs::temp_directory_path() / ("umbravale-run-GameData-" + std::to_string(getpid()) + ".json")).string();
+        std::ofstream(settingsFile_)
+            << R"({"languageSelected": 0, "volumeParameters": {"music": 0.0, "volume": 0.0, "sfx": 0.0}})";
+        GameSettings::setFilePath(settingsFile_);
+        engine_->retireChain(engine_->currentState);
+        engine_->collectRetired();
+        run_ = new InGameState({});
+        engine_->currentState = run_;
+    }
+
+    void TearDown() override
+    {
+        if (!engine_)
+            return;
+        // A loading screen's threads must be done before its groups go.
+        for (int i = 0; i < 500; ++i)
+        {
+            auto* loading = dynamic_cast<LoadingScreen*>(engine_->currentState);
+            if (!loading || !loading->loading())
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        engine_->retireChain(engine_->currentState);
+        engine_->currentState = nullptr;
+        engine_->collectRetired();
+        GameSettings::resetFilePath();
+        fs::remove(settingsFile_);
+        // Out of the way of the real game that a later test drives by its window's name.
+        engine_->window->setVisible(false);
+    }
+
+    // Frames of the current screen, as the engine runs them, until `done` or the timeout.
+    template <typename Done> bool runFrames(Done done, float seconds = 20.f)
+    {
+        for (int i = 0; i < static_cast<int>(seconds * 100.f); ++i)
+        {
+            if (done())
+                return true;
+            engine_->currentState->update(kFrame);
+            engine_->collectRetired();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return done();
+    }
+
+    // The final boss room of the third floor, holding one dead enemy.
+    void enterFinalBossRoomWithABody()
+    {
+        Floor* floor = run_->floor();
+        floor->floorIndex = 2;
+        floor->generateFloor(run_->thePlayer());
+        floor->jumpToBoss(run_->thePlayer());
+        ASSERT_EQ(run_->room()->name, "tf_boss");
+        auto* body = new Enemy();
+        body->health = 0.f;
+        run_->room()->addEntity(body);
+    }
+
+    static inline bool loaded_ = false;
+    Engine* engine_ = nullptr;
+    InGameState* run_ = nullptr;
+    std::string settingsFile_;
+};
+
+TEST_F(Run, StartsAsTheActiveRunWithThePlayerInTheFirstRoom)
+{
+    EXPECT_EQ(currentRun, run_);
+    EXPECT_EQ(RunContext::active(), run_);
+    ASSERT_NE(run_->room(), nullptr);
+    EXPECT_EQ(run_->room()->name.rfind("ff_", 0), 0u) << run_->room()->name;
+    EXPECT_EQ(run_->room()->entities.front(), run_->player());
+    EXPECT_FALSE(run_->paused());
+    EXPECT_FALSE(run_->minimapOpen());
+    EXPECT_FLOAT_EQ(run_->camera().zoom, 1.f);
+
+    // Standing at the last Bottom door, or at the origin when the room has none.
+    sf::Vector2f expected(0.f, 0.f);
+    for (const Door& door : run_->room()->doors)
+        if (door.direction == DOOR_BOTTOM)
+            expected = door.position;
+    EXPECT_EQ(run_->player()->getPosition(), expected);
+}
+
+TEST_F(Run, ArrowsZoomByTheFrameTimeWithinTheLimits)
+{
+    struct Case
+    {
+        bool up, down;
+        float seconds;
+        float expected;
+    };
+    const Case cases[] = {
+        {true, false, 2.f, InGameState::kMaxZoom},
+        {false, true, 2.f, InGameState::kMinZoom},
+        {true, false, 0.25f, 1.25f},
+        {false, false, 2.f, 1.f},
+        {true, true, 0.25f, 1.25f}, // Up wins over Down
+    };
+    for (const Case& c : cases)
+    {
+        run_->mutableCamera().zoom = 1.f;
+        for (int frame = 0; frame < static_cast<int>(c.seconds * 60.f + 0.5f); ++frame)
+            run_->applyZoomInput(c.up, c.down, kFrame);
+        EXPECT_NEAR(run_->camera().zoom, c.expected, 1e-3f)
+            << "up " << c.up << " down " << c.down << " for " << c.seconds << " s";
+    }
+}
+
+TEST_F(Run, EscapeClosesTheMinimapBeforeItPausesAndMIsIgnoredWhilePaused)
+{
+    run_->handleEvent(keyPress(sf::Keyboard::M));
+    ASSERT_TRUE(run_->minimapOpen());
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    EXPECT_FALSE(run_->minimapOpen()) << "Escape closes the minimap";
+    EXPECT_FALSE(run_->paused()) << "and does not pause as well";
+
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    ASSERT_TRUE(run_->paused());
+    run_->handleEvent(keyPress(sf::Keyboard::M));
+    EXPECT_FALSE(run_->minimapOpen()) << "M does nothing while paused";
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    EXPECT_FALSE(run_->paused()) << "Escape resumes";
+
+    run_->inventoryOpen = true;
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    EXPECT_FALSE(run_->paused()) << "Escape with the bag open does not pause";
+}
+
+TEST_F(Run, ThePausedWorldStandsStillAndTheResumeButtonResumes)
+{
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    ASSERT_TRUE(run_->paused());
+    const float timer = run_->floor()->mapTimer;
+    run_->addNotice(std::make_unique<FloatingText>());
+    for (int i = 0; i < 30; ++i)
+        run_->update(kFrame);
+    EXPECT_EQ(run_->floor()->mapTimer, timer);
+    EXPECT_EQ(run_->noticeCount(), 1u) << "notices wait while paused";
+
+    run_->handleEvent(leftClick(751 + 200, 250 + 60));
+    EXPECT_FALSE(run_->paused());
+    run_->update(kFrame);
+    EXPECT_GT(run_->floor()->mapTimer, timer);
+}
+
+TEST_F(Run, TheKarmaAndHealthKeysMoveTheGaugesWithinTheirLimits)
+{
+    for (int i = 0; i < 20; ++i)
+        run_->handleEvent(keyPress(sf::Keyboard::Numpad7));
+    EXPECT_FLOAT_EQ(run_->karma(), -160.f);
+    run_->handleEvent(keyPress(sf::Keyboard::Numpad9));
+    EXPECT_FLOAT_EQ(run_->karma(), -150.f);
+    run_->thePlayer()->health = 12.f;
+    run_->handleEvent(keyPress(sf::Keyboard::Numpad8));
+    EXPECT_FLOAT_EQ(run_->thePlayer()->health, 100.f);
+}
+
+TEST_F(Run, TheSatchelFadesInWhileANoticeFliesAndOutAfterIt)
+{
+    auto satchelAlpha = [&] { return run_->satchel().getColor().a; };
+    for (int i = 0; i < 60; ++i)
+        run_->update(kFrame);
+    EXPECT_EQ(satchelAlpha(), 0) << "no notice, no satchel";
+
+    auto notice = std::make_unique<FloatingText>();
+    notice->duration = 3.f;
+    notice->velocity = {0.f, -60.f};
+    run_->addNotice(std::move(notice));
+
+    float elapsed = 0.f;
+    float fullAt = -1.f, goneAt = -1.f, hiddenAt = -1.f;
+    while (elapsed < 5.f)
+    {
+        run_->update(kFrame);
+        elapsed += kFrame;
+        if (fullAt < 0.f && satchelAlpha() == 255)
+            fullAt = elapsed;
+        if (goneAt < 0.f && run_->noticeCount() == 0)
+            goneAt = elapsed;
+        if (goneAt > 0.f && hiddenAt < 0.f && satchelAlpha() == 0)
+            hiddenAt = elapsed;
+    }
+    EXPECT_NEAR(fullAt, 0.35f, 2.5f * kFrame) << "fades in over 0.35 s";
+    EXPECT_NEAR(goneAt, 3.f, 2.5f * kFrame) << "the notice lives its three seconds";
+    EXPECT_NEAR(hiddenAt - goneAt, 0.35f, 2.5f * kFrame) << "and the satchel fades out after it";
+}
+
+TEST_F(Run, VictoryPictureFollowsTheSignOfTheKarma)
+{
+    struct Case
+    {
+        float karma;
+        const char* file;
+    };
+    for (const Case& c : {Case{0.f, "Assets/Sprites/Victory/Angelique.png"},
+                          Case{-0.5f, "Assets/Sprites/Victory/Diabolique.png"}})
+    {
+        if (!run_)
+        {
+            run_ = new InGameState({});
+            engine_->currentState = run_;
+        }
+        enterFinalBossRoomWithABody();
+        run_->thePlayer()->karmaGauge.set(c.karma);
+
+        run_->update(kFrame);
+        ASSERT_GE(run_->victorySeconds(), 0.f) << "a body in the final boss room starts the countdown";
+        run_->update(4.9f);
+        ASSERT_EQ(engine_->currentState, run_) << "five seconds, not less";
+        run_->update(0.2f);
+        ASSERT_NE(dynamic_cast<VictoryState*>(engine_->currentState), nullptr) << "karma " << c.karma;
+        engine_->collectRetired();
+        EXPECT_EQ(currentRun, nullptr) << "the run is gone after the frame";
+
+        sf::Image expected;
+        ASSERT_TRUE(expected.loadFromFile(c.file));
+        const sf::Image shown = TextureManager::getTexture("Victory")->copyToImage();
+        ASSERT_EQ(shown.getSize(), expected.getSize());
+        EXPECT_EQ(std::memcmp(shown.getPixelsPtr(), expected.getPixelsPtr(),
+                              expected.getSize().x * expected.getSize().y * 4),
+                  0)
+            << "karma " << c.karma << " shows " << c.file;
+        run_ = nullptr;
+    }
+}
+
+TEST_F(Run, TheCountdownOutlivesTheBodyThatStartedIt)
+{
+    enterFinalBossRoomWithABody();
+    run_->update(kFrame);
+    ASSERT_GE(run_->victorySeconds(), 0.f);
+    // The soul choice removes the body; the ending must still come.
+    Room* room = run_->room();
+    room->removeEntity(room->entities.back());
+    for (int i = 0; i < 6 * 60 && engine_->currentState == run_; ++i)
+        run_->update(kFrame);
+    EXPECT_NE(dynamic_cast<VictoryState*>(engine_->currentState), nullptr);
+}
+
+TEST_F(Run, ADeadPlayerEndsInTheGameOverScreenOnceItsPicturesAreLoaded)
+{
+    Player* player = run_->thePlayer();
+    player->health = 60.f;
+    run_->update(kFrame);
+    EXPECT_EQ(run_->gameOverPictures(), nullptr) << "no danger yet";
+
+    // One hit from 60 to 0: the pictures start loading that frame, the switch comes later.
+    player->health = 0.f;
+    player->state = Player::DEAD;
+    run_->update(kFrame);
+    ASSERT_NE(run_->gameOverPictures(), nullptr);
+    EXPECT_TRUE(run_->gameOverPrepared);
+    EXPECT_EQ(engine_->currentState, run_);
+
+    ASSERT_TRUE(runFrames([&] { return engine_->currentState != run_; }));
+    EXPECT_NE(dynamic_cast<GameOverState*>(engine_->currentState), nullptr);
+    engine_->collectRetired();
+    EXPECT_EQ(currentRun, nullptr);
+    EXPECT_TRUE(TextureManager::isPresent("game_over")) << "the screen's picture survives the run's release";
+    EXPECT_TRUE(TextureManager::isPresent("fire_16"));
+}
+
+TEST_F(Run, OptionsFromThePauseMenuComeBackToTheSameRunStillPaused)
+{
+    for (int round = 0; round < 2; ++round)
+    {
+        run_->handleEvent(keyPress(sf::Keyboard::Escape));
+        ASSERT_TRUE(run_->paused());
+        run_->handleEvent(leftClick(753 + 200, 400 + 60));
+        ASSERT_NE(dynamic_cast<LoadingScreen*>(engine_->currentState), nullptr) << "options opens a loading screen";
+        EXPECT_EQ(engine_->currentState->previousState, run_);
+
+        ASSERT_TRUE(runFrames([&] { return dynamic_cast<SettingState*>(engine_->currentState) != nullptr; }));
+        auto* settings = static_cast<SettingState*>(engine_->currentState);
+        EXPECT_EQ(settings->previousState, run_);
+        settings->goBack();
+        engine_->collectRetired();
+
+        ASSERT_EQ(engine_->currentState, run_) << "round " << round;
+        EXPECT_EQ(run_->previousState, nullptr);
+        EXPECT_TRUE(run_->paused());
+        EXPECT_EQ(currentRun, run_);
+        EXPECT_TRUE(TextureManager::isPresent("options_button_h")) << "the pause menu can still draw";
+        EXPECT_EQ(run_->musicStatus(), sf::SoundSource::Stopped) << "the settings stopped the music";
+        run_->handleEvent(keyPress(sf::Keyboard::Escape));
+        EXPECT_FALSE(run_->paused());
+        run_->update(kFrame);
+        if (fs::exists(RunTextures::kZoneMusic))
+            EXPECT_EQ(run_->musicStatus(), sf::SoundSource::Playing) << "the music comes back with the game";
+    }
+}
+
+TEST_F(Run, ExitFromThePauseMenuLeavesForTheMainMenu)
+{
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    run_->handleEvent(leftClick(752 + 200, 550 + 60));
+    EXPECT_NE(dynamic_cast<LoadingScreen*>(engine_->currentState), nullptr);
+    EXPECT_EQ(engine_->currentState->previousState, nullptr);
+    engine_->collectRetired();
+    EXPECT_EQ(currentRun, nullptr);
+    EXPECT_EQ(RunContext::active(), nullptr);
+}
+} // namespace

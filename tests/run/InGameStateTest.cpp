@@ -367,7 +367,9 @@ TEST_F(Run, OptionsFromThePauseMenuComeBackToTheSameRunStillPaused)
         EXPECT_FALSE(run_->paused());
         run_->update(kFrame);
         if (fs::exists(RunTextures::kZoneMusic))
+        {
             EXPECT_EQ(run_->musicStatus(), sf::SoundSource::Playing) << "the music comes back with the game";
+        }
     }
 }
 

@@ -133,6 +133,93 @@ TEST_F(RoomDrawing, EveryRoomDrawsIntoAContactSheet)
     EXPECT_TRUE(sheet.getTexture().copyToImage().saveToFile("build/room_contact_sheet.png"));
 }
 
+// The map's own pictures only (stand-ins), without the run's textures.
+class MapDrawing : public RoomFixture
+{
+protected:
+    void TearDown() override
+    {
+        RoomFixture::TearDown();
+        TextureManager::clear();
+    }
+};
+
+// The background only shows around an opaque picture, so the room draws only that
+// part of it: around the picture every pixel must match the tiles drawn whole, at
+// any camera position and zoom, with no seam along the picture's edges.
+TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
+{
+    auto paint = [&](const std::string& key, unsigned w, unsigned h, auto colourAt) {
+        sf::Image image;
+        image.create(w, h);
+        for (unsigned y = 0; y < h; ++y)
+            for (unsigned x = 0; x < w; ++x)
+                image.setPixel(x, y, colourAt(x, y));
+        const std::string file = (directory_ / (key + ".png")).string();
+        ASSERT_TRUE(image.saveToFile(file));
+        TextureManager::loadTexture(key, file);
+    };
+    paint("bg_ff", 1000, 1000, [](unsigned x, unsigned y) {
+        return sf::Color(static_cast<sf::Uint8>(x / 4), static_cast<sf::Uint8>(y / 4), (x / 50 + y / 50) % 2 ? 200 : 40);
+    });
+    paint("ff_plain", 900, 700, [](unsigned, unsigned) { return sf::Color(10, 20, 250); });
+    writeTemplate("ff_plain", roomJson("ff_plain", 0, ""));
+    FakeRun run;
+    Floor floor(0);
+    auto room = Room::buildRoom(run.player(), "ff_plain", nullptr, floor);
+    ASSERT_EQ(room->pictureSize(), sf::Vector2u(900, 700));
+
+    sf::RenderTexture drawn, whole;
+    ASSERT_TRUE(drawn.create(1920, 1080));
+    ASSERT_TRUE(whole.create(1920, 1080));
+    struct Case
+    {
+        sf::Vector2f centre;
+        float zoom;
+    };
+    for (const Case& c : {Case{{450.f, 350.f}, 1.f}, Case{{-300.3f, 100.7f}, 1.f}, Case{{700.5f, 600.25f}, 1.3f},
+                          Case{{200.f, 900.f}, 0.7f}})
+    {
+        Camera camera;
+        camera.centre = c.centre;
+        camera.zoom = c.zoom;
+        drawn.clear(sf::Color::Black);
+        room->draw(drawn, camera);
+        drawn.display();
+        whole.clear(sf::Color::Black);
+        sf::Sprite tile(*TextureManager::getTexture("bg_ff"));
+        tile.setScale(c.zoom, c.zoom);
+        for (int i = 0; i < 10; ++i)
+            for (int j = 0; j < 10; ++j)
+            {
+                tile.setPosition(camera.toScreen({1000.f * i - 4000.f, 1000.f * j - 4000.f}));
+                whole.draw(tile);
+            }
+        whole.display();
+        const sf::Image a = drawn.getTexture().copyToImage();
+        const sf::Image b = whole.getTexture().copyToImage();
+        const sf::Vector2f topLeft = camera.toScreen({0.f, 0.f});
+        const sf::Vector2f bottomRight = camera.toScreen({900.f, 700.f});
+        int outside = 0, mismatched = 0, seams = 0;
+        for (unsigned y = 0; y < 1080; y += 3)
+            for (unsigned x = 0; x < 1920; x += 3)
+            {
+                const float px = x + 0.5f, py = y + 0.5f;
+                const bool inPicture = px >= topLeft.x && px < bottomRight.x && py >= topLeft.y && py < bottomRight.y;
+                if (!inPicture)
+                {
+                    ++outside;
+                    mismatched += a.getPixel(x, y) != b.getPixel(x, y);
+                }
+                else if (a.getPixel(x, y).b < 150)
+                    ++seams;
+            }
+        EXPECT_GT(outside, 0);
+        EXPECT_EQ(mismatched, 0) << "centre " << c.centre.x << ", " << c.centre.y << " zoom " << c.zoom;
+        EXPECT_EQ(seams, 0) << "centre " << c.centre.x << ", " << c.centre.y << " zoom " << c.zoom;
+    }
+}
+
 // Plain stand-ins for the minimap pictures: green icons, red line pieces.
 void loadMinimapStandIns(const std::filesystem::path& folder)
 {
@@ -149,17 +236,6 @@ void loadMinimapStandIns(const std::filesystem::path& folder)
     paint("lineM", 3, 4, sf::Color::Red);
     paint("lineR", 5, 4, sf::Color::Red);
 }
-
-// The map's own pictures only (stand-ins), without the run's textures.
-class MapDrawing : public RoomFixture
-{
-protected:
-    void TearDown() override
-    {
-        RoomFixture::TearDown();
-        TextureManager::clear();
-    }
-};
 
 TEST_F(MapDrawing, TheMinimapFadesRoomsLeftBehindAndPulsesTheCurrentOne)
 {

@@ -8,6 +8,7 @@
 #include "world/Graph.h"
 #include "world/OrientedNode.h"
 
+#include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 
@@ -218,6 +219,74 @@ TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
         EXPECT_EQ(mismatched, 0) << "centre " << c.centre.x << ", " << c.centre.y << " zoom " << c.zoom;
         EXPECT_EQ(seams, 0) << "centre " << c.centre.x << ", " << c.centre.y << " zoom " << c.zoom;
     }
+}
+
+// A soft, half-transparent disc: the edges where blending passes could differ.
+class Glow : public Entity
+{
+public:
+    void draw(sf::RenderTarget& target, const Camera& camera) override
+    {
+        sf::CircleShape disc(80.f * camera.zoom);
+        disc.setOrigin(disc.getRadius(), disc.getRadius());
+        disc.setPosition(camera.toScreen(getPosition()));
+        disc.setFillColor(sf::Color(250, 220, 120, 140));
+        disc.setOutlineThickness(6.f);
+        disc.setOutlineColor(sf::Color(200, 30, 40, 60));
+        target.draw(disc);
+    }
+};
+
+// Laying the scene and the light layer in one pass must look like the two passes.
+TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
+{
+    sf::Image image;
+    image.create(900, 700);
+    for (unsigned y = 0; y < 700; ++y)
+        for (unsigned x = 0; x < 900; ++x)
+            image.setPixel(x, y, sf::Color(static_cast<sf::Uint8>(x / 4), 90, static_cast<sf::Uint8>(y / 3)));
+    const std::string file = (directory_ / "ff_lit.png").string();
+    ASSERT_TRUE(image.saveToFile(file));
+    TextureManager::loadTexture("ff_lit", file);
+    writeTemplate("ff_lit", roomJson("ff_lit", 0, ""));
+    FakeRun run;
+    Floor floor(0);
+    auto room = Room::buildRoom(run.player(), "ff_lit", nullptr, floor);
+    for (LightSlot& slot : room->lights)
+        slot.samples.fill(-0.05f); // no flicker between the two frames
+    room->lights[0].position = {250.f, 150.f}; // off centre: a flipped layer would show
+    room->lights[0].colour = {1.f, 0.8f, 0.5f, 0.8f};
+    for (sf::Vector2f at : {sf::Vector2f(300.f, 300.f), sf::Vector2f(470.f, 360.f), sf::Vector2f(880.f, 20.f)})
+    {
+        auto* glow = new Glow();
+        glow->setPosition(at);
+        room->addEntity(glow);
+    }
+    Camera camera;
+    camera.centre = {400.f, 330.f};
+    camera.zoom = 1.2f;
+
+    auto drawn = [&](bool onePass) {
+        Room::setCompositing(onePass);
+        sf::RenderTexture target;
+        EXPECT_TRUE(target.create(1920, 1080));
+        target.clear(sf::Color(41, 12, 14));
+        room->draw(target, camera);
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    const sf::Image one = drawn(true);
+    const sf::Image two = drawn(false);
+    Room::setCompositing(true);
+    int differing = 0;
+    for (unsigned y = 0; y < 1080; ++y)
+        for (unsigned x = 0; x < 1920; ++x)
+        {
+            const sf::Color a = one.getPixel(x, y), b = two.getPixel(x, y);
+            differing += std::abs(a.r - b.r) > 2 || std::abs(a.g - b.g) > 2 || std::abs(a.b - b.b) > 2;
+        }
+    EXPECT_EQ(differing, 0);
+    one.saveToFile("build/room_compositing.png");
 }
 
 // Plain stand-ins for the minimap pictures: green icons, red line pieces.

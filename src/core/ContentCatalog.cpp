@@ -15,6 +15,7 @@
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
 #include "world/PropRegistry.h"
+#include "world/RoomTextures.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
 
@@ -55,6 +56,12 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"hud", karmaBar::textureGroup()});
     groups.push_back({"hud", RunTextures::runGroup()});
     groups.push_back({"boss life bar", BossLifeBar::bossBarGroup()});
+
+    // The rooms of every floor with their doors, the backgrounds around them and the minimap.
+    groups.push_back({"rooms", RoomTextures::roomGroup()});
+    groups.push_back({"rooms", RoomTextures::tutorialRoomGroup()});
+    groups.push_back({"rooms", PreparedSets::floorBackgrounds()});
+    groups.push_back({"minimap", RoomTextures::minimapGroup()});
 
     // Props, walls with their first-floor masks, and puddles.
     groups.push_back({"props", PropRegistry::textureGroup()});

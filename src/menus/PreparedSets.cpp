@@ -6,6 +6,7 @@
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "world/PropRegistry.h"
+#include "world/RoomTextures.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
 
@@ -60,7 +61,17 @@ GroupPtr PreparedSets::enemies()
 
 GroupPtr PreparedSets::minimap()
 {
-    return std::make_unique<TextureManager::Group>();
+    return RoomTextures::minimapGroup();
+}
+
+GroupPtr PreparedSets::rooms()
+{
+    return RoomTextures::roomGroup();
+}
+
+GroupPtr PreparedSets::tutorialRooms()
+{
+    return RoomTextures::tutorialRoomGroup();
 }
 
 GroupPtr PreparedSets::tutorialTexts()
@@ -107,12 +118,13 @@ PreparedSets::Set PreparedSets::run()
     Set set;
     set.push_back({"menu buttons", MenuGroups::buttons(), true});
     set.push_back({"end screens", endScreens(), true});
-    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"rooms", rooms(), true});
+    set.push_back({"floor backgrounds", floorBackgrounds(), true});
     set.push_back({"player", player(), true});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
-    set.push_back({"minimap", minimap(), false});
+    set.push_back({"minimap", minimap(), true});
     set.push_back({"boss life bar", bossLifeBar(), true});
     set.push_back({"walls", walls(), true});
     return set;
@@ -123,12 +135,13 @@ PreparedSets::Set PreparedSets::tutorial()
     Set set;
     set.push_back({"menu resources", MenuGroups::menuResources(GameSettings::kEnglish), true});
     set.push_back({"end screens", endScreens(), true});
-    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"rooms", tutorialRooms(), true});
+    set.push_back({"floor backgrounds", floorBackgrounds(), true});
     set.push_back({"player", player(), true});
     set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
-    set.push_back({"minimap", minimap(), false});
+    set.push_back({"minimap", minimap(), true});
     set.push_back({"tutorial texts", tutorialTexts(), false});
     return set;
 }
@@ -136,7 +149,7 @@ PreparedSets::Set PreparedSets::tutorial()
 PreparedSets::Set PreparedSets::editor()
 {
     Set set;
-    set.push_back({"floor backgrounds", floorBackgrounds(), false});
+    set.push_back({"floor backgrounds", floorBackgrounds(), true});
     set.push_back({"editor icons", editorIcons(), false});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"walls", WallRegistry::textureGroup(), true});

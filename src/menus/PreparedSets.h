@@ -37,6 +37,9 @@ public:
     static std::unique_ptr<TextureManager::Group> enemies();
     static std::unique_ptr<TextureManager::Group> puddles();
     static std::unique_ptr<TextureManager::Group> minimap();
+    // The three floors' room pictures and doors (run), the tutorial's rooms (tutorial).
+    static std::unique_ptr<TextureManager::Group> rooms();
+    static std::unique_ptr<TextureManager::Group> tutorialRooms();
     static std::unique_ptr<TextureManager::Group> tutorialTexts();
     static std::unique_ptr<TextureManager::Group> bossLifeBar();
     // The free-standing walls and the first floor's wall masks.

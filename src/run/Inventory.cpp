@@ -39,9 +39,13 @@ int Inventory::findSlot(const Item& item) const
 
 bool Inventory::addItem(const std::shared_ptr<Item>& item, std::int32_t amount)
 {
+    return item && amount > 0 && addStack(item, amount) < amount;
+}
+
+std::int32_t Inventory::addStack(const std::shared_ptr<Item>& item, std::int32_t amount)
+{
     if (!item)
-        return false;
-    bool placed = false;
+        return std::max<std::int32_t>(0, amount);
     // A stack limit below 1 would never fill a slot and loop forever.
     const std::int32_t limit = std::max<std::int32_t>(1, item->stackLimit);
     while (amount > 0)
@@ -58,7 +62,6 @@ bool Inventory::addItem(const std::shared_ptr<Item>& item, std::int32_t amount)
         s.count += amount;
         amount = std::max<std::int32_t>(0, s.count - limit);
         s.count = std::min(s.count, limit);
-        placed = true;
     }
-    return placed;
+    return std::max<std::int32_t>(0, amount);
 }

@@ -27,6 +27,8 @@ public:
     int findSlot(const Item& item) const;
     // Fills slots in order, capping each at the stack limit; true if any slot took units.
     bool addItem(const std::shared_ptr<Item>& item, std::int32_t amount);
+    // The same filling, telling how many units found no room (0 when all went in).
+    std::int32_t addStack(const std::shared_ptr<Item>& item, std::int32_t amount);
 
     const Stack& slot(int index) const { return slots_[static_cast<std::size_t>(index)]; }
 

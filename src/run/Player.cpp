@@ -1,8 +1,35 @@
 #include "run/Player.h"
 
+#include "core/AnimationData.h"
+#include "core/FloatingText.h"
+#include "core/FontManager.h"
+#include "core/Random.h"
+#include "core/RoomNameRegistry.h"
+#include "creatures/Camera.h"
+#include "creatures/Enemy.h"
+#include "menus/GameSettings.h"
+#include "run/Artefact.h"
+#include "run/Inventory.h"
+#include "run/Item.h"
+#include "run/ItemEntity.h"
+#include "run/ItemRegistry.h"
+#include "run/PlayerInput.h"
 #include "run/RunTextures.h"
+#include "world/Floor.h"
+#include "world/Pentagram.h"
+#include "world/Props.h"
+#include "world/Room.h"
+#include "world/RunContext.h"
 
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <map>
 
 namespace
 {
@@ -16,6 +43,90 @@ std::string capitalised(std::string word)
 char directionLetter(const std::string& direction)
 {
     return direction == "top" ? 'U' : char(std::toupper(static_cast<unsigned char>(direction[0])));
+}
+
+constexpr float kWalkSpeed = 350.f;
+constexpr float kAttackWalkSpeed = 175.f;
+constexpr float kDodgeSpeed = 900.f;
+constexpr float kDodgeRecoil = 25.f;
+constexpr float kDodgeCooldown = 0.9f;
+constexpr float kStickDeadZone = 0.2f;
+constexpr float kFormThreshold = 40.f;
+constexpr float kDoorReachSquared = 22500.f;
+constexpr float kUseReachSquared = 20000.f;
+constexpr float kPickUpReach = 100.f;
+constexpr float kPentagramHeal = 35.f;
+constexpr float kPentagramKarma = -15.f;
+constexpr float kGodHealth = 100000.f;
+constexpr float kPromptRise = 100.f;
+constexpr float kNoticeLifetime = 3.f;
+const sf::Color kPromptFill(208, 177, 31, 255);
+const sf::Color kPromptOutline(68, 53, 21, 255);
+
+constexpr const char* kDamageShaderFile = "Assets/Shaders/Player/Takes_Damage_Player.frag";
+constexpr const char* kFormShaderFile = "Assets/Shaders/Player/Player_Change_Form.frag";
+constexpr const char* kPromptFont = "Ironhelm";
+
+int directionIndex(int direction)
+{
+    switch (direction)
+    {
+    case Player::UP:
+        return 0;
+    case Player::DOWN:
+        return 1;
+    case Player::LEFT:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+float squaredDistance(sf::Vector2f a, sf::Vector2f b)
+{
+    const sf::Vector2f d = a - b;
+    return d.x * d.x + d.y * d.y;
+}
+
+// The prompts breathe: the alpha of both colours follows cos(2t) squared.
+void pulse(sf::Text& text, float t)
+{
+    const float c = std::cos(2.f * t);
+    const auto alpha = static_cast<sf::Uint8>(std::trunc(c * c * 128.f + 127.f));
+    sf::Color fill = text.getFillColor();
+    sf::Color outline = text.getOutlineColor();
+    fill.a = alpha;
+    outline.a = alpha;
+    text.setFillColor(fill);
+    text.setOutlineColor(outline);
+}
+
+void preparePrompt(sf::Text& text, const char* letter, unsigned size)
+{
+    if (const sf::Font* font = FontManager::getFont(kPromptFont))
+        text.setFont(*font);
+    text.setString(letter);
+    text.setCharacterSize(size);
+    text.setFillColor(kPromptFill);
+    text.setOutlineThickness(1.f);
+    text.setOutlineColor(kPromptOutline);
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f);
+}
+
+sf::Vector2f facingVector(int direction)
+{
+    switch (direction)
+    {
+    case Player::UP:
+        return {0.f, -1.f};
+    case Player::LEFT:
+        return {-1.f, 0.f};
+    case Player::DOWN:
+        return {0.f, 1.f};
+    default:
+        return {1.f, 0.f};
+    }
 }
 } // namespace
 
@@ -72,4 +183,795 @@ std::unique_ptr<TextureManager::Group> Player::textureGroup()
 std::vector<std::string> Player::soundFiles()
 {
     return {kScytheSound, kDodgeSound, kHitSound, kDeathSound, kSuccessSound};
+}
+
+Player::Player()
+{
+    health = 100.f;
+    speed = kWalkSpeed;
+    setPosition({1010.f, 590.f});
+    inventory = std::make_unique<Inventory>();
+
+    if (!TextureManager::isPresent(kBoundsKey))
+        TextureManager::loadTexture(kBoundsKey, kBoundsFile);
+    boundsSprite = TextureManager::getSprite(kBoundsKey);
+    boundsSprite.setScale(0.5f, 0.5f);
+
+    buildAnimations();
+    currentSlot_ = slotOf("idle", RIGHT);
+    currentAnimation = animations[static_cast<std::size_t>(currentSlot_)].get();
+
+    preparePrompt(ePrompt, "E", 40);
+    preparePrompt(fPrompt, "F", 30);
+
+    if (sf::Shader::isAvailable())
+    {
+        damageShaderReady_ = damageShader.loadFromFile(kDamageShaderFile, sf::Shader::Fragment);
+        formShaderReady_ = formShader.loadFromFile(kFormShaderFile, sf::Shader::Fragment);
+        if (damageShaderReady_)
+        {
+            damageShader.setUniform("texture", sf::Shader::CurrentTexture);
+            // A fresh player is not hurt: without this the shader's clock reads 0, a full flash.
+            damageShader.setUniform("clock", damageFlashTimer);
+        }
+        if (formShaderReady_)
+            formShader.setUniform("texture", sf::Shader::CurrentTexture);
+    }
+
+    GameSettings settings = GameSettings::defaults();
+    loadSettings(settings);
+    const auto files = soundFiles();
+    for (std::size_t i = 0; i < sounds_.size(); ++i)
+    {
+        soundLoaded_[i] = soundBuffers_[i].loadFromFile(files[i]);
+        if (soundLoaded_[i])
+            sounds_[i].setBuffer(soundBuffers_[i]);
+        sounds_[i].setVolume(settings.sfx * 100.f);
+    }
+
+    // The body at construction: half the bounds picture.
+    const sf::Vector2f body = bodySize();
+    hitPolygon = Polygon(
+        {{-body.x / 2.f, -body.y / 2.f}, {0.f, -body.y / 2.f}, {0.f, body.y / 2.f}, {-body.x / 2.f, body.y / 2.f}},
+        getPosition());
+}
+
+Player::~Player() = default;
+
+int Player::slotOf(const char* action, int facing)
+{
+    const std::string name = action;
+    if (name == "dead")
+        return facing == UP || facing == RIGHT ? 17 : 16;
+    int base = -1;
+    if (name == "walk")
+        base = 0;
+    else if (name == "idle")
+        base = 4;
+    else if (name == "attack")
+        base = 8;
+    else if (name == "dodge")
+        base = 12;
+    return base < 0 ? -1 : base + directionIndex(facing);
+}
+
+int Player::directionOfAngle(float degrees)
+{
+    if (degrees > 45.f && degrees <= 135.f)
+        return UP;
+    if (degrees > -45.f && degrees <= 45.f)
+        return RIGHT;
+    if (degrees > -135.f && degrees <= -45.f)
+        return DOWN;
+    return LEFT;
+}
+
+Polygon Player::attackTriangle(sf::Vector2f position, sf::Vector2f body, float reach, int facing)
+{
+    const float halfW = body.x / 2.f + reach;
+    const float halfH = body.y / 2.f + reach;
+    std::vector<sf::Vector2f> corners{{0.f, 0.f}};
+    switch (facing)
+    {
+    case UP:
+        corners.insert(corners.end(), {{-halfW, -halfH}, {halfW, -halfH}});
+        break;
+    case DOWN:
+        corners.insert(corners.end(), {{-halfW, halfH}, {halfW, halfH}});
+        break;
+    case LEFT:
+        corners.insert(corners.end(), {{-halfW, -halfH}, {-halfW, halfH}});
+        break;
+    default:
+        corners.insert(corners.end(), {{halfW, -halfH}, {halfW, halfH}});
+        break;
+    }
+    return Polygon(corners, position);
+}
+
+sf::Vector2f Player::bodySize() const
+{
+    const sf::FloatRect bounds = boundsSprite.getGlobalBounds();
+    return {bounds.width, bounds.height};
+}
+
+void Player::buildAnimations()
+{
+    for (std::size_t i = 0; i < kSheets.size(); ++i)
+    {
+        const SheetLayout& sheet = kSheets[i];
+        auto animation = std::make_unique<AnimationData>(textureKey(sheet, form), sheet.frameWidth, sheet.frameHeight,
+                                                         sheet.frameCount, sheet.frameTime, kAnimationOrigin);
+        animation->once = sheet.once;
+        // The new look takes over mid-move: a swing in flight still lands on time.
+        if (animations[i])
+        {
+            animation->currentFrame = animations[i]->currentFrame;
+            animation->elapsed = animations[i]->elapsed;
+        }
+        animations[i] = std::move(animation);
+    }
+    currentAnimation = animations[static_cast<std::size_t>(currentSlot_)].get();
+}
+
+void Player::show(const char* action, int facing)
+{
+    const int slot = slotOf(action, facing);
+    if (slot < 0)
+        return;
+    currentSlot_ = slot;
+    currentAnimation = animations[static_cast<std::size_t>(slot)].get();
+}
+
+void Player::play(Sound sound)
+{
+    const auto index = static_cast<std::size_t>(sound);
+    if (soundLoaded_[index])
+        sounds_[index].play();
+}
+
+sf::Vector2f Player::screenPoint() const
+{
+    const RunContext* run = RunContext::active();
+    const Camera camera = run ? run->camera() : Camera{};
+    return camera.toScreen(getPosition());
+}
+
+sf::Vector2f Player::aimDirection() const
+{
+    const sf::Vector2f d = PlayerInput::current().pointer() - screenPoint();
+    const float length = std::sqrt(d.x * d.x + d.y * d.y);
+    // With the cursor right on the player there is no way to point: keep facing.
+    if (!(length > 1e-3f) || !std::isfinite(length))
+        return facingVector(direction);
+    return d / length;
+}
+
+float Player::speedBonus() const
+{
+    float sum = 0.f;
+    for (const Artefact* artefact : stats.equippedArtefacts)
+        if (artefact && artefact->artefactKind == Artefact::SPEED)
+            sum += artefact->speedBonus;
+    return sum;
+}
+
+float Player::attackReach() const
+{
+    float bonus = 0.f;
+    for (const Artefact* artefact : stats.equippedArtefacts)
+        if (artefact)
+            bonus += artefact->reachBonus;
+    return 25.f * stats.reach * (1.f + bonus);
+}
+
+int Player::attackDamage() const
+{
+    float bonus = 0.f;
+    for (const Artefact* artefact : stats.equippedArtefacts)
+        if (artefact)
+            bonus += artefact->damageBonus;
+    return static_cast<int>(std::trunc(stats.damage * (1.f + bonus)));
+}
+
+Polygon Player::currentAttackTriangle() const
+{
+    return attackTriangle(getPosition(), bodySize(), attackReach(), direction);
+}
+
+bool Player::walkable(sf::Vector2f point) const
+{
+    const RunContext* run = RunContext::active();
+    const Room* room = run ? run->room() : nullptr;
+    // Outside a room (a preview, say) nothing stands in the way.
+    return !room || room->isWalkable(this, point);
+}
+
+void Player::releaseKeys()
+{
+    keysLive_ = false;
+    if (state == WALKING)
+    {
+        currentAnimation->reset();
+        show("idle", direction);
+        state = IDLE;
+    }
+}
+
+void Player::placeHitPolygon()
+{
+    sf::Vector2f anchor = getPosition();
+    // The box covers the half of the body on the side the player faces when it looks up or right.
+    if (direction == UP || direction == RIGHT)
+        if (const sf::Texture* texture = boundsSprite.getTexture())
+            anchor.x += static_cast<float>(texture->getSize().x) / 4.f;
+    hitPolygon.setPosition(anchor);
+}
+
+void Player::update(const float& dt)
+{
+    itemsInReach = 0;
+    fPromptTime += dt;
+    pulse(fPrompt, fPromptTime);
+
+    placeHitPolygon();
+
+    const bool frozen = healing || state == DYING || state == DEAD;
+    if (!frozen)
+    {
+        if (state == IDLE || state == WALKING)
+            walk(dt);
+        else if (state == ATTACKING)
+            walkWhileAttacking(dt);
+    }
+
+    followKarma(dt);
+
+    if (!frozen)
+    {
+        if (state == DODGING)
+            dodgeStep(dt);
+        if (dodgeCooldown >= 0.f)
+            dodgeCooldown -= dt;
+    }
+
+    // The flash clock moves here and again below: a flash lasts half its nominal length.
+    if (damageFlashTimer < damageFlashDuration)
+        damageFlashTimer += dt;
+
+    currentAnimation->step(dt);
+    endOfAnimation();
+
+    if (damageShaderReady_)
+        damageShader.setUniform("clock", damageFlashTimer);
+    if (damageFlashTimer <= damageFlashDuration)
+        damageFlashTimer += dt;
+
+    healthGauge.update(health);
+    nearExit = updateNearExit();
+
+    ePromptTime += dt;
+    pulse(ePrompt, ePromptTime);
+}
+
+void Player::walk(float dt)
+{
+    const PlayerInput& input = PlayerInput::current();
+    auto held = [&](sf::Keyboard::Key key) { return keysLive_ && input.keyHeld(key); };
+    const float stickX = keysLive_ ? input.joystickAxis(sf::Joystick::X) / 100.f : 0.f;
+    const float stickY = keysLive_ ? input.joystickAxis(sf::Joystick::Y) / 100.f : 0.f;
+
+    const bool up = held(sf::Keyboard::Z) || stickY < -kStickDeadZone;
+    const bool down = held(sf::Keyboard::S) || stickY > kStickDeadZone;
+    const bool left = held(sf::Keyboard::Q) || stickX < -kStickDeadZone;
+    const bool right = held(sf::Keyboard::D) || stickX > kStickDeadZone;
+
+    const sf::Vector2f body = bodySize();
+    const float step = kWalkSpeed * dt;
+    sf::Vector2f probe = getPosition() + sf::Vector2f(0.f, body.y / 2.f);
+    auto showWalk = [&](int facing)
+    {
+        AnimationData* before = currentAnimation;
+        show("walk", facing);
+        if (currentAnimation != before)
+            state = WALKING;
+    };
+    if (up)
+    {
+        probe.y -= body.y / 3.f + step;
+        showWalk(UP);
+    }
+    if (down)
+    {
+        probe.y += step + body.y * 0.125f;
+        showWalk(DOWN);
+    }
+    if (left)
+    {
+        probe.x -= body.x / 1.5f + step;
+        showWalk(LEFT);
+    }
+    if (right)
+    {
+        probe.x += step + body.x / 1.5f;
+        showWalk(RIGHT);
+    }
+
+    if (walkable(probe))
+    {
+        const float distance = step * (1.f + speedBonus());
+        sf::Vector2f position = getPosition();
+        // Each held key moves its own axis: a diagonal is faster than a straight walk.
+        if (up)
+        {
+            direction = UP;
+            position.y -= distance;
+        }
+        if (down)
+        {
+            direction = DOWN;
+            position.y += distance;
+        }
+        if (left)
+        {
+            direction = LEFT;
+            position.x -= distance;
+        }
+        if (right)
+        {
+            direction = RIGHT;
+            position.x += distance;
+        }
+        setPosition(position);
+    }
+
+    if (!up && !down && !left && !right && state != IDLE)
+    {
+        currentAnimation->reset();
+        show("idle", direction);
+        state = IDLE;
+    }
+}
+
+void Player::walkWhileAttacking(float dt)
+{
+    // A swing keeps its aim: the keys shuffle the player without turning it.
+    const PlayerInput& input = PlayerInput::current();
+    auto held = [&](sf::Keyboard::Key key) { return keysLive_ && input.keyHeld(key); };
+    const bool up = held(sf::Keyboard::Z);
+    const bool down = held(sf::Keyboard::S);
+    const bool left = held(sf::Keyboard::Q);
+    const bool right = held(sf::Keyboard::D);
+    if (!up && !down && !left && !right)
+        return;
+
+    const sf::Vector2f body = bodySize();
+    const float step = kAttackWalkSpeed * dt;
+    sf::Vector2f probe = getPosition() + sf::Vector2f(0.f, body.y / 2.f);
+    sf::Vector2f move{0.f, 0.f};
+    if (up)
+    {
+        probe.y -= body.y / 3.f + step;
+        move.y -= step;
+    }
+    if (down)
+    {
+        probe.y += step + body.y * 0.125f;
+        move.y += step;
+    }
+    if (left)
+    {
+        probe.x -= body.x / 1.5f + step;
+        move.x -= step;
+    }
+    if (right)
+    {
+        probe.x += step + body.x / 1.5f;
+        move.x += step;
+    }
+    if (walkable(probe))
+        setPosition(getPosition() + move);
+}
+
+void Player::followKarma(float dt)
+{
+    if (!changingForm)
+    {
+        const float k = karma();
+        Form wanted = Form::Neutral;
+        if (k <= -kFormThreshold)
+            wanted = Form::Bad;
+        else if (k >= kFormThreshold)
+            wanted = Form::Good;
+        if (wanted != form)
+        {
+            form = wanted;
+            changingForm = true;
+            formChangeTimer = 0.f;
+            // Looked up once here so the frames of the change build no texture keys.
+            for (std::size_t i = 0; i < kSheets.size(); ++i)
+                formTargets_[i] = TextureManager::getTexture(textureKey(kSheets[i], form));
+        }
+    }
+    if (!changingForm)
+        return;
+    if (formChangeTimer >= formChangeDuration)
+    {
+        changingForm = false;
+        buildAnimations();
+    }
+    if (formShaderReady_)
+    {
+        formShader.setUniform("clock", formChangeTimer);
+        formShader.setUniform("clockMax", formChangeDuration);
+    }
+    formChangeTimer += dt;
+}
+
+void Player::dodgeStep(float dt)
+{
+    const sf::Vector2f aim = aimDirection();
+    const sf::Vector2f next = getPosition() + aim * (kDodgeSpeed * dt);
+    if (walkable(next))
+    {
+        setPosition(next);
+        return;
+    }
+    // A wall ends the roll with a small bounce back.
+    setPosition(getPosition() - aim * kDodgeRecoil);
+    state = IDLE;
+}
+
+void Player::endOfAnimation()
+{
+    if (!currentAnimation->finished())
+        return;
+    if (state == DYING)
+    {
+        state = DEAD;
+        return;
+    }
+    // The body stays down on the last frame of its fall.
+    if (state == WALKING || state == DEAD)
+        return;
+    if (state == ATTACKING)
+        applyAttack(direction);
+    if (state != TRADING)
+        state = IDLE;
+    currentAnimation->reset();
+    show("idle", direction);
+}
+
+void Player::applyAttack(int facing)
+{
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    if (!room)
+        return;
+    const Polygon triangle = attackTriangle(getPosition(), bodySize(), attackReach(), facing);
+
+    std::vector<Enemy*> struck;
+    for (Entity* entity : room->entities)
+        if (auto* enemy = dynamic_cast<Enemy*>(entity))
+            if (enemy->hitPolygon.intersects(triangle))
+                struck.push_back(enemy);
+
+    bool damaged = false;
+    const int damage = attackDamage();
+    for (Enemy* enemy : struck)
+        if (enemy->health > 0.f)
+        {
+            enemy->takeDamage(damage);
+            applyOnHit(*enemy);
+            damaged = true;
+        }
+    if (damaged)
+        play(SUCCESS_SOUND);
+
+    for (std::size_t i = 0; i < room->props.size(); ++i)
+    {
+        Props* prop = room->props[i].get();
+        if (prop && prop->outline() && prop->outline()->intersects(triangle))
+            prop->interact(this, run, true);
+    }
+}
+
+void Player::applyOnHit(Enemy& enemy)
+{
+    RunContext* run = RunContext::active();
+    if (!run)
+        return;
+    for (const Artefact* artefact : stats.equippedArtefacts)
+    {
+        if (!artefact)
+            continue;
+        if (artefact->artefactKind == Artefact::GOLD_ON_HIT && uniformDraw() < artefact->goldChance)
+        {
+            if (auto coin = ItemRegistry::find("Gold Coin"))
+            {
+                auto drop = std::make_unique<ItemEntity>(coin, artefact->goldAmount);
+                drop->setPosition(enemy.getPosition());
+                run->addToRoom(std::move(drop));
+            }
+        }
+        // Loot on hit rolls the enemy's loot table, which comes with the enemy kinds.
+    }
+}
+
+bool Player::updateNearExit() const
+{
+    const RunContext* run = RunContext::active();
+    const Room* room = run ? run->room() : nullptr;
+    if (!room || !room->isCleared())
+        return false;
+    for (const Door& door : room->doors)
+        if (squaredDistance(door.position, getPosition()) <= kDoorReachSquared &&
+            (door.target || room->type == ROOM_BOSS))
+            return true;
+    return false;
+}
+
+void Player::takeDamage(int amount)
+{
+    if (damageFlashTimer < damageFlashDuration || state == DODGING)
+        return;
+    // A fallen body takes no more blows (and does not cry out again).
+    if (state == DYING || state == DEAD)
+        return;
+    health -= static_cast<float>(amount);
+    healthGauge.hit();
+    damageFlashTimer = 0.f;
+    play(HIT_SOUND);
+    if (health <= 0.f)
+    {
+        state = DYING;
+        show("dead", direction);
+        currentAnimation->reset();
+        play(DEATH_SOUND);
+    }
+}
+
+void Player::handleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::LostFocus)
+    {
+        releaseKeys();
+        return;
+    }
+    // A key press can only reach a focused window, so it proves the focus is back.
+    if (event.type == sf::Event::GainedFocus || event.type == sf::Event::KeyPressed)
+        keysLive_ = true;
+
+    const bool keyPressed = event.type == sf::Event::KeyPressed;
+    const bool busy = state == TRADING || healing || state == DYING || state == DEAD;
+    if (!busy)
+    {
+        startAttack(event);
+        startDodge(event);
+        pickUp(event);
+        const bool soulHandled = offerSoulChoice(event);
+
+        if (keyPressed && event.key.code == sf::Keyboard::B && event.key.control)
+        {
+            RunContext* run = RunContext::active();
+            // The floor tells the run about the new room itself.
+            if (Floor* floor = run ? run->floor() : nullptr)
+                floor->jumpToBoss(this);
+            return;
+        }
+        if (keyPressed && event.key.code == sf::Keyboard::E)
+        {
+            // A door changes the room: nothing of the old one may be touched after it.
+            if (!soulHandled && useDoor())
+                return;
+            if (!openTrade())
+                useNearestProp();
+        }
+        if (keyPressed && PlayerInput::current().keyHeld(sf::Keyboard::Add))
+            toggleGodMode();
+    }
+
+    if (keyPressed && event.key.code == sf::Keyboard::E)
+        healAtPentagram();
+}
+
+bool Player::startAttack(const sf::Event& event)
+{
+    const RunContext* run = RunContext::active();
+    const bool click = event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left &&
+                       !(run && run->minimapOpen());
+    const bool pad = event.type == sf::Event::JoystickButtonPressed && event.joystickButton.joystickId == 0 &&
+                     event.joystickButton.button == 5;
+    if ((!click && !pad) || state == ATTACKING || state == DODGING)
+        return false;
+    play(SCYTHE_SOUND);
+    state = ATTACKING;
+    currentAnimation->reset();
+    const sf::Vector2f aim = aimDirection();
+    direction = directionOfAngle(-std::atan2(aim.y, aim.x) * 180.f / 3.14159265f);
+    show("attack", direction);
+    currentAnimation->reset();
+    return true;
+}
+
+bool Player::startDodge(const sf::Event& event)
+{
+    const bool key = event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Space;
+    const bool pad = event.type == sf::Event::JoystickButtonPressed && event.joystickButton.joystickId == 0 &&
+                     event.joystickButton.button == 4;
+    // A swing commits the player: no rolling out of it.
+    if ((!key && !pad) || dodgeCooldown > 0.f || state == ATTACKING || state == DODGING)
+        return false;
+    dodgeCooldown = kDodgeCooldown;
+    state = DODGING;
+    play(DODGE_SOUND);
+    currentAnimation->reset();
+    const sf::Vector2f aim = aimDirection();
+    direction = directionOfAngle(-std::atan2(aim.y, aim.x) * 180.f / 3.14159265f);
+    show("dodge", direction);
+    currentAnimation->reset();
+    return true;
+}
+
+bool Player::pickUp(const sf::Event& event)
+{
+    const bool key = event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::F;
+    const bool pad = event.type == sf::Event::JoystickButtonPressed && event.joystickButton.joystickId == 0 &&
+                     event.joystickButton.button == 3;
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    if ((!key && !pad) || !room)
+        return false;
+
+    const float reach = kPickUpReach * run->camera().zoom;
+    std::vector<ItemEntity*> inReach;
+    for (Entity* entity : room->entities)
+        if (auto* drop = dynamic_cast<ItemEntity*>(entity))
+            if (squaredDistance(drop->getPosition(), getPosition()) < reach * reach)
+                inReach.push_back(drop);
+
+    std::map<std::string, std::int32_t> tally;
+    for (ItemEntity* drop : inReach)
+    {
+        if (!drop->item || drop->count <= 0 || inventory->findSlot(*drop->item) < 0)
+            continue;
+        const std::int32_t left = inventory->addStack(drop->item, drop->count);
+        const std::int32_t taken = drop->count - left;
+        const std::string name = drop->item->name;
+        drop->count = left;
+        if (left == 0)
+            room->removeEntity(drop);
+        if (taken > 0)
+            tally[name] += taken;
+    }
+
+    int index = 0;
+    for (const auto& [name, count] : tally)
+    {
+        auto notice = std::make_unique<FloatingText>();
+        notice->text = "+ " + std::to_string(count) + " " + name;
+        if (const sf::Font* font = FontManager::getFont(kPromptFont))
+            notice->font = *font;
+        notice->fillColour = kPromptFill;
+        notice->outlineColour = kPromptOutline;
+        notice->outlineThickness = 2.f;
+        notice->position = {50.f, 540.f - 15.f * static_cast<float>(index)};
+        notice->velocity = {0.f, -50.f - 50.f * uniformDraw()};
+        notice->duration = kNoticeLifetime;
+        run->addNotice(std::move(notice));
+        ++index;
+    }
+    return !tally.empty();
+}
+
+bool Player::offerSoulChoice(const sf::Event&)
+{
+    return false;
+}
+
+bool Player::useDoor()
+{
+    RunContext* run = RunContext::active();
+    Floor* floor = run ? run->floor() : nullptr;
+    if (!floor)
+        return false;
+    return floor->useDoor(this) != Floor::DoorUse::None;
+}
+
+bool Player::openTrade()
+{
+    return false;
+}
+
+bool Player::useNearestProp()
+{
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    if (!room || room->props.empty())
+        return false;
+    const sf::Vector2f here = getPosition();
+    const auto nearest =
+        std::min_element(room->props.begin(), room->props.end(),
+                         [&](const auto& a, const auto& b)
+                         { return squaredDistance(a->getPosition(), here) < squaredDistance(b->getPosition(), here); });
+    if (squaredDistance((*nearest)->getPosition(), here) > kUseReachSquared)
+        return false;
+    return (*nearest)->interact(this, run, false);
+}
+
+void Player::toggleGodMode()
+{
+    godMode = !godMode;
+    maximumHealth = godMode ? static_cast<std::int32_t>(kGodHealth) : 100;
+    health = static_cast<float>(maximumHealth);
+    stats.damage = godMode ? kGodHealth : 10.f;
+    healthGauge.setMaximum(static_cast<float>(maximumHealth));
+}
+
+void Player::healAtPentagram()
+{
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    // One ritual at a time, and none for a fallen body: a heal must not raise the dead.
+    if (healing || state == DYING || state == DEAD)
+        return;
+    if (!room || room->type != ROOM_HEAL || health >= static_cast<float>(maximumHealth))
+        return;
+    for (const auto& prop : room->props)
+    {
+        const auto* pentagram = dynamic_cast<const Pentagram*>(prop.get());
+        if (!pentagram || pentagram->name() != "pentagram" || !pentagram->playerInRange())
+            continue;
+        health = std::min(health + kPentagramHeal, static_cast<float>(maximumHealth));
+        karmaGauge.change(kPentagramKarma);
+        healing = true;
+    }
+}
+
+void Player::draw(sf::RenderTarget& target, const Camera& camera)
+{
+    boundsSprite.setScale(camera.zoom * 0.5f, camera.zoom * 0.5f);
+    const sf::Vector2f s = camera.toScreen(getPosition());
+
+    sf::Sprite& sprite = currentAnimation->frameSprite();
+    sprite.setPosition(s);
+    sprite.setRotation(0.f);
+    sprite.setScale(camera.zoom, camera.zoom);
+    if (changingForm)
+    {
+        const sf::Texture* next = formTargets_[static_cast<std::size_t>(currentSlot_)];
+        if (formShaderReady_ && next)
+        {
+            formShader.setUniform("textureEnd", *next);
+            target.draw(sprite, &formShader);
+        }
+        else
+            target.draw(sprite);
+    }
+    else if (damageShaderReady_ && damageFlashTimer <= damageFlashDuration)
+        target.draw(sprite, &damageShader);
+    else
+        target.draw(sprite);
+
+    const RunContext* run = RunContext::active();
+    const Room* room = run ? run->room() : nullptr;
+    if (room && room->type == ROOM_HEAL && !healing)
+        for (const auto& prop : room->props)
+            if (const auto* pentagram = dynamic_cast<const Pentagram*>(prop.get()))
+                if (pentagram->playerInRange())
+                    target.draw(pentagram->prompt());
+
+    // A fallen player has nothing left to open or pick up.
+    if (state == DYING || state == DEAD)
+        return;
+    if (nearExit)
+    {
+        ePrompt.setPosition(s - sf::Vector2f(0.f, kPromptRise));
+        target.draw(ePrompt);
+    }
+    else if (itemsInReach > 0)
+    {
+        fPrompt.setPosition(s - sf::Vector2f(0.f, kPromptRise));
+        target.draw(fPrompt);
+    }
 }

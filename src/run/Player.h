@@ -19,6 +19,7 @@
 
 class AnimationData;
 class Artefact;
+class Enemy;
 class Inventory;
 class RunContext;
 
@@ -65,7 +66,7 @@ public:
     void update(const float& dt) override;
     void handleEvent(const sf::Event& event) override;
     void draw(sf::RenderTarget& target, const Camera& camera) override;
-    // An enemy's hit; ignored during a dodge and while the damage flash runs.
+    // An enemy's hit; ignored during a dodge, while the damage flash runs and once fallen.
     void takeDamage(int amount);
 
     float karma() const { return karmaGauge.karma(); }
@@ -77,8 +78,28 @@ public:
     static Polygon attackTriangle(sf::Vector2f position, sf::Vector2f body, float reach, int direction);
     // The body size (bounds sprite's global size) this frame.
     sf::Vector2f bodySize() const;
-    // Forgets held keys (the window lost focus).
+    // Forgets held keys (the window lost focus): the player stops walking and reads
+    // no key until the window has the focus again (a focus or key event says so).
     void releaseKeys();
+    bool keysLive() const { return keysLive_; }
+
+    // Where the player stands on screen through the camera, and where it points: the
+    // unit vector toward the cursor (the facing direction when the cursor is on the player).
+    sf::Vector2f screenPoint() const;
+    sf::Vector2f aimDirection() const;
+    // The triangle of a swing in the current direction, with the artefacts' reach.
+    Polygon currentAttackTriangle() const;
+    // R of the swing: 25 x reach x (1 + the equipped reach bonuses).
+    float attackReach() const;
+    // The damage one swing deals: damage x (1 + the equipped damage bonuses), truncated.
+    int attackDamage() const;
+    float speedBonus() const;
+    // The slot of the animation shown now.
+    int currentSlot() const { return currentSlot_; }
+    bool soundLoaded(int index) const { return soundLoaded_[static_cast<std::size_t>(index)]; }
+    float soundVolume(int index) const { return sounds_[static_cast<std::size_t>(index)].getVolume(); }
+    bool damageShaderLoaded() const { return damageShaderReady_; }
+    bool formShaderLoaded() const { return formShaderReady_; }
 
     // Numbered as the karma orders them: demonic, neutral, angelic.
     enum class Form
@@ -181,7 +202,49 @@ public:
     sf::Sprite boundsSprite;
 
 private:
+    enum Sound
+    {
+        SCYTHE_SOUND = 0,
+        DODGE_SOUND = 1,
+        HIT_SOUND = 2,
+        DEATH_SOUND = 3,
+        SUCCESS_SOUND = 4
+    };
+
+    void buildAnimations();
+    void show(const char* action, int facing);
+    void play(Sound sound);
+    void placeHitPolygon();
+    void walk(float dt);
+    void walkWhileAttacking(float dt);
+    void followKarma(float dt);
+    void dodgeStep(float dt);
+    void endOfAnimation();
+    void applyAttack(int facing);
+    void applyOnHit(Enemy& enemy);
+    bool updateNearExit() const;
+
+    bool startAttack(const sf::Event& event);
+    bool startDodge(const sf::Event& event);
+    bool pickUp(const sf::Event& event);
+    // The soul choice belongs to the enemy kinds; until they exist no choice is open.
+    bool offerSoulChoice(const sf::Event& event);
+    bool useDoor();
+    // The trader's stall is not built yet; the hook answers that no trader is near.
+    bool openTrade();
+    bool useNearestProp();
+    void toggleGodMode();
+    void healAtPentagram();
+
+    bool walkable(sf::Vector2f point) const;
+    int currentSlot_ = 0;
+    // The sheets of the form being changed into, slot by slot (the shader's "textureEnd").
+    std::array<const sf::Texture*, 18> formTargets_{};
+    bool keysLive_ = true;
+    bool damageShaderReady_ = false;
+    bool formShaderReady_ = false;
     // Sounds: scythe, dodge, hit, death, success.
     std::array<sf::SoundBuffer, 5> soundBuffers_;
     std::array<sf::Sound, 5> sounds_;
+    std::array<bool, 5> soundLoaded_{};
 };

@@ -7,6 +7,8 @@
 #include "Painter.h"
 #include "PropArt.h"
 
+#include "world/RoomFile.h"
+
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -15,6 +17,8 @@ namespace
 {
 using namespace palette;
 using namespace propart;
+
+constexpr unsigned kMaskDivisor = 4;
 
 struct WallStyle
 {
@@ -183,12 +187,12 @@ public:
     {
     }
     std::string name() const override { return "walls"; }
-    int version() const override { return 1; }
+    int version() const override { return 2; }
     std::vector<std::string> inputs(const std::string& path) const override
     {
         if (path.find("/Masks/") == std::string::npos)
             return {};
-        return {std::string(UMBRAVALE_SOURCE_DIR) + "/Assets/Rooms/" + std::filesystem::path(path).filename().string()};
+        return {std::string(UMBRAVALE_SOURCE_DIR) + "/" + RoomFile::pathFor(std::filesystem::path(path).stem().string())};
     }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
@@ -196,9 +200,24 @@ public:
         std::string stem = std::filesystem::path(path).stem().string();
         if (path.find("/Masks/") != std::string::npos)
         {
-            // The mask marks wall pixels of a room picture; until the room has its
-            // template and picture, nothing is marked and decals grow everywhere.
-            Canvas mask(64, 64);
+            // The mask marks the wall pixels of the room picture: everything outside
+            // the walkable outline. A quarter of the picture's size is plenty, since
+            // it is sampled by texture coordinates.
+            const RoomFile room =
+                RoomFile::load(std::string(UMBRAVALE_SOURCE_DIR) + "/" + RoomFile::pathFor(stem));
+            const sf::Vector2u size = room.pictureSize();
+            Canvas mask(static_cast<int>(size.x / kMaskDivisor), static_cast<int>(size.y / kMaskDivisor));
+            mask.fill(Rgba{1, 1, 1, 1});
+            cairo_t* cr = mask.cr();
+            cairo_scale(cr, 1.0 / kMaskDivisor, 1.0 / kMaskDivisor);
+            std::vector<std::pair<double, double>> outline;
+            for (const sf::Vector2f& p : room.boundaries)
+                outline.push_back({p.x, p.y});
+            mask.polygon(outline);
+            cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+            cairo_fill(cr);
+            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+            cairo_identity_matrix(cr);
             mask.savePng(output);
             return;
         }

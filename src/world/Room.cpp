@@ -60,6 +60,12 @@ bool& compositingEnabled()
     return enabled;
 }
 
+bool& backgroundClippingEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
+
 float currentKarma()
 {
     const RunContext* run = RunContext::active();
@@ -500,25 +506,56 @@ void Room::setLightingUniforms()
     lightingShader_.setUniformArray("deltaIntensity", delta, 10);
 }
 
-bool Room::pictureIsOpaque()
+const sf::IntRect* Room::opaquePictureArea()
 {
-    // Room pictures are painted edge to edge, so whatever lies under one never shows;
-    // reading a picture back costs a few milliseconds, once per picture.
-    static std::map<std::string, bool> known;
+    // Whatever lies under the opaque part of the picture never shows. Room pictures
+    // are opaque but for a soft band along their edge, so the part is found from
+    // the middle row and column and then checked whole; reading a picture back costs
+    // a few milliseconds, once per picture.
+    static std::map<std::string, sf::IntRect> known;
     const sf::Texture* texture = picture.getTexture();
-    if (!texture)
-        return false;
+    if (!texture || !backgroundClippingEnabled())
+        return nullptr;
     auto it = known.find(pictureKey_);
-    if (it != known.end())
-        return it->second;
-    const sf::Image image = texture->copyToImage();
-    const sf::Uint8* pixels = image.getPixelsPtr();
-    const std::size_t count = static_cast<std::size_t>(image.getSize().x) * image.getSize().y;
-    bool opaque = pixels != nullptr;
-    for (std::size_t i = 0; opaque && i < count; ++i)
-        opaque = pixels[i * 4 + 3] == 255;
-    known[pictureKey_] = opaque;
-    return opaque;
+    if (it == known.end())
+    {
+        const sf::Image image = texture->copyToImage();
+        const sf::Uint8* pixels = image.getPixelsPtr();
+        const int w = static_cast<int>(image.getSize().x), h = static_cast<int>(image.getSize().y);
+        auto opaque = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * w + x) * 4 + 3] == 255; };
+        sf::IntRect area;
+        if (pixels && w > 0 && h > 0)
+        {
+            int left = 0, right = w, top = 0, bottom = h;
+            while (left < w && !opaque(left, h / 2))
+                ++left;
+            while (right > left && !opaque(right - 1, h / 2))
+                --right;
+            while (top < h && !opaque(w / 2, top))
+                ++top;
+            while (bottom > top && !opaque(w / 2, bottom - 1))
+                --bottom;
+            const int step = std::max(8, std::min(w, h) / 40);
+            for (int attempt = 0; attempt < 8 && left < right && top < bottom; ++attempt)
+            {
+                bool whole = true;
+                for (int y = top; whole && y < bottom; ++y)
+                    for (int x = left; whole && x < right; ++x)
+                        whole = opaque(x, y);
+                if (whole)
+                {
+                    area = sf::IntRect(left, top, right - left, bottom - top);
+                    break;
+                }
+                left += step;
+                right -= step;
+                top += step;
+                bottom -= step;
+            }
+        }
+        it = known.emplace(pictureKey_, area).first;
+    }
+    return it->second.width > 0 && it->second.height > 0 ? &it->second : nullptr;
 }
 
 void Room::addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale)
@@ -567,13 +604,14 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     const sf::View& view = window.getView();
     const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
 
-    // The background only shows around the picture: only that part is drawn.
+    // The background only shows around the opaque part of the picture: only that is drawn.
     sf::FloatRect pictureArea;
-    const bool pictureHides = picture.getTexture() && pictureIsOpaque();
-    if (pictureHides)
-        pictureArea = sf::FloatRect(camera.toScreen(position),
-                                    sf::Vector2f(picture.getTexture()->getSize()) * camera.zoom);
-    const sf::FloatRect* hidden = pictureHides ? &pictureArea : nullptr;
+    const sf::IntRect* opaqueArea = opaquePictureArea();
+    if (opaqueArea)
+        pictureArea = sf::FloatRect(
+            camera.toScreen(position + sf::Vector2f(static_cast<float>(opaqueArea->left), static_cast<float>(opaqueArea->top))),
+            sf::Vector2f(static_cast<float>(opaqueArea->width), static_cast<float>(opaqueArea->height)) * camera.zoom);
+    const sf::FloatRect* hidden = opaqueArea ? &pictureArea : nullptr;
 
     backgroundVertices_.clear();
     const sf::Shader* shader = nullptr;
@@ -688,6 +726,11 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
 void Room::setCompositing(bool enabled)
 {
     compositingEnabled() = enabled;
+}
+
+void Room::setBackgroundClipping(bool enabled)
+{
+    backgroundClippingEnabled() = enabled;
 }
 
 sf::Shader* Room::compositeShader()

@@ -101,6 +101,9 @@ public:
     // Whether the scene and the light layer are laid over the window in one pass
     // (the default) or in two; the look is the same, tests compare both.
     static void setCompositing(bool enabled);
+    // Whether the background is drawn only around the picture's opaque part (the
+    // default) or whole; the look is the same, tests compare both.
+    static void setBackgroundClipping(bool enabled);
 
     std::string name;
     std::int32_t type = 0;
@@ -131,7 +134,8 @@ private:
     void spawnEnemies(const RoomFile& file);
     void setLightingUniforms();
     void drawBackground(sf::RenderTarget& window, const Camera& camera);
-    bool pictureIsOpaque();
+    // The part of the picture (in its pixels) that hides what lies under it, or null.
+    const sf::IntRect* opaquePictureArea();
     void addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale);
     void addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale);
     // Shades the light layer on its canvas; false when there is none to lay this frame.

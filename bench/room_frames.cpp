@@ -1,7 +1,7 @@
 // Draws every room of every floor for a few hundred frames with the camera sweeping
 // over it, and prints per room the median and 95th-percentile frame times and
 // their ratio to a reference frame (clear + one full-window textured sprite)
-// measured in the same run, just before each room. Run on an X display:
+// measured in the same run, its frames alternating with the room's. Run on an X display:
 //   xvfb-run -a build/bench/room_frames [frames per room] [room name prefix]
 
 #include "core/Logger.h"
@@ -58,23 +58,41 @@ struct Figures
     double p95;
 };
 
-Figures measure(sf::RenderWindow& window, const std::function<void(int)>& drawFrame)
+double timeFrame(sf::RenderWindow& window, const std::function<void()>& drawFrame)
 {
-    std::vector<double> times;
-    times.reserve(static_cast<std::size_t>(frameCount));
+    const auto start = std::chrono::steady_clock::now();
+    window.clear(sf::Color(41, 12, 14));
+    drawFrame();
+    window.display();
+    glFinish();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+Figures figuresOf(std::vector<double>& times)
+{
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times[static_cast<std::size_t>(static_cast<double>(times.size()) * 0.95)]};
+}
+
+// Room frames and reference frames alternate, so both see the same load of a
+// shared machine.
+std::pair<Figures, Figures> measure(sf::RenderWindow& window, const std::function<void(int)>& drawRoom,
+                                    const std::function<void()>& drawReference)
+{
+    std::vector<double> room, reference;
+    room.reserve(static_cast<std::size_t>(frameCount));
+    reference.reserve(static_cast<std::size_t>(frameCount));
     for (int frame = -kWarmUp; frame < frameCount; ++frame)
     {
-        const auto start = std::chrono::steady_clock::now();
-        window.clear(sf::Color(41, 12, 14));
-        drawFrame(frame);
-        window.display();
-        glFinish();
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double r = timeFrame(window, drawReference);
+        const double t = timeFrame(window, [&] { drawRoom(frame); });
         if (frame >= 0)
-            times.push_back(ms);
+        {
+            reference.push_back(r);
+            room.push_back(t);
+        }
     }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times[static_cast<std::size_t>(times.size() * 0.95)]};
+    return {figuresOf(room), figuresOf(reference)};
 }
 } // namespace
 
@@ -124,11 +142,11 @@ int main(int argc, char** argv)
     sf::Texture full;
     full.loadFromImage(noise);
     const sf::Sprite fullSprite(full);
-    const Figures reference = measure(window, [&](int) { window.draw(fullSprite); });
+    const auto drawReference = [&] { window.draw(fullSprite); };
 
     std::printf("textures loaded: %zu\n", textures);
-    std::printf("reference frame: median %.3f ms, p95 %.3f ms\n\n", reference.median, reference.p95);
-    std::printf("%-10s %5s %10s %10s %9s %9s\n", "room", "floor", "median ms", "p95 ms", "median x", "p95 x");
+    std::printf("%-10s %5s %10s %10s %10s %10s %9s %9s\n", "room", "floor", "median ms", "p95 ms", "ref median",
+                "ref p95", "median x", "p95 x");
 
     Entity player;
     double worst = 0.0;
@@ -143,18 +161,16 @@ int main(int argc, char** argv)
                 const sf::Vector2f size(room->pictureSize());
                 player.setPosition(size / 2.f);
                 Camera camera;
-                const Figures figures = measure(window, [&](int frame) {
+                const auto [figures, local] = measure(window, [&](int frame) {
                     const float t = static_cast<float>(frame) / 40.f;
                     camera.centre = {size.x / 2.f + size.x / 2.f * std::cos(t), size.y / 2.f + size.y / 2.f * std::sin(1.3f * t)};
                     room->update(1.f / 60.f);
                     room->draw(window, camera);
-                });
-                // The machine's load drifts: each room is compared with a reference taken just before it.
-                const Figures local = measure(window, [&](int) { window.draw(fullSprite); });
+                }, drawReference);
                 const double ratio = figures.median / local.median;
                 worst = std::max(worst, ratio);
-                std::printf("%-10s %5d %10.3f %10.3f %9.2f %9.2f\n", name.c_str(), floorIndex, figures.median, figures.p95,
-                            ratio, figures.p95 / local.p95);
+                std::printf("%-10s %5d %10.3f %10.3f %10.3f %10.3f %9.2f %9.2f\n", name.c_str(), floorIndex,
+                            figures.median, figures.p95, local.median, local.p95, ratio, figures.p95 / local.p95);
                 std::fflush(stdout);
             }
     std::printf("\nworst median ratio: %.2f (goal: at most 4)\n", worst);

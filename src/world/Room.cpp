@@ -54,6 +54,18 @@ std::string& templateDirectory()
     return directory;
 }
 
+bool& compositingEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
+
+bool& backgroundClippingEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
+
 float currentKarma()
 {
     const RunContext* run = RunContext::active();
@@ -494,25 +506,56 @@ void Room::setLightingUniforms()
     lightingShader_.setUniformArray("deltaIntensity", delta, 10);
 }
 
-bool Room::pictureIsOpaque()
+const sf::IntRect* Room::opaquePictureArea()
 {
-    // Room pictures are painted edge to edge, so whatever lies under one never shows;
-    // reading a picture back costs a few milliseconds, once per picture.
-    static std::map<std::string, bool> known;
+    // Whatever lies under the opaque part of the picture never shows. Room pictures
+    // are opaque but for a soft band along their edge, so the part is found from
+    // the middle row and column and then checked whole; reading a picture back costs
+    // a few milliseconds, once per picture.
+    static std::map<std::string, sf::IntRect> known;
     const sf::Texture* texture = picture.getTexture();
-    if (!texture)
-        return false;
+    if (!texture || !backgroundClippingEnabled())
+        return nullptr;
     auto it = known.find(pictureKey_);
-    if (it != known.end())
-        return it->second;
-    const sf::Image image = texture->copyToImage();
-    const sf::Uint8* pixels = image.getPixelsPtr();
-    const std::size_t count = static_cast<std::size_t>(image.getSize().x) * image.getSize().y;
-    bool opaque = pixels != nullptr;
-    for (std::size_t i = 0; opaque && i < count; ++i)
-        opaque = pixels[i * 4 + 3] == 255;
-    known[pictureKey_] = opaque;
-    return opaque;
+    if (it == known.end())
+    {
+        const sf::Image image = texture->copyToImage();
+        const sf::Uint8* pixels = image.getPixelsPtr();
+        const int w = static_cast<int>(image.getSize().x), h = static_cast<int>(image.getSize().y);
+        auto opaque = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * w + x) * 4 + 3] == 255; };
+        sf::IntRect area;
+        if (pixels && w > 0 && h > 0)
+        {
+            int left = 0, right = w, top = 0, bottom = h;
+            while (left < w && !opaque(left, h / 2))
+                ++left;
+            while (right > left && !opaque(right - 1, h / 2))
+                --right;
+            while (top < h && !opaque(w / 2, top))
+                ++top;
+            while (bottom > top && !opaque(w / 2, bottom - 1))
+                --bottom;
+            const int step = std::max(8, std::min(w, h) / 40);
+            for (int attempt = 0; attempt < 8 && left < right && top < bottom; ++attempt)
+            {
+                bool whole = true;
+                for (int y = top; whole && y < bottom; ++y)
+                    for (int x = left; whole && x < right; ++x)
+                        whole = opaque(x, y);
+                if (whole)
+                {
+                    area = sf::IntRect(left, top, right - left, bottom - top);
+                    break;
+                }
+                left += step;
+                right -= step;
+                top += step;
+                bottom -= step;
+            }
+        }
+        it = known.emplace(pictureKey_, area).first;
+    }
+    return it->second.width > 0 && it->second.height > 0 ? &it->second : nullptr;
 }
 
 void Room::addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale)
@@ -561,13 +604,14 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     const sf::View& view = window.getView();
     const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
 
-    // The background only shows around the picture: only that part is drawn.
+    // The background only shows around the opaque part of the picture: only that is drawn.
     sf::FloatRect pictureArea;
-    const bool pictureHides = picture.getTexture() && pictureIsOpaque();
-    if (pictureHides)
-        pictureArea = sf::FloatRect(camera.toScreen(position),
-                                    sf::Vector2f(picture.getTexture()->getSize()) * camera.zoom);
-    const sf::FloatRect* hidden = pictureHides ? &pictureArea : nullptr;
+    const sf::IntRect* opaqueArea = opaquePictureArea();
+    if (opaqueArea)
+        pictureArea = sf::FloatRect(
+            camera.toScreen(position + sf::Vector2f(static_cast<float>(opaqueArea->left), static_cast<float>(opaqueArea->top))),
+            sf::Vector2f(static_cast<float>(opaqueArea->width), static_cast<float>(opaqueArea->height)) * camera.zoom);
+    const sf::FloatRect* hidden = opaqueArea ? &pictureArea : nullptr;
 
     backgroundVertices_.clear();
     const sf::Shader* shader = nullptr;
@@ -642,27 +686,96 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
         if (puddle->animation())
             puddle->draw(window, camera);
 
+    sf::FloatRect lightArea;
+    const bool lit = shadeLightLayer(window, camera, lightArea);
+    const sf::Vector2f viewTopLeft = window.getView().getCenter() - window.getView().getSize() / 2.f;
     if (scene_)
     {
         scene_->display();
         sf::Sprite image(scene_->getTexture());
-        image.setPosition(window.getView().getCenter() - window.getView().getSize() / 2.f);
+        image.setPosition(viewTopLeft);
+        if (lit && compositeShader())
+        {
+            // One pass lays the scene and then the light layer over the window, as the
+            // two separate passes below would.
+            sf::Shader& composite = *compositeShader();
+            composite.setUniform("texture", sf::Shader::CurrentTexture);
+            composite.setUniform("light", lightCanvas_->getTexture());
+            composite.setUniform("viewSize", window.getView().getSize());
+            composite.setUniform("lightOrigin", sf::Vector2f(lightArea.left, lightArea.top) - viewTopLeft);
+            composite.setUniform("lightExtent", sf::Vector2f(lightArea.width, lightArea.height));
+            sf::RenderStates states(&composite);
+            states.blendMode = sf::BlendMode(sf::BlendMode::One, sf::BlendMode::OneMinusSrcAlpha);
+            window.draw(image, states);
+            drawDoors(window, camera);
+            return;
+        }
         window.draw(image);
     }
-
-    drawLighting(window, camera);
+    if (lit)
+    {
+        sf::Sprite layer(lightCanvas_->getTexture());
+        layer.setPosition(lightArea.left, lightArea.top);
+        const sf::Vector2f canvasSize(lightCanvas_->getSize());
+        layer.setScale(lightArea.width / canvasSize.x, lightArea.height / canvasSize.y);
+        window.draw(layer);
+    }
     drawDoors(window, camera);
 }
 
-void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
+void Room::setCompositing(bool enabled)
+{
+    compositingEnabled() = enabled;
+}
+
+void Room::setBackgroundClipping(bool enabled)
+{
+    backgroundClippingEnabled() = enabled;
+}
+
+sf::Shader* Room::compositeShader()
+{
+    // Built into the program rather than read from the art: it only merges two
+    // blending passes and changes nothing of the look.
+    static const char* kSource = R"(
+#version 120
+uniform sampler2D texture;
+uniform sampler2D light;
+uniform vec2 viewSize;
+uniform vec2 lightOrigin;
+uniform vec2 lightExtent;
+void main()
+{
+    vec2 uv = gl_TexCoord[0].xy;
+    vec4 scene = texture2D(texture, uv);
+    // Off-screen images are stored bottom row first.
+    vec2 screen = vec2(uv.x, 1.0 - uv.y) * viewSize;
+    vec2 l = (screen - lightOrigin) / lightExtent;
+    float inside = step(0.0, l.x) * step(l.x, 1.0) * step(0.0, l.y) * step(l.y, 1.0);
+    vec4 lamp = texture2D(light, vec2(l.x, 1.0 - l.y)) * inside;
+    vec3 colour = lamp.a * lamp.rgb + (1.0 - lamp.a) * scene.rgb * scene.a;
+    gl_FragColor = vec4(colour, 1.0 - (1.0 - lamp.a) * (1.0 - scene.a));
+}
+)";
+    static sf::Shader shader;
+    static int state = 0; // 0 not tried, 1 ready, -1 failed
+    if (!compositingEnabled())
+        return nullptr;
+    if (state == 0)
+        state = sf::Shader::isAvailable() && shader.loadFromMemory(kSource, sf::Shader::Fragment) ? 1 : -1;
+    return state == 1 ? &shader : nullptr;
+}
+
+bool Room::shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area)
 {
     if (!lightingLoaded_ || pictureSize_.x == 0 || pictureSize_.y == 0)
-        return;
+        return false;
     const sf::Vector2f topLeft = camera.toScreen(position);
     const sf::Vector2f extent(static_cast<float>(pictureSize_.x) * camera.zoom,
                               static_cast<float>(pictureSize_.y) * camera.zoom);
-    if (!isOnScreen(window, sf::FloatRect(topLeft, extent)))
-        return;
+    area = sf::FloatRect(topLeft, extent);
+    if (!isOnScreen(window, area))
+        return false;
     setLightingUniforms();
 
     // The light layer is smooth (wide pools, a soft vignette), so it is shaded on a
@@ -677,7 +790,7 @@ void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
         if (!lightCanvas_->create(canvasSize.x, canvasSize.y))
         {
             lightCanvas_.reset();
-            return;
+            return false;
         }
         lightCanvas_->setSmooth(true);
     }
@@ -697,10 +810,7 @@ void Room::drawLighting(sf::RenderTarget& window, const Camera& camera)
     lightCanvas_->draw(quad, 4, sf::TriangleStrip, shading);
     lightCanvas_->display();
 
-    sf::Sprite layer(lightCanvas_->getTexture());
-    layer.setPosition(topLeft);
-    layer.setScale(extent.x / canvasExtent.x, extent.y / canvasExtent.y);
-    window.draw(layer);
+    return true;
 }
 
 void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)

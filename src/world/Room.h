@@ -98,6 +98,12 @@ public:
     // The flicker's cosine-eased weight between sample `sampleIndex` and the next one
     // at `seconds` of the flicker clock (ten samples a second).
     static float flickerWeight(float seconds, int& sampleIndex);
+    // Whether the scene and the light layer are laid over the window in one pass
+    // (the default) or in two; the look is the same, tests compare both.
+    static void setCompositing(bool enabled);
+    // Whether the background is drawn only around the picture's opaque part (the
+    // default) or whole; the look is the same, tests compare both.
+    static void setBackgroundClipping(bool enabled);
 
     std::string name;
     std::int32_t type = 0;
@@ -128,10 +134,13 @@ private:
     void spawnEnemies(const RoomFile& file);
     void setLightingUniforms();
     void drawBackground(sf::RenderTarget& window, const Camera& camera);
-    bool pictureIsOpaque();
+    // The part of the picture (in its pixels) that hides what lies under it, or null.
+    const sf::IntRect* opaquePictureArea();
     void addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale);
     void addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale);
-    void drawLighting(sf::RenderTarget& window, const Camera& camera);
+    // Shades the light layer on its canvas; false when there is none to lay this frame.
+    bool shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area);
+    static sf::Shader* compositeShader();
     void drawDoors(sf::RenderTarget& window, const Camera& camera);
 
     Floor* floor_ = nullptr;

@@ -18,8 +18,11 @@
 #include "run/ItemRegistry.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
+#include "world/DoorLight.h"
 #include "world/Floor.h"
+#include "world/PlayerLight.h"
 #include "world/PropRegistry.h"
+#include "world/Props.h"
 #include "world/Room.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
@@ -37,11 +40,9 @@
 #include <thread>
 
 InGameState* currentRun = nullptr;
-bool InGameState::roomCleared = false;
-bool InGameState::roomEntered = false;
-bool InGameState::clearedEdge = false;
-RunLight::DoorLightMaker RunLight::makeDoorLight;
-RunLight::PlayerLightMaker RunLight::makePlayerLight;
+bool& InGameState::roomCleared = LightFlags::roomCleared;
+bool& InGameState::roomEntered = LightFlags::roomEntered;
+bool& InGameState::clearedEdge = LightFlags::clearedEdge;
 
 namespace
 {
@@ -152,12 +153,17 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
             RunTextures::kHealRuneFrameCount, RunTextures::kHealRuneFrameTime, kHealOrigin);
         healAnimation->once = true;
 
-        if (RunLight::makeDoorLight)
-            if (Room* first = floor_->room())
-                for (const Door& door : first->doors)
-                    if (door.target)
-                        if (auto light = RunLight::makeDoorLight(door.position))
-                            lights.push_back(std::move(light));
+        // The first room's lights: its exits and its glowing props; the player's
+        // own light comes with the first room change.
+        lights.clear();
+        if (Room* first = floor_->room())
+        {
+            for (const Door& door : first->doors)
+                if (door.target)
+                    lights.push_back(std::make_unique<DoorLight>(door.position));
+            appendPropLights(*first);
+        }
+        lightsDirty = false;
     }
     catch (...)
     {
@@ -215,7 +221,8 @@ GroupList InGameState::textureGroups(PreparedSets::Set& prepared)
 
 void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music)
 {
-    auto menuGroups = [] {
+    auto menuGroups = []
+    {
         GroupList groups;
         groups.push_back(MenuGroups::background());
         groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
@@ -225,13 +232,17 @@ void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, b
                                                sf::Vector2i(751, 250), sf::Vector2i(416, 127),
                                                [&paused] { paused = !paused; }));
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"options_button", "options_button_h"},
-                                               sf::Vector2i(753, 400), sf::Vector2i(413, 125), [music, menuGroups] {
+                                               sf::Vector2i(753, 400), sf::Vector2i(413, 125),
+                                               [music, menuGroups]
+                                               {
                                                    if (music)
                                                        music->stop();
                                                    pushLoading<SettingState>("Loading", menuGroups());
                                                }));
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"exit_button", "exit_button_h"},
-                                               sf::Vector2i(752, 550), sf::Vector2i(415, 124), [music, menuGroups] {
+                                               sf::Vector2i(752, 550), sf::Vector2i(415, 124),
+                                               [music, menuGroups]
+                                               {
                                                    if (music)
                                                        music->stop();
                                                    returnToMainMenu(menuGroups());
@@ -242,9 +253,15 @@ void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, b
 
 // RunContext ------------------------------------------------------------------
 
-float InGameState::karma() const { return player_ ? player_->karma() : 0.f; }
+float InGameState::karma() const
+{
+    return player_ ? player_->karma() : 0.f;
+}
 
-Entity* InGameState::player() const { return player_.get(); }
+Entity* InGameState::player() const
+{
+    return player_.get();
+}
 
 int InGameState::roomType() const
 {
@@ -265,9 +282,15 @@ void InGameState::addToRoom(std::unique_ptr<Entity> entity)
         live->addEntity(entity.release());
 }
 
-Room* InGameState::room() const { return floor_ ? floor_->room() : nullptr; }
+Room* InGameState::room() const
+{
+    return floor_ ? floor_->room() : nullptr;
+}
 
-Floor* InGameState::floor() const { return floor_.get(); }
+Floor* InGameState::floor() const
+{
+    return floor_.get();
+}
 
 void InGameState::addNotice(std::unique_ptr<FloatingText> notice)
 {
@@ -281,7 +304,10 @@ void InGameState::roomChanged()
     lightsDirty = true;
 }
 
-bool InGameState::trading() const { return player_ && player_->state == Player::TRADING; }
+bool InGameState::trading() const
+{
+    return player_ && player_->state == Player::TRADING;
+}
 
 // Frame ------------------------------------------------------------------------
 
@@ -420,21 +446,23 @@ void InGameState::updateNotices(float dt)
     }
 }
 
+void InGameState::appendPropLights(const Room& live)
+{
+    for (const auto& prop : live.props)
+        if (auto light = SecondFloorLighting::forProp(prop->name(), prop->getPosition()))
+            lights.push_back(std::move(light));
+}
+
 void InGameState::rebuildLights()
 {
     if (Room* live = room())
     {
-        if (RunLight::makeDoorLight)
-            for (const Door& door : live->doors)
-                if (door.target)
-                    if (auto light = RunLight::makeDoorLight(door.position))
-                        lights.push_back(std::move(light));
-        if (RunLight::makePlayerLight)
-        {
-            const float scale = roomCleared ? 1.2f : roomEntered ? 0.5f : 1.f;
-            if (auto light = RunLight::makePlayerLight(sf::Color(255, 255, 255, 150), scale))
-                lights.push_back(std::move(light));
-        }
+        for (const Door& door : live->doors)
+            if (door.target)
+                lights.push_back(std::make_unique<DoorLight>(door.position));
+        appendPropLights(*live);
+        const float scale = roomCleared ? 1.2f : roomEntered ? 0.5f : 1.f;
+        lights.push_back(std::make_unique<PlayerLight>(sf::Color(255, 255, 255, 150), scale));
         if (live->type != ROOM_SHOP && live->type != ROOM_HEAL && live->type != ROOM_SOUL)
             roomCleared = false;
     }
@@ -450,28 +478,31 @@ void InGameState::prepareGameOver()
     auto load = std::make_shared<BackgroundLoad>();
     gameOverLoad = load;
     // The thread works on its own copy of the names: the run may end before it does.
-    std::thread([entries = gameOverGroup->flatten(), load] {
-        for (const auto& [key, path] : entries)
+    std::thread(
+        [entries = gameOverGroup->flatten(), load]
         {
-            if (load->cancelled)
-                break;
-            if (TextureManager::isPresent(key))
-                continue;
-            try
+            for (const auto& [key, path] : entries)
             {
-                TextureManager::loadTexture(key, path);
+                if (load->cancelled)
+                    break;
+                if (TextureManager::isPresent(key))
+                    continue;
+                try
+                {
+                    TextureManager::loadTexture(key, path);
+                }
+                catch (const std::exception&)
+                {
+                    // Already logged by the texture registry; the game-over screen then
+                    // shows without this picture rather than leaving the player stuck.
+                    load->failed = true;
+                }
+                if (load->cancelled)
+                    TextureManager::unloadTexture(key);
             }
-            catch (const std::exception&)
-            {
-                // Already logged by the texture registry; the game-over screen then
-                // shows without this picture rather than leaving the player stuck.
-                load->failed = true;
-            }
-            if (load->cancelled)
-                TextureManager::unloadTexture(key);
-        }
-        load->finished = true;
-    }).detach();
+            load->finished = true;
+        })
+        .detach();
 }
 
 void InGameState::victorySwitch()

@@ -5,6 +5,7 @@
 #include "menus/GameSettings.h"
 #include "menus/PreparedSets.h"
 #include "world/RunContext.h"
+#include "world/SecondFloorLighting.h"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics/Shader.hpp>
@@ -26,24 +27,7 @@ namespace sf
 {
 class RenderTexture;
 class Color;
-}
-
-// Light objects of the current room (door lights, the player light). The lighting
-// work brings the real kinds; the run only owns, updates and draws them.
-class RunLight
-{
-public:
-    virtual ~RunLight() = default;
-    virtual void update(float& dt) { (void)dt; }
-    virtual void draw(sf::RenderTarget& target) { (void)target; }
-
-    // How the run makes the lights of a room it enters. Until the lighting work
-    // installs its kinds these make nothing, and the dark floor shows only its grey.
-    using DoorLightMaker = std::function<std::unique_ptr<RunLight>(sf::Vector2f doorPosition)>;
-    using PlayerLightMaker = std::function<std::unique_ptr<RunLight>(sf::Color colour, float scale)>;
-    static DoorLightMaker makeDoorLight;
-    static PlayerLightMaker makePlayerLight;
-};
+} // namespace sf
 
 // The screen of one run: it owns the player, the floor with its live room, the
 // run's music, the pause menu, the minimap switch, the lights of the current room
@@ -113,9 +97,9 @@ public:
     float satchelFade = 0.f;
 
     // Process-wide light flags read by the lights.
-    static bool roomCleared;
-    static bool roomEntered;
-    static bool clearedEdge;
+    static bool& roomCleared;
+    static bool& roomEntered;
+    static bool& clearedEdge;
 
 protected:
     // Both end the run: the new screen becomes current and this one is released at
@@ -124,6 +108,7 @@ protected:
     void gameOverSwitch();
     void prepareGameOver();
     void rebuildLights();
+    void appendPropLights(const Room& live);
     void updateNotices(float dt);
     void drawLightLayer(sf::RenderWindow& window);
     void drawMinimap(sf::RenderWindow& window);
@@ -145,7 +130,7 @@ protected:
     bool victoryCountdown = false;
     float victoryElapsed = 0.f;
     std::vector<std::unique_ptr<button>> pauseButtons;
-    std::vector<std::unique_ptr<RunLight>> lights;
+    std::vector<std::unique_ptr<SecondFloorLighting>> lights;
     std::unique_ptr<Player> player_;
     std::unique_ptr<Floor> floor_;
     Camera camera_;

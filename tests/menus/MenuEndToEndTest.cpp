@@ -126,20 +126,6 @@ void click(int x, int y)
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
-// Repeats `act` (clicks that are harmless wherever they land) until `done` holds.
-bool until(const std::function<bool()>& done, const std::function<void()>& act, std::chrono::seconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end)
-    {
-        if (done())
-            return true;
-        act();
-        std::this_thread::sleep_for(300ms);
-    }
-    return done();
-}
-
 Json::Value settingsOnDisk()
 {
     Json::Value document;

@@ -23,19 +23,6 @@ using namespace std::chrono_literals;
 
 const fs::path kShots = fs::temp_directory_path() / "umbravale-shots";
 
-bool until(const std::function<bool()>& done, const std::function<void()>& act, std::chrono::seconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end)
-    {
-        if (done())
-            return true;
-        act();
-        std::this_thread::sleep_for(300ms);
-    }
-    return done();
-}
-
 double meanLuma(const sf::Image& image)
 {
     double sum = 0;

@@ -169,3 +169,16 @@ double pictureContrast(const sf::Image& image)
     const double mean = sum / n;
     return std::sqrt(std::max(0.0, squares / n - mean * mean));
 }
+
+bool until(const std::function<bool()>& done, const std::function<void()>& act, std::chrono::seconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end)
+    {
+        if (done())
+            return true;
+        act();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    return done();
+}

@@ -3,6 +3,7 @@
 #include <SFML/Graphics/Image.hpp>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 // Drives the real game binary on the test's X display: starts it, finds its
@@ -47,3 +48,7 @@ private:
 
 // Spread of the pixel values: a blank (single-colour) picture scores 0.
 double pictureContrast(const sf::Image& image);
+
+// Repeats `act` (clicks or keys that are harmless wherever they land) every 300 ms
+// until `done` holds or the time is up; tells whether it held.
+bool until(const std::function<bool()>& done, const std::function<void()>& act, std::chrono::seconds timeout);

@@ -72,9 +72,9 @@ TEST_F(RoomDrawing, EveryRoomDrawsIntoAContactSheet)
         for (const auto& [floorIndex, names] : floors)
             for (const std::string& name : names)
                 rooms.push_back({name, floorIndex});
-    std::sort(rooms.begin(), rooms.end(), [](const auto& a, const auto& b) {
-        return a.second != b.second ? a.second < b.second : a.first < b.first;
-    });
+    std::sort(rooms.begin(), rooms.end(),
+              [](const auto& a, const auto& b)
+              { return a.second != b.second ? a.second < b.second : a.first < b.first; });
 
     sf::RenderTexture frame;
     ASSERT_TRUE(frame.create(1920, 1080));
@@ -143,14 +143,10 @@ protected:
         RoomFixture::TearDown();
         TextureManager::clear();
     }
-};
 
-// The background only shows around an opaque picture, so the room draws only that
-// part of it: around the picture every pixel must match the tiles drawn whole, at
-// any camera position and zoom, with no seam along the picture's edges.
-TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
-{
-    auto paint = [&](const std::string& key, unsigned w, unsigned h, auto colourAt) {
+    // Writes a picture whose every pixel comes from `colourAt` and loads it under `key`.
+    template <typename ColourAt> void paint(const std::string& key, unsigned w, unsigned h, ColourAt colourAt)
+    {
         sf::Image image;
         image.create(w, h);
         for (unsigned y = 0; y < h; ++y)
@@ -159,10 +155,19 @@ TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
         const std::string file = (directory_ / (key + ".png")).string();
         ASSERT_TRUE(image.saveToFile(file));
         TextureManager::loadTexture(key, file);
-    };
-    paint("bg_ff", 1000, 1000, [](unsigned x, unsigned y) {
-        return sf::Color(static_cast<sf::Uint8>(x / 4), static_cast<sf::Uint8>(y / 4), (x / 50 + y / 50) % 2 ? 200 : 40);
-    });
+    }
+};
+
+// The background only shows around an opaque picture, so the room draws only that
+// part of it: around the picture every pixel must match the tiles drawn whole, at
+// any camera position and zoom, with no seam along the picture's edges.
+TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
+{
+    paint("bg_ff", 1000, 1000,
+          [](unsigned x, unsigned y) {
+              return sf::Color(static_cast<sf::Uint8>(x / 4), static_cast<sf::Uint8>(y / 4),
+                               (x / 50 + y / 50) % 2 ? 200 : 40);
+          });
     paint("ff_plain", 900, 700, [](unsigned, unsigned) { return sf::Color(10, 20, 250); });
     writeTemplate("ff_plain", roomJson("ff_plain", 0, ""));
     FakeRun run;
@@ -225,23 +230,17 @@ TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
 // their opaque part, so the room looks the same as with the background drawn whole.
 TEST_F(MapDrawing, ABackgroundClippedToAFadingPictureLooksTheSameAsAWholeOne)
 {
-    auto paint = [&](const std::string& key, unsigned w, unsigned h, auto colourAt) {
-        sf::Image image;
-        image.create(w, h);
-        for (unsigned y = 0; y < h; ++y)
-            for (unsigned x = 0; x < w; ++x)
-                image.setPixel(x, y, colourAt(x, y));
-        const std::string file = (directory_ / (key + ".png")).string();
-        ASSERT_TRUE(image.saveToFile(file));
-        TextureManager::loadTexture(key, file);
-    };
-    paint("bg_sf", 1000, 1000, [](unsigned x, unsigned y) {
-        return sf::Color(static_cast<sf::Uint8>(x / 4), static_cast<sf::Uint8>(y / 4), (x / 50 + y / 50) % 2 ? 200 : 40);
-    });
-    paint("sf_fade", 900, 700, [](unsigned x, unsigned y) {
-        const unsigned edge = std::min(std::min(x, 899 - x), std::min(y, 699 - y));
-        return sf::Color(10, 120, 250, static_cast<sf::Uint8>(std::min(255u, edge * 6)));
-    });
+    paint("bg_sf", 1000, 1000,
+          [](unsigned x, unsigned y) {
+              return sf::Color(static_cast<sf::Uint8>(x / 4), static_cast<sf::Uint8>(y / 4),
+                               (x / 50 + y / 50) % 2 ? 200 : 40);
+          });
+    paint("sf_fade", 900, 700,
+          [](unsigned x, unsigned y)
+          {
+              const unsigned edge = std::min(std::min(x, 899 - x), std::min(y, 699 - y));
+              return sf::Color(10, 120, 250, static_cast<sf::Uint8>(std::min(255u, edge * 6)));
+          });
     writeTemplate("sf_fade", roomJson("sf_fade", 0, ""));
     FakeRun run;
     Floor floor(1);
@@ -251,7 +250,8 @@ TEST_F(MapDrawing, ABackgroundClippedToAFadingPictureLooksTheSameAsAWholeOne)
 
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1920, 1080));
-    auto drawn = [&](const Camera& camera, bool clipped) {
+    auto drawn = [&](const Camera& camera, bool clipped)
+    {
         Room::setBackgroundClipping(clipped);
         target.clear(sf::Color::Black);
         room->draw(target, camera);
@@ -309,7 +309,7 @@ TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
     Floor floor(0);
     auto room = Room::buildRoom(run.player(), "ff_lit", nullptr, floor);
     for (LightSlot& slot : room->lights)
-        slot.samples.fill(-0.05f); // no flicker between the two frames
+        slot.samples.fill(-0.05f);             // no flicker between the two frames
     room->lights[0].position = {250.f, 150.f}; // off centre: a flipped layer would show
     room->lights[0].colour = {1.f, 0.8f, 0.5f, 0.8f};
     for (sf::Vector2f at : {sf::Vector2f(300.f, 300.f), sf::Vector2f(470.f, 360.f), sf::Vector2f(880.f, 20.f)})
@@ -322,7 +322,8 @@ TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
     camera.centre = {400.f, 330.f};
     camera.zoom = 1.2f;
 
-    auto drawn = [&](bool onePass) {
+    auto drawn = [&](bool onePass)
+    {
         Room::setCompositing(onePass);
         sf::RenderTexture target;
         EXPECT_TRUE(target.create(1920, 1080));
@@ -348,7 +349,8 @@ TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
 // Plain stand-ins for the minimap pictures: green icons, red line pieces.
 void loadMinimapStandIns(const std::filesystem::path& folder)
 {
-    auto paint = [&](const std::string& key, unsigned w, unsigned h, sf::Color colour) {
+    auto paint = [&](const std::string& key, unsigned w, unsigned h, sf::Color colour)
+    {
         sf::Image image;
         image.create(w, h, colour);
         const std::string file = (folder / (key + ".png")).string();
@@ -399,7 +401,8 @@ TEST_F(MapDrawing, TheMinimapFadesRoomsLeftBehindAndPulsesTheCurrentOne)
     map.saveToFile("build/minimap.png");
     // An icon's middle lies 0.4 x 40 / 2 px above its node's point; the map may
     // reach past the target, where nothing is checked.
-    auto iconAlpha = [&](const OrientedNode* node) {
+    auto iconAlpha = [&](const OrientedNode* node)
+    {
         const sf::Vector2f at = node->position - floor.mapOffset + sf::Vector2f(960.f, 540.f - 8.f);
         if (at.x < 0.f || at.y < 0.f || at.x >= 1920.f || at.y >= 1080.f)
             return -1;
@@ -436,7 +439,8 @@ TEST_F(MapDrawing, AnOpenExitShowsWhereItLeads)
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1920, 1080));
 
-    auto drawWithPlayerAt = [&](sf::Vector2f p) {
+    auto drawWithPlayerAt = [&](sf::Vector2f p)
+    {
         run.movePlayer(p);
         target.clear(sf::Color::Transparent);
         room.draw(target, camera);

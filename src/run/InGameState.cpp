@@ -556,16 +556,7 @@ void InGameState::gameOverSwitch()
 
 void InGameState::drawLightLayer(sf::RenderWindow& window)
 {
-    if (!lightLayer)
-        lightLayer = makeScreenTexture();
-    if (!lightLayer)
-        return;
-    const sf::Uint8 grey = layerGrey(floor_->floorIndex, roomType());
-    lightLayer->clear(sf::Color(grey, grey, grey, 255));
-    for (auto& light : lights)
-        light->draw(*lightLayer);
-    lightLayer->display();
-    window.draw(sf::Sprite(lightLayer->getTexture()), sf::BlendMultiply);
+    lightLayer.draw(window, layerGrey(floor_->floorIndex, roomType()), lights);
 }
 
 void InGameState::drawMinimap(sf::RenderWindow& window)

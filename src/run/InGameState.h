@@ -5,6 +5,7 @@
 #include "menus/GameSettings.h"
 #include "menus/PreparedSets.h"
 #include "world/RunContext.h"
+#include "world/LightLayer.h"
 #include "world/SecondFloorLighting.h"
 
 #include <SFML/Audio/Music.hpp>
@@ -145,7 +146,7 @@ protected:
     bool musicOpen = false;
     bool pauseSeen = false;
     // Off-screen images, made the first time they are needed and reused every frame.
-    std::unique_ptr<sf::RenderTexture> lightLayer;
+    LightLayer lightLayer;
     std::unique_ptr<sf::RenderTexture> minimapPanel;
     std::unique_ptr<sf::RenderTexture> minimapMap;
     std::unique_ptr<sf::RenderTexture> minimapComposite;

@@ -45,7 +45,6 @@ constexpr const char* kMaskFile = "Assets/Sprites/Rooms/FirstFloor/mask.png";
 constexpr float kBackgroundOrigin = -4000.f;
 constexpr float kBackgroundStep = 1000.f;
 constexpr int kBackgroundCells = 10;
-constexpr unsigned kLightDownscale = 4;
 constexpr float kPreviewReachSquared = 150.f * 150.f;
 
 std::string& templateDirectory()
@@ -54,10 +53,10 @@ std::string& templateDirectory()
     return directory;
 }
 
-bool& compositingEnabled()
+unsigned& lightDownscale()
 {
-    static bool enabled = true;
-    return enabled;
+    static unsigned factor = 4;
+    return factor;
 }
 
 bool& backgroundClippingEnabled()
@@ -663,69 +662,30 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
         sceneOrder_.push_back(wall.get());
     DepthOrder::sort(sceneOrder_);
 
-    // The scene goes through a transparent image the size of the window, drawn at the
-    // window's origin: the puddles below must show under everything in it.
-    const sf::Vector2u size = window.getSize();
-    if (!scene_ || scene_->getSize() != size)
-    {
-        scene_ = std::make_unique<sf::RenderTexture>();
-        if (!scene_->create(size.x, size.y))
-            scene_.reset();
-    }
-    sf::RenderTarget& sceneTarget = scene_ ? static_cast<sf::RenderTarget&>(*scene_) : window;
-    if (scene_)
-    {
-        scene_->setView(window.getView());
-        scene_->clear(sf::Color::Transparent);
-    }
-    for (IWorldPlaceable* placed : sceneOrder_)
-        if (auto* drawable = dynamic_cast<IRenderable*>(placed))
-            drawable->draw(sceneTarget, camera);
-
+    // Puddles lie under everything in the scene, so they go first; the scene is then
+    // drawn straight into the window, each element blended once over what lies below.
     for (auto& puddle : waters)
         if (puddle->animation())
             puddle->draw(window, camera);
+    for (IWorldPlaceable* placed : sceneOrder_)
+        if (auto* drawable = dynamic_cast<IRenderable*>(placed))
+            drawable->draw(window, camera);
 
     sf::FloatRect lightArea;
-    const bool lit = shadeLightLayer(window, camera, lightArea);
-    const sf::Vector2f viewTopLeft = window.getView().getCenter() - window.getView().getSize() / 2.f;
-    if (scene_)
+    sf::Vector2u shaded;
+    if (shadeLightLayer(window, camera, lightArea, shaded))
     {
-        scene_->display();
-        sf::Sprite image(scene_->getTexture());
-        image.setPosition(viewTopLeft);
-        if (lit && compositeShader())
-        {
-            // One pass lays the scene and then the light layer over the window, as the
-            // two separate passes below would.
-            sf::Shader& composite = *compositeShader();
-            composite.setUniform("texture", sf::Shader::CurrentTexture);
-            composite.setUniform("light", lightCanvas_->getTexture());
-            composite.setUniform("viewSize", window.getView().getSize());
-            composite.setUniform("lightOrigin", sf::Vector2f(lightArea.left, lightArea.top) - viewTopLeft);
-            composite.setUniform("lightExtent", sf::Vector2f(lightArea.width, lightArea.height));
-            sf::RenderStates states(&composite);
-            states.blendMode = sf::BlendMode(sf::BlendMode::One, sf::BlendMode::OneMinusSrcAlpha);
-            window.draw(image, states);
-            drawDoors(window, camera);
-            return;
-        }
-        window.draw(image);
-    }
-    if (lit)
-    {
-        sf::Sprite layer(lightCanvas_->getTexture());
+        sf::Sprite layer(lightCanvas_->getTexture(), sf::IntRect(0, 0, static_cast<int>(shaded.x), static_cast<int>(shaded.y)));
         layer.setPosition(lightArea.left, lightArea.top);
-        const sf::Vector2f canvasSize(lightCanvas_->getSize());
-        layer.setScale(lightArea.width / canvasSize.x, lightArea.height / canvasSize.y);
+        layer.setScale(lightArea.width / static_cast<float>(shaded.x), lightArea.height / static_cast<float>(shaded.y));
         window.draw(layer);
     }
     drawDoors(window, camera);
 }
 
-void Room::setCompositing(bool enabled)
+void Room::setLightDownscale(unsigned factor)
 {
-    compositingEnabled() = enabled;
+    lightDownscale() = std::max(1u, factor);
 }
 
 void Room::setBackgroundClipping(bool enabled)
@@ -733,57 +693,28 @@ void Room::setBackgroundClipping(bool enabled)
     backgroundClippingEnabled() = enabled;
 }
 
-sf::Shader* Room::compositeShader()
-{
-    // Built into the program rather than read from the art: it only merges two
-    // blending passes and changes nothing of the look.
-    static const char* kSource = R"(
-#version 120
-uniform sampler2D texture;
-uniform sampler2D light;
-uniform vec2 viewSize;
-uniform vec2 lightOrigin;
-uniform vec2 lightExtent;
-void main()
-{
-    vec2 uv = gl_TexCoord[0].xy;
-    vec4 scene = texture2D(texture, uv);
-    // Off-screen images are stored bottom row first.
-    vec2 screen = vec2(uv.x, 1.0 - uv.y) * viewSize;
-    vec2 l = (screen - lightOrigin) / lightExtent;
-    float inside = step(0.0, l.x) * step(l.x, 1.0) * step(0.0, l.y) * step(l.y, 1.0);
-    vec4 lamp = texture2D(light, vec2(l.x, 1.0 - l.y)) * inside;
-    vec3 colour = lamp.a * lamp.rgb + (1.0 - lamp.a) * scene.rgb * scene.a;
-    gl_FragColor = vec4(colour, 1.0 - (1.0 - lamp.a) * (1.0 - scene.a));
-}
-)";
-    static sf::Shader shader;
-    static int state = 0; // 0 not tried, 1 ready, -1 failed
-    if (!compositingEnabled())
-        return nullptr;
-    if (state == 0)
-        state = sf::Shader::isAvailable() && shader.loadFromMemory(kSource, sf::Shader::Fragment) ? 1 : -1;
-    return state == 1 ? &shader : nullptr;
-}
-
-bool Room::shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area)
+bool Room::shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area,
+                           sf::Vector2u& shaded)
 {
     if (!lightingLoaded_ || pictureSize_.x == 0 || pictureSize_.y == 0)
         return false;
     const sf::Vector2f topLeft = camera.toScreen(position);
-    const sf::Vector2f extent(static_cast<float>(pictureSize_.x) * camera.zoom,
-                              static_cast<float>(pictureSize_.y) * camera.zoom);
-    area = sf::FloatRect(topLeft, extent);
-    if (!isOnScreen(window, area))
+    const sf::FloatRect whole(topLeft, sf::Vector2f(static_cast<float>(pictureSize_.x) * camera.zoom,
+                                                    static_cast<float>(pictureSize_.y) * camera.zoom));
+    const sf::View& view = window.getView();
+    const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
+    if (!whole.intersects(visible, area))
         return false;
     setLightingUniforms();
 
-    // The light layer is smooth (wide pools, a soft vignette), so it is shaded on a
-    // canvas a quarter of the picture's size and stretched over the picture with
-    // smoothing: the same layer for a sixteenth of the shading work, which would
-    // otherwise dominate the frame on software renderers.
-    const sf::Vector2u canvasSize((pictureSize_.x + kLightDownscale - 1) / kLightDownscale,
-                                  (pictureSize_.y + kLightDownscale - 1) / kLightDownscale);
+    // The light layer is smooth (wide pools, a soft vignette): only the part of it on
+    // screen is shaded, on a canvas a quarter of the window's size, and each texel
+    // laid over a 4 x 4 block of the window. Across a block the layer changes by less
+    // than a colour level, so the blocks do not show, and it costs a sixteenth of the
+    // shading work, which would otherwise dominate the frame on software renderers.
+    const unsigned downscale = lightDownscale();
+    const sf::Vector2u canvasSize(static_cast<unsigned>(std::ceil(view.getSize().x / static_cast<float>(downscale))) + 1,
+                                  static_cast<unsigned>(std::ceil(view.getSize().y / static_cast<float>(downscale))) + 1);
     if (!lightCanvas_ || lightCanvas_->getSize() != canvasSize)
     {
         lightCanvas_ = std::make_unique<sf::RenderTexture>();
@@ -792,24 +723,29 @@ bool Room::shadeLightLayer(const sf::RenderTarget& window, const Camera& camera,
             lightCanvas_.reset();
             return false;
         }
-        lightCanvas_->setSmooth(true);
     }
-    // The canvas is transparent: its texture coordinates, 0 to 1 over the picture, are
-    // all the shader reads. It is written as shaded (no blending), then laid over the
-    // scene with ordinary alpha blending, as the layer drawn straight would be.
-    const sf::Vector2f canvasExtent(canvasSize);
+    auto texels = [&](float pixels, unsigned most)
+    { return std::clamp(static_cast<unsigned>(std::ceil(pixels / static_cast<float>(downscale))), 1u, most); };
+    shaded = sf::Vector2u(texels(area.width, canvasSize.x), texels(area.height, canvasSize.y));
+
+    // The shader reads only its texture coordinates, 0 to 1 over the whole picture:
+    // the quad carries those of the visible part. It is written as shaded (no
+    // blending), then laid over the scene with ordinary alpha blending.
+    const sf::Vector2f from((area.left - whole.left) / whole.width, (area.top - whole.top) / whole.height);
+    const sf::Vector2f to((area.left + area.width - whole.left) / whole.width,
+                          (area.top + area.height - whole.top) / whole.height);
+    const sf::Vector2f extent(shaded);
     const sf::Color clear = sf::Color::Transparent;
     const sf::Vertex quad[4] = {
-        sf::Vertex({0.f, 0.f}, clear, {0.f, 0.f}),
-        sf::Vertex({canvasExtent.x, 0.f}, clear, {1.f, 0.f}),
-        sf::Vertex({0.f, canvasExtent.y}, clear, {0.f, 1.f}),
-        sf::Vertex(canvasExtent, clear, {1.f, 1.f}),
+        sf::Vertex({0.f, 0.f}, clear, {from.x, from.y}),
+        sf::Vertex({extent.x, 0.f}, clear, {to.x, from.y}),
+        sf::Vertex({0.f, extent.y}, clear, {from.x, to.y}),
+        sf::Vertex(extent, clear, {to.x, to.y}),
     };
     sf::RenderStates shading(&lightingShader_);
     shading.blendMode = sf::BlendNone;
     lightCanvas_->draw(quad, 4, sf::TriangleStrip, shading);
     lightCanvas_->display();
-
     return true;
 }
 

@@ -98,9 +98,9 @@ public:
     // The flicker's cosine-eased weight between sample `sampleIndex` and the next one
     // at `seconds` of the flicker clock (ten samples a second).
     static float flickerWeight(float seconds, int& sampleIndex);
-    // Whether the scene and the light layer are laid over the window in one pass
-    // (the default) or in two; the look is the same, tests compare both.
-    static void setCompositing(bool enabled);
+    // How many window pixels one texel of the light layer spans on each side (4 by
+    // default; 1 shades every pixel, which tests compare against).
+    static void setLightDownscale(unsigned factor);
     // Whether the background is drawn only around the picture's opaque part (the
     // default) or whole; the look is the same, tests compare both.
     static void setBackgroundClipping(bool enabled);
@@ -138,9 +138,11 @@ private:
     const sf::IntRect* opaquePictureArea();
     void addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale);
     void addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale);
-    // Shades the light layer on its canvas; false when there is none to lay this frame.
-    bool shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area);
-    static sf::Shader* compositeShader();
+    // Shades the on-screen part of the light layer on its canvas: `area` is where it
+    // goes on the window, `shaded` the canvas pixels that hold it. False when there is
+    // none to lay this frame.
+    bool shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area,
+                         sf::Vector2u& shaded);
     void drawDoors(sf::RenderTarget& window, const Camera& camera);
 
     Floor* floor_ = nullptr;
@@ -152,12 +154,11 @@ private:
     bool shadersLoaded_[5] = {false, false, false, false, false};
     sf::Shader lightingShader_;
     bool lightingLoaded_ = false;
-    // The depth-ordered scene of the frame (kept to reuse its storage) and the
-    // off-screen image it is drawn into, made once per room at the window's size.
+    // The depth-ordered scene of the frame (kept to reuse its storage).
     std::vector<IWorldPlaceable*> sceneOrder_;
-    std::unique_ptr<sf::RenderTexture> scene_;
     // The background pieces of the frame (kept to reuse their storage).
     std::vector<sf::Vertex> backgroundVertices_;
-    // The light layer, shaded at a reduced size once per frame.
+    // The light layer's on-screen part, shaded at a reduced size once per frame on a
+    // canvas made once per room.
     std::unique_ptr<sf::RenderTexture> lightCanvas_;
 };

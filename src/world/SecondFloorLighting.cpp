@@ -42,6 +42,7 @@ void SecondFloorLighting::draw(sf::RenderTarget& target)
 
 void SecondFloorLighting::drawScaled(sf::RenderTarget& target, float scale)
 {
+    drawnBounds_ = sf::FloatRect();
     if (!sprite.getTexture())
         return;
     const Camera& camera = runCamera();
@@ -49,6 +50,7 @@ void SecondFloorLighting::drawScaled(sf::RenderTarget& target, float scale)
     copy.setPosition(camera.toScreen(drawPosition));
     copy.setScale(camera.zoom * scale, camera.zoom * scale);
     target.draw(copy, sf::BlendAdd);
+    drawnBounds_ = copy.getGlobalBounds();
 }
 
 std::unique_ptr<SecondFloorLighting> SecondFloorLighting::forProp(const std::string& propName, sf::Vector2f where)

@@ -38,6 +38,10 @@ public:
     // The light a room prop gives ("firefly", the glowing mushrooms), or null.
     static std::unique_ptr<SecondFloorLighting> forProp(const std::string& propName, sf::Vector2f position);
 
+    // Where the last draw put the light on its target (empty before the first draw
+    // and when the light has no picture): nothing of it lies outside.
+    const sf::FloatRect& drawnBounds() const { return drawnBounds_; }
+
     sf::Vector2f position;
     sf::Vector2f drawPosition;
     sf::Sprite sprite;
@@ -45,4 +49,7 @@ public:
 protected:
     // Draws the sprite at drawPosition through the active run's camera, scaled by zoom × scale.
     void drawScaled(sf::RenderTarget& target, float scale);
+
+private:
+    sf::FloatRect drawnBounds_;
 };

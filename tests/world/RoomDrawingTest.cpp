@@ -277,7 +277,7 @@ TEST_F(MapDrawing, ABackgroundClippedToAFadingPictureLooksTheSameAsAWholeOne)
     Room::setBackgroundClipping(true);
 }
 
-// A soft, half-transparent disc: the edges where blending passes could differ.
+// A soft, half-transparent disc, drawn over the picture in the scene.
 class Glow : public Entity
 {
 public:
@@ -293,8 +293,10 @@ public:
     }
 };
 
-// Laying the scene and the light layer in one pass must look like the two passes.
-TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
+// The light layer is shaded for its on-screen part only, at a quarter of the window's
+// resolution: it must land where the layer shaded pixel by pixel lands, the right way
+// up, over a room partly off screen and zoomed.
+TEST_F(MapDrawing, TheReducedLightLayerMatchesTheOneShadedPerPixel)
 {
     sf::Image image;
     image.create(900, 700);
@@ -309,41 +311,64 @@ TEST_F(MapDrawing, OnePassCompositingMatchesTwoPasses)
     Floor floor(0);
     auto room = Room::buildRoom(run.player(), "ff_lit", nullptr, floor);
     for (LightSlot& slot : room->lights)
-        slot.samples.fill(-0.05f);             // no flicker between the two frames
-    room->lights[0].position = {250.f, 150.f}; // off centre: a flipped layer would show
-    room->lights[0].colour = {1.f, 0.8f, 0.5f, 0.8f};
+        slot.samples.fill(-0.05f); // no flicker between the frames
+    room->lights[0].position = {250.f, 150.f};
+    room->lights[0].colour = {1.f, 1.f, 1.f, 1.f};
     for (sf::Vector2f at : {sf::Vector2f(300.f, 300.f), sf::Vector2f(470.f, 360.f), sf::Vector2f(880.f, 20.f)})
     {
         auto* glow = new Glow();
         glow->setPosition(at);
         room->addEntity(glow);
     }
-    Camera camera;
-    camera.centre = {400.f, 330.f};
-    camera.zoom = 1.2f;
 
-    auto drawn = [&](bool onePass)
+    auto drawn = [&](sf::Vector2f centre, float zoom, unsigned downscale)
     {
-        Room::setCompositing(onePass);
+        Camera camera;
+        camera.centre = room->position + centre;
+        camera.zoom = zoom;
+        Room::setLightDownscale(downscale);
         sf::RenderTexture target;
         EXPECT_TRUE(target.create(1920, 1080));
         target.clear(sf::Color(41, 12, 14));
         room->draw(target, camera);
         target.display();
+        Room::setLightDownscale(4);
         return target.getTexture().copyToImage();
     };
-    const sf::Image one = drawn(true);
-    const sf::Image two = drawn(false);
-    Room::setCompositing(true);
-    int differing = 0;
-    for (unsigned y = 0; y < 1080; ++y)
-        for (unsigned x = 0; x < 1920; ++x)
-        {
-            const sf::Color a = one.getPixel(x, y), b = two.getPixel(x, y);
-            differing += std::abs(a.r - b.r) > 2 || std::abs(a.g - b.g) > 2 || std::abs(a.b - b.b) > 2;
-        }
-    EXPECT_EQ(differing, 0);
-    one.saveToFile("build/room_compositing.png");
+    auto near = [](sf::Color a, sf::Color b)
+    { return std::abs(a.r - b.r) <= 3 && std::abs(a.g - b.g) <= 3 && std::abs(a.b - b.b) <= 3; };
+
+    // Against the layer shaded pixel by pixel: whole on screen, and zoomed in with the
+    // picture cut by the window's left and top edges.
+    for (const auto& [centre, zoom] : {std::pair{sf::Vector2f(450.f, 350.f), 1.2f}, std::pair{sf::Vector2f(600.f, 400.f), 1.66f}})
+    {
+        SCOPED_TRACE(zoom);
+        const sf::Image reduced = drawn(centre, zoom, 4);
+        const sf::Image exact = drawn(centre, zoom, 1);
+        int differing = 0;
+        for (unsigned y = 0; y < 1080; ++y)
+            for (unsigned x = 0; x < 1920; ++x)
+                differing += !near(reduced.getPixel(x, y), exact.getPixel(x, y));
+        EXPECT_LT(differing, 1920 * 1080 / 1000);
+    }
+
+    // The layer belongs to the room: moving the camera so that the window cuts the
+    // picture must not move the light over it.
+    const sf::Image whole = drawn({450.f, 350.f}, 1.f, 4);
+    const sf::Image cut = drawn({1200.f, 800.f}, 1.f, 4);
+    int moved = 0;
+    for (unsigned y = 260; y < 700; ++y)
+        for (unsigned x = 240; x < 900; ++x)
+            moved += !near(whole.getPixel(x + 960 - 450, y + 540 - 350), cut.getPixel(x + 960 - 1200, y + 540 - 800));
+    EXPECT_LT(moved, 660 * 440 / 1000);
+
+    // The white pool sits at its light, not at its mirror image.
+    auto at = [&](float x, float y) { return whole.getPixel(static_cast<unsigned>(x + 960 - 450), static_cast<unsigned>(y + 540 - 350)); };
+    auto plain = [&](float x, float y) { return image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)); };
+    EXPECT_GT(at(250.f, 150.f).g, plain(250.f, 150.f).g + 30);
+    EXPECT_LT(std::abs(at(250.f, 550.f).g - plain(250.f, 550.f).g), 20);
+    EXPECT_LT(std::abs(at(650.f, 150.f).g - plain(650.f, 150.f).g), 20);
+    whole.saveToFile("build/room_lighting.png");
 }
 
 // Plain stand-ins for the minimap pictures: green icons, red line pieces.

@@ -557,41 +557,54 @@ const sf::IntRect* Room::opaquePictureArea()
     return it->second.width > 0 && it->second.height > 0 ? &it->second : nullptr;
 }
 
-void Room::addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale)
+namespace
+{
+// A textured quad over `piece` (window coordinates) of a picture whose top-left
+// corner is at `origin` and which is drawn at `scale`.
+void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, float scale)
 {
     const float left = piece.left, top = piece.top, right = piece.left + piece.width, bottom = piece.top + piece.height;
     auto corner = [&](float x, float y) {
-        return sf::Vertex({x, y}, sf::Color::White, {(x - tileOrigin.x) / scale, (y - tileOrigin.y) / scale});
+        return sf::Vertex({x, y}, sf::Color::White, {(x - origin.x) / scale, (y - origin.y) / scale});
     };
-    backgroundVertices_.push_back(corner(left, top));
-    backgroundVertices_.push_back(corner(right, top));
-    backgroundVertices_.push_back(corner(left, bottom));
-    backgroundVertices_.push_back(corner(right, top));
-    backgroundVertices_.push_back(corner(right, bottom));
-    backgroundVertices_.push_back(corner(left, bottom));
+    vertices.push_back(corner(left, top));
+    vertices.push_back(corner(right, top));
+    vertices.push_back(corner(left, bottom));
+    vertices.push_back(corner(right, top));
+    vertices.push_back(corner(right, bottom));
+    vertices.push_back(corner(left, bottom));
 }
 
-void Room::addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale)
+// The quads of a picture laid over `area`, leaving out what `hidden` covers (when set).
+void addAround(std::vector<sf::Vertex>& vertices, const sf::FloatRect& area, const sf::FloatRect* hidden, float scale)
 {
-    const sf::Vector2f origin(tile.left, tile.top);
+    const sf::Vector2f origin(area.left, area.top);
     sf::FloatRect covered;
-    if (!hidden || !tile.intersects(*hidden, covered))
+    if (!hidden || !area.intersects(*hidden, covered))
     {
-        addBackgroundPiece(tile, origin, scale);
+        addPiece(vertices, area, origin, scale);
         return;
     }
-    // What the opaque picture leaves of the tile: the bands above and below it, then
-    // the bands left and right of it between those.
-    const float tileRight = tile.left + tile.width, tileBottom = tile.top + tile.height;
+    // The bands above and below the hidden part, then the bands left and right of it
+    // between those.
+    const float areaRight = area.left + area.width, areaBottom = area.top + area.height;
     const float coveredRight = covered.left + covered.width, coveredBottom = covered.top + covered.height;
-    if (covered.top > tile.top)
-        addBackgroundPiece({tile.left, tile.top, tile.width, covered.top - tile.top}, origin, scale);
-    if (coveredBottom < tileBottom)
-        addBackgroundPiece({tile.left, coveredBottom, tile.width, tileBottom - coveredBottom}, origin, scale);
-    if (covered.left > tile.left)
-        addBackgroundPiece({tile.left, covered.top, covered.left - tile.left, covered.height}, origin, scale);
-    if (coveredRight < tileRight)
-        addBackgroundPiece({coveredRight, covered.top, tileRight - coveredRight, covered.height}, origin, scale);
+    if (covered.top > area.top)
+        addPiece(vertices, {area.left, area.top, area.width, covered.top - area.top}, origin, scale);
+    if (coveredBottom < areaBottom)
+        addPiece(vertices, {area.left, coveredBottom, area.width, areaBottom - coveredBottom}, origin, scale);
+    if (covered.left > area.left)
+        addPiece(vertices, {area.left, covered.top, covered.left - area.left, covered.height}, origin, scale);
+    if (coveredRight < areaRight)
+        addPiece(vertices, {coveredRight, covered.top, areaRight - coveredRight, covered.height}, origin, scale);
+}
+} // namespace
+
+sf::FloatRect Room::opaqueScreenArea(const sf::IntRect& opaque, const Camera& camera) const
+{
+    return sf::FloatRect(
+        camera.toScreen(position + sf::Vector2f(static_cast<float>(opaque.left), static_cast<float>(opaque.top))),
+        sf::Vector2f(static_cast<float>(opaque.width), static_cast<float>(opaque.height)) * camera.zoom);
 }
 
 void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
@@ -607,9 +620,7 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     sf::FloatRect pictureArea;
     const sf::IntRect* opaqueArea = opaquePictureArea();
     if (opaqueArea)
-        pictureArea = sf::FloatRect(
-            camera.toScreen(position + sf::Vector2f(static_cast<float>(opaqueArea->left), static_cast<float>(opaqueArea->top))),
-            sf::Vector2f(static_cast<float>(opaqueArea->width), static_cast<float>(opaqueArea->height)) * camera.zoom);
+        pictureArea = opaqueScreenArea(*opaqueArea, camera);
     const sf::FloatRect* hidden = opaqueArea ? &pictureArea : nullptr;
 
     backgroundVertices_.clear();
@@ -617,7 +628,7 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     if (floorIndex_ == 2)
     {
         shader = shadersLoaded_[0] ? &treeShader : nullptr;
-        addBackgroundTile(sf::FloatRect({0.f, 0.f}, textureSize), hidden, 1.f);
+        addAround(backgroundVertices_, sf::FloatRect({0.f, 0.f}, textureSize), hidden, 1.f);
     }
     else
     {
@@ -629,7 +640,7 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
                                         kBackgroundOrigin + kBackgroundStep * static_cast<float>(j));
                 const sf::FloatRect tile(camera.toScreen(cell), textureSize * camera.zoom);
                 if (tile.intersects(visible))
-                    addBackgroundTile(tile, hidden, camera.zoom);
+                    addAround(backgroundVertices_, tile, hidden, camera.zoom);
             }
     }
     if (backgroundVertices_.empty())
@@ -639,18 +650,43 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     window.draw(backgroundVertices_.data(), backgroundVertices_.size(), sf::Triangles, states);
 }
 
+void Room::drawPicture(sf::RenderTarget& window, const Camera& camera)
+{
+    const sf::Texture* texture = picture.getTexture();
+    if (!texture)
+        return;
+    picture.setPosition(camera.toScreen(position));
+    picture.setScale(camera.zoom, camera.zoom);
+    const sf::FloatRect bounds = picture.getGlobalBounds();
+    if (!isOnScreen(window, bounds))
+        return;
+    const sf::IntRect* opaqueArea = opaquePictureArea();
+    if (!opaqueArea || picture.getColor() != sf::Color::White ||
+        picture.getTextureRect() != sf::IntRect({0, 0}, sf::Vector2i(texture->getSize())))
+    {
+        window.draw(picture);
+        return;
+    }
+    // The opaque part is copied without blending, which costs less, and only the soft
+    // band around it is blended over what lies below.
+    const sf::FloatRect opaque = opaqueScreenArea(*opaqueArea, camera);
+    pictureVertices_.clear();
+    addAround(pictureVertices_, bounds, &opaque, camera.zoom);
+    if (!pictureVertices_.empty())
+        window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, sf::RenderStates(texture));
+    pictureVertices_.clear();
+    addPiece(pictureVertices_, opaque, {bounds.left, bounds.top}, camera.zoom);
+    sf::RenderStates copy(texture);
+    copy.blendMode = sf::BlendNone;
+    window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, copy);
+}
+
 void Room::draw(sf::RenderTarget& window, const Camera& camera)
 {
     loadShaders();
     drawBackground(window, camera);
 
-    if (picture.getTexture())
-    {
-        picture.setPosition(camera.toScreen(position));
-        picture.setScale(camera.zoom, camera.zoom);
-        if (isOnScreen(window, picture.getGlobalBounds()))
-            window.draw(picture);
-    }
+    drawPicture(window, camera);
 
     sceneOrder_.clear();
     sceneOrder_.reserve(entities.size() + props.size() + walls.size());

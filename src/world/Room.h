@@ -136,8 +136,9 @@ private:
     void drawBackground(sf::RenderTarget& window, const Camera& camera);
     // The part of the picture (in its pixels) that hides what lies under it, or null.
     const sf::IntRect* opaquePictureArea();
-    void addBackgroundTile(const sf::FloatRect& tile, const sf::FloatRect* hidden, float scale);
-    void addBackgroundPiece(const sf::FloatRect& piece, sf::Vector2f tileOrigin, float scale);
+    // Where `opaque` (picture pixels) lies on the window.
+    sf::FloatRect opaqueScreenArea(const sf::IntRect& opaque, const Camera& camera) const;
+    void drawPicture(sf::RenderTarget& window, const Camera& camera);
     // Shades the on-screen part of the light layer on its canvas: `area` is where it
     // goes on the window, `shaded` the canvas pixels that hold it. False when there is
     // none to lay this frame.
@@ -156,8 +157,9 @@ private:
     bool lightingLoaded_ = false;
     // The depth-ordered scene of the frame (kept to reuse its storage).
     std::vector<IWorldPlaceable*> sceneOrder_;
-    // The background pieces of the frame (kept to reuse their storage).
+    // The background and picture pieces of the frame (kept to reuse their storage).
     std::vector<sf::Vertex> backgroundVertices_;
+    std::vector<sf::Vertex> pictureVertices_;
     // The light layer's on-screen part, shaded at a reduced size once per frame on a
     // canvas made once per room.
     std::unique_ptr<sf::RenderTexture> lightCanvas_;

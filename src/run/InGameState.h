@@ -4,8 +4,8 @@
 #include "creatures/Camera.h"
 #include "menus/GameSettings.h"
 #include "menus/PreparedSets.h"
-#include "world/RunContext.h"
 #include "world/LightLayer.h"
+#include "world/RunContext.h"
 #include "world/SecondFloorLighting.h"
 
 #include <SFML/Audio/Music.hpp>

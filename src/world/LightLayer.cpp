@@ -82,18 +82,20 @@ void LightLayer::draw(sf::RenderTarget& window, sf::Uint8 grey,
     const unsigned columns = (windowSize.x + kCell - 1) / kCell, rows = (windowSize.y + kCell - 1) / kCell;
     reached_.assign(static_cast<std::size_t>(columns) * rows, false);
     const float margin = 2.f * static_cast<float>(kDownscale);
+    auto cellOf = [](float v, unsigned count)
+    { return static_cast<int>(std::clamp(std::floor(v / static_cast<float>(kCell)), 0.f, static_cast<float>(count - 1))); };
+    const sf::FloatRect onScreen(0.f, 0.f, static_cast<float>(windowSize.x), static_cast<float>(windowSize.y));
     for (const auto& light : lights)
     {
-        const sf::FloatRect& b = light->drawnBounds();
-        if (b.width <= 0.f || b.height <= 0.f)
+        const sf::FloatRect& drawnAt = light->drawnBounds();
+        if (drawnAt.width <= 0.f || drawnAt.height <= 0.f)
             continue;
-        auto cellOf = [&](float v, unsigned count)
-        { return static_cast<int>(std::clamp(std::floor(v / static_cast<float>(kCell)), 0.f, static_cast<float>(count - 1))); };
-        if (b.left + b.width + margin < 0.f || b.top + b.height + margin < 0.f ||
-            b.left - margin > static_cast<float>(windowSize.x) || b.top - margin > static_cast<float>(windowSize.y))
+        const sf::FloatRect b(drawnAt.left - margin, drawnAt.top - margin, drawnAt.width + 2.f * margin,
+                              drawnAt.height + 2.f * margin);
+        if (!b.intersects(onScreen))
             continue;
-        const int x0 = cellOf(b.left - margin, columns), x1 = cellOf(b.left + b.width + margin, columns);
-        const int y0 = cellOf(b.top - margin, rows), y1 = cellOf(b.top + b.height + margin, rows);
+        const int x0 = cellOf(b.left, columns), x1 = cellOf(b.left + b.width, columns);
+        const int y0 = cellOf(b.top, rows), y1 = cellOf(b.top + b.height, rows);
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x)
                 reached_[static_cast<std::size_t>(y) * columns + static_cast<std::size_t>(x)] = true;

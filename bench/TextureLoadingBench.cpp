@@ -2,6 +2,7 @@
 // with one loader thread and once with one per hardware thread, and prints both
 // wall times and their ratio.
 
+#include "ContentRoot.h"
 #include "core/ContentCatalog.h"
 #include "core/GameState.h"
 #include "core/LoadingScreen.h"
@@ -51,13 +52,8 @@ double loadEverything(unsigned threads, std::size_t* keys)
 
 int main()
 {
-    const auto root = Platform::findContentRoot(Platform::executableDirectory());
-    if (!root)
-    {
-        std::fprintf(stderr, "no Assets folder found\n");
+    if (!enterContentRoot())
         return 1;
-    }
-    std::filesystem::current_path(*root);
     sf::Context context; // textures need a GL context on this thread too
 
     const unsigned hardware = std::max(1u, std::thread::hardware_concurrency());

@@ -4,6 +4,7 @@
 // measured in the same run, its frames alternating with the room's. Run on an X display:
 //   xvfb-run -a build/bench/room_frames [frames per room] [room name prefix]
 
+#include "ContentRoot.h"
 #include "core/Logger.h"
 #include "core/Platform.h"
 #include "core/RoomNameRegistry.h"
@@ -101,13 +102,8 @@ int main(int argc, char** argv)
     if (argc > 1)
         frameCount = std::max(20, std::atoi(argv[1]));
     const std::string only = argc > 2 ? argv[2] : "";
-    const auto root = Platform::findContentRoot(Platform::executableDirectory());
-    if (!root)
-    {
-        std::fprintf(stderr, "no Assets folder found\n");
+    if (!enterContentRoot())
         return 1;
-    }
-    std::filesystem::current_path(*root);
     // The rooms' spawn lines would break up the table.
     std::ofstream quiet("/dev/null");
     Logger::setStream(quiet);

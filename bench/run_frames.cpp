@@ -5,6 +5,7 @@
 // textured sprite), and the peak resident memory of the whole session.
 // Run on a display: xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/run_frames
 
+#include "ContentRoot.h"
 #include "core/Engine.h"
 #include "core/FontManager.h"
 #include "core/LoadingScreen.h"
@@ -157,13 +158,8 @@ long peakResidentKiB()
 
 int main()
 {
-    const auto root = Platform::findContentRoot(Platform::executableDirectory());
-    if (!root)
-    {
-        std::fprintf(stderr, "no Assets folder found\n");
+    if (!enterContentRoot())
         return 1;
-    }
-    std::filesystem::current_path(*root);
 
     Engine* engine = Engine::instance();
     sf::RenderWindow& window = *engine->window;

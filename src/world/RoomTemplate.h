@@ -1,6 +1,6 @@
 #pragma once
 
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
 #include "world/RoomFile.h"
 
 #include <SFML/System/Vector2.hpp>

@@ -1,3 +1,4 @@
+#include "Game.h"
 #include "core/Engine.h"
 #include "core/GuiBinding.h"
 #include "core/Logger.h"
@@ -32,7 +33,9 @@ int main()
 
     try
     {
+        // The one seeding of the random generator for the whole run of the program.
         std::srand(static_cast<unsigned>(std::time(nullptr)));
+        Game::start();
         Engine* engine = Engine::instance();
         while (engine->window->isOpen())
             engine->runFrame();

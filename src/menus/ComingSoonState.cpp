@@ -3,6 +3,7 @@
 #include "core/FontManager.h"
 #include "core/GameSettings.h"
 #include "core/LoadingState.h"
+#include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>

@@ -3,6 +3,7 @@
 #include "core/FloatingText.h"
 #include "core/ItemRegistry.h"
 #include "core/RoomNameRegistry.h"
+#include "core/RunSeed.h"
 #include "creatures/Enemy.h"
 #include "run/Player.h"
 #include "world/Floor.h"
@@ -18,7 +19,7 @@ namespace
 constexpr const char* kFinalBossRoom = "tf_boss";
 }
 
-Run::Run(int floorIndex)
+Run::Run(int floorIndex) : seed_(RunSeed::startRun())
 {
     camera_.zoom = 1.f;
 
@@ -42,8 +43,16 @@ Run::Run(int floorIndex)
     RunContext::setActive(this);
     try
     {
-        floor_ = std::make_unique<Floor>(floorIndex);
-        floor_->generateFloor(player_.get());
+        if (floorIndex == TUTORIAL_FLOOR)
+        {
+            floor_ = std::make_unique<Floor>(0);
+            floor_->generateTutorialFloor(player_.get());
+        }
+        else
+        {
+            floor_ = std::make_unique<Floor>(floorIndex);
+            floor_->generateFloor(player_.get());
+        }
     }
     catch (...)
     {

@@ -61,6 +61,9 @@ public:
     static constexpr float kMaxZoom = 1.66f;
     static constexpr float kVictoryDelay = 5.f;
 
+    // The seed the run was started with, which replays it ("--seed").
+    unsigned seed() const { return seed_; }
+
     // The notices in flight.
     std::size_t noticeCount() const { return floatingTexts.size(); }
 
@@ -75,6 +78,7 @@ protected:
     bool lightsDirty = false;
 
 private:
+    unsigned seed_;
     // Counted in frame time, which is the time the player lives through.
     bool victoryCountdown_ = false;
     float victoryElapsed_ = 0.f;

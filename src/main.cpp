@@ -2,6 +2,8 @@
 #include "core/GuiBinding.h"
 #include "core/Logger.h"
 #include "core/Platform.h"
+#include "editor/EditorState.h"
+#include "menus/MainMenuState.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,7 @@ int main()
     try
     {
         std::srand(static_cast<unsigned>(std::time(nullptr)));
+        MainMenuState::setEditorOpener(&EditorState::open);
         Engine* engine = Engine::instance();
         while (engine->window->isOpen())
             engine->runFrame();

@@ -5,8 +5,8 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
-#include <imgui.h>
 #include <backends/imgui_impl_opengl2.h>
+#include <imgui.h>
 
 #include <array>
 #include <cstdint>
@@ -22,8 +22,7 @@ bool gFrameOpen = false;
 constexpr int kMouseButtons = 5;
 // pressed: went down since the last frame started; pending: released in that same
 // frame; due: to be released when the next frame starts.
-template <int N>
-struct HeldInputs
+template <int N> struct HeldInputs
 {
     std::array<bool, N> pressed{}, pending{}, due{};
 
@@ -69,12 +68,18 @@ int mouseIndex(sf::Mouse::Button button)
 {
     switch (button)
     {
-    case sf::Mouse::Left: return 0;
-    case sf::Mouse::Right: return 1;
-    case sf::Mouse::Middle: return 2;
-    case sf::Mouse::XButton1: return 3;
-    case sf::Mouse::XButton2: return 4;
-    default: return -1;
+    case sf::Mouse::Left:
+        return 0;
+    case sf::Mouse::Right:
+        return 1;
+    case sf::Mouse::Middle:
+        return 2;
+    case sf::Mouse::XButton1:
+        return 3;
+    case sf::Mouse::XButton2:
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -134,7 +139,10 @@ void GuiBinding::init(sf::RenderWindow& window, sf::Vector2f displaySize)
     gFrameOpen = false;
 }
 
-bool GuiBinding::active() { return gActive; }
+bool GuiBinding::active()
+{
+    return gActive;
+}
 
 void GuiBinding::processEvent(const sf::Event& event)
 {
@@ -239,4 +247,19 @@ void GuiBinding::image(const sf::Texture& texture, sf::Vector2f size)
 bool GuiBinding::imageButton(const sf::Texture& texture, sf::Vector2f size)
 {
     return ImGui::ImageButton(textureId(texture), ImVec2(size.x, size.y));
+}
+
+bool GuiBinding::imageButton(const sf::Texture& texture, sf::Vector2f size, sf::Vector2f uv0, sf::Vector2f uv1)
+{
+    return ImGui::ImageButton(textureId(texture), ImVec2(size.x, size.y), ImVec2(uv0.x, uv0.y), ImVec2(uv1.x, uv1.y));
+}
+
+bool GuiBinding::wantsMouse()
+{
+    return gActive && (ImGui::GetIO().WantCaptureMouse || ImGui::IsAnyItemActive());
+}
+
+bool GuiBinding::wantsKeyboard()
+{
+    return gActive && (ImGui::GetIO().WantCaptureKeyboard || ImGui::GetIO().WantTextInput);
 }

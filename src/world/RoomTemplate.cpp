@@ -8,7 +8,6 @@
 #include <json/writer.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 
 namespace
@@ -253,35 +252,41 @@ Json::Value RoomTemplate::toJson() const
 
 bool RoomTemplate::isValidName(const std::string& name)
 {
-    if (name.empty() || name == "." || name == "..")
+    // The name becomes a file name in the rooms folder: plain ASCII letters,
+    // digits, "_" and "-" only, so it can neither leave the folder nor clash
+    // with the file system's own rules.
+    if (name.empty() || name.size() > kMaxNameLength)
         return false;
-    return name.find_first_of("/\\:") == std::string::npos && name.find('\0') == std::string::npos;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) {
+                           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                                  c == '_' || c == '-';
+                       });
 }
 
-bool RoomTemplate::save(const std::string& directory) const
+bool RoomTemplate::save(const std::string& directory, std::string* problem,
+                        const AtomicFile::BeforeRename& beforeRename) const
 {
+    auto refuse = [&](const std::string& why)
+    {
+        Logger::Error(why);
+        if (problem)
+            *problem = why;
+        return false;
+    };
     if (!isValidName(name))
-    {
-        Logger::Error("Cannot save a room named \"" + name + "\": a room name must be a plain file name");
-        return false;
-    }
+        return refuse("Cannot save a room named \"" + name +
+                      "\": a room name is 1 to 63 letters, digits, \"_\" or \"-\"");
     const std::string path = directory + name + ".json";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-    {
-        Logger::Error("Cannot open room file " + path + " for writing");
-        return false;
-    }
     Json::StreamWriterBuilder builder;
-    std::unique_ptr<Json::StreamWriter> writer(builder.newStreamWriter());
-    writer->write(toJson(), &out);
-    out << '\n';
-    out.flush();
-    if (!out)
-    {
-        Logger::Error("Failed to write room file " + path);
-        return false;
-    }
+    std::string text = Json::writeString(builder, toJson());
+    text += '\n';
+    std::string why;
+    // Written beside the old file and renamed over it: a failed save leaves the old room whole.
+    if (!AtomicFile::write(path, text, &why, beforeRename))
+        return refuse("Cannot save room file " + path + ": " + why);
     Logger::Success("Room saved to " + path);
+    if (problem)
+        problem->clear();
     return true;
 }

@@ -5,8 +5,8 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
-#include <backends/imgui_impl_opengl2.h>
 #include <imgui.h>
+#include <backends/imgui_impl_opengl2.h>
 
 #include <array>
 #include <cstdint>
@@ -22,7 +22,8 @@ bool gFrameOpen = false;
 constexpr int kMouseButtons = 5;
 // pressed: went down since the last frame started; pending: released in that same
 // frame; due: to be released when the next frame starts.
-template <int N> struct HeldInputs
+template <int N>
+struct HeldInputs
 {
     std::array<bool, N> pressed{}, pending{}, due{};
 
@@ -68,18 +69,12 @@ int mouseIndex(sf::Mouse::Button button)
 {
     switch (button)
     {
-    case sf::Mouse::Left:
-        return 0;
-    case sf::Mouse::Right:
-        return 1;
-    case sf::Mouse::Middle:
-        return 2;
-    case sf::Mouse::XButton1:
-        return 3;
-    case sf::Mouse::XButton2:
-        return 4;
-    default:
-        return -1;
+    case sf::Mouse::Left: return 0;
+    case sf::Mouse::Right: return 1;
+    case sf::Mouse::Middle: return 2;
+    case sf::Mouse::XButton1: return 3;
+    case sf::Mouse::XButton2: return 4;
+    default: return -1;
     }
 }
 
@@ -139,10 +134,7 @@ void GuiBinding::init(sf::RenderWindow& window, sf::Vector2f displaySize)
     gFrameOpen = false;
 }
 
-bool GuiBinding::active()
-{
-    return gActive;
-}
+bool GuiBinding::active() { return gActive; }
 
 void GuiBinding::processEvent(const sf::Event& event)
 {

@@ -169,6 +169,18 @@ bool EditorModel::editRoom(const std::string& name)
                 Logger::Warning("Room " + name + ": spawner enemy \"" + enemy + "\" is not a known kind; it is kept");
                 note += " (unknown enemy \"" + enemy + "\" kept)";
             }
+    // The view opens on the room's floor rather than on its top-left corner.
+    if (room.boundary.vertexCount() > 0)
+    {
+        sf::Vector2f low = room.boundary.point(0), high = low;
+        for (std::size_t i = 1; i < room.boundary.vertexCount(); ++i)
+        {
+            const sf::Vector2f p = room.boundary.point(i);
+            low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+            high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+        }
+        camera.centre = (low + high) / 2.f;
+    }
     page_ = Page::Editing;
     Logger::Info("Room editor: editing " + path);
     setMessage("Editing room \"" + name + "\"" + note, false);
@@ -189,7 +201,9 @@ bool EditorModel::createRoom(const std::string& name, const std::string& texture
     page_ = Page::Editing;
     std::string text = "New room \"" + name + "\"";
     bool warning = false;
-    if (!TextureManager::isPresent(textureKey))
+    if (const sf::Texture* picture = TextureManager::getTexture(textureKey))
+        camera.centre = sf::Vector2f(picture->getSize()) / 2.f;
+    else
     {
         Logger::Warning("Room editor: texture \"" + textureKey + "\" is not loaded; the room picture is empty");
         text += ": texture \"" + textureKey + "\" is not loaded, the picture is empty";

@@ -8,15 +8,34 @@
 #include <json/writer.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace
 {
+// The shortest decimal that reads back as the same float, so 0.7f is saved as
+// 0.7 rather than 0.699999988079071.
+double number(float value)
+{
+    if (!std::isfinite(value))
+        return static_cast<double>(value);
+    char text[32];
+    for (int digits = 6; digits < 9; ++digits)
+    {
+        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+        if (std::strtof(text, nullptr) == value)
+            return std::strtod(text, nullptr);
+    }
+    return static_cast<double>(value);
+}
+
 Json::Value point(sf::Vector2f p)
 {
     Json::Value v(Json::objectValue);
-    v["x"] = static_cast<double>(p.x);
-    v["y"] = static_cast<double>(p.y);
+    v["x"] = number(p.x);
+    v["y"] = number(p.y);
     return v;
 }
 
@@ -113,6 +132,7 @@ RoomTemplate RoomTemplate::fromJson(const Json::Value& root, const std::string& 
         s.get("chance", spawner.chance);
         for (const std::string& listed : s.strings("enemies"))
         {
+            spawner.listedOrder.push_back(listed);
             auto known = std::find_if(spawner.enemies.begin(), spawner.enemies.end(),
                                       [&](const auto& e) { return e.first == listed; });
             // A name the enemy data does not know is kept selected, so saving
@@ -162,8 +182,8 @@ Json::Value RoomTemplate::toJson() const
         v["direction"] = d.direction;
         v["input"] = d.input;
         v["output"] = d.output;
-        v["spriteDeltaX"] = static_cast<double>(d.spriteDelta.x);
-        v["spriteDeltaY"] = static_cast<double>(d.spriteDelta.y);
+        v["spriteDeltaX"] = number(d.spriteDelta.x);
+        v["spriteDeltaY"] = number(d.spriteDelta.y);
         doorList.append(v);
     }
     root["doors"] = list(doorList);
@@ -184,7 +204,7 @@ Json::Value RoomTemplate::toJson() const
     for (const PropCollection& c : collections)
     {
         Json::Value v(Json::objectValue);
-        v["chance"] = static_cast<double>(c.chance);
+        v["chance"] = number(c.chance);
         v["pickOne"] = c.pickOne;
         v["good"] = c.good;
         v["evil"] = c.evil;
@@ -212,8 +232,17 @@ Json::Value RoomTemplate::toJson() const
         Json::Value v = point(s.position);
         v["chance"] = s.chance;
         Json::Value names(Json::arrayValue);
-        for (const auto& [enemy, selected] : s.enemies)
-            if (selected)
+        auto selected = [&](const std::string& enemy)
+        {
+            return std::any_of(s.enemies.begin(), s.enemies.end(),
+                               [&](const auto& e) { return e.second && e.first == enemy; });
+        };
+        // The file's order (repeats included, they weigh the draw), then names ticked since.
+        for (const std::string& enemy : s.listedOrder)
+            if (selected(enemy))
+                names.append(enemy);
+        for (const auto& [enemy, on] : s.enemies)
+            if (on && std::find(s.listedOrder.begin(), s.listedOrder.end(), enemy) == s.listedOrder.end())
                 names.append(enemy);
         v["enemies"] = list(names);
         spawnerList.append(v);

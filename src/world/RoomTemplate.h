@@ -55,6 +55,9 @@ public:
         int chance = 0;
         // Every known enemy name with whether this spawner may spawn it.
         std::vector<std::pair<std::string, bool>> enemies;
+        // The names in the order the file listed them: the builder draws by
+        // index, so saving keeps that order (names selected later come after).
+        std::vector<std::string> listedOrder;
     };
     struct Wall
     {

@@ -650,6 +650,8 @@ TEST_F(EditorModelTest, DeletionsWaitForTheListLoopsAndRememberedElementsFollowT
 TEST_F(EditorModelTest, TheKarmaViewPicksTheLoadedVariant)
 {
     EditorModel model = editingSquare();
+    EXPECT_NE(model.message().text.find("not loaded"), std::string::npos)
+        << "a picture that is not loaded is reported: " << model.message().text;
     model.room.texture = "plain";
     EXPECT_EQ(model.shownTextureKey(), "plain");
     model.room.karmaDependent = true;

@@ -2,8 +2,8 @@
 // with one loader thread and once with one per hardware thread, and prints both
 // wall times and their ratio.
 
+#include "ContentCatalog.h"
 #include "ContentRoot.h"
-#include "core/ContentCatalog.h"
 #include "core/GameState.h"
 #include "core/LoadingScreen.h"
 #include "core/Platform.h"

@@ -5,11 +5,11 @@
 //   xvfb-run -a build/bench/room_frames [frames per room] [room name prefix]
 
 #include "ContentRoot.h"
+#include "core/Camera.h"
 #include "core/Logger.h"
 #include "core/Platform.h"
 #include "core/RoomNameRegistry.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 #include "creatures/Entity.h"
 #include "menus/PreparedSets.h"
 #include "world/Floor.h"
@@ -157,12 +157,17 @@ int main(int argc, char** argv)
                 const sf::Vector2f size(room->pictureSize());
                 player.setPosition(size / 2.f);
                 Camera camera;
-                const auto [figures, local] = measure(window, [&](int frame) {
-                    const float t = static_cast<float>(frame) / 40.f;
-                    camera.centre = {size.x / 2.f + size.x / 2.f * std::cos(t), size.y / 2.f + size.y / 2.f * std::sin(1.3f * t)};
-                    room->update(1.f / 60.f);
-                    room->draw(window, camera);
-                }, drawReference);
+                const auto [figures, local] = measure(
+                    window,
+                    [&](int frame)
+                    {
+                        const float t = static_cast<float>(frame) / 40.f;
+                        camera.centre = {size.x / 2.f + size.x / 2.f * std::cos(t),
+                                         size.y / 2.f + size.y / 2.f * std::sin(1.3f * t)};
+                        room->update(1.f / 60.f);
+                        room->draw(window, camera);
+                    },
+                    drawReference);
                 const double ratio = figures.median / local.median;
                 worst = std::max(worst, ratio);
                 std::printf("%-10s %5d %10.3f %10.3f %10.3f %10.3f %9.2f %9.2f\n", name.c_str(), floorIndex,

@@ -8,13 +8,13 @@
 #include "ContentRoot.h"
 #include "core/Engine.h"
 #include "core/FontManager.h"
+#include "core/GameSettings.h"
 #include "core/LoadingScreen.h"
 #include "core/Platform.h"
 #include "core/TextureManager.h"
 #include "creatures/EnemyDatabase.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
-#include "menus/GameSettings.h"
 #include "run/InGameState.h"
 #include "run/Player.h"
 #include "world/Floor.h"
@@ -43,7 +43,10 @@ using Clock = std::chrono::steady_clock;
 constexpr float kFrame = 1.f / 60.f;
 constexpr int kFramesPerRoom = 120;
 
-double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double milliseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 struct Figures
 {
@@ -80,10 +83,12 @@ Figures referenceFrame(sf::RenderWindow& window)
     std::vector<double> samples;
     for (int i = 0; i < kFramesPerRoom + 10; ++i)
     {
-        const double ms = timedFrame(window, [&] {
-            window.clear(sf::Color(41, 12, 14));
-            window.draw(screen);
-        });
+        const double ms = timedFrame(window,
+                                     [&]
+                                     {
+                                         window.clear(sf::Color(41, 12, 14));
+                                         window.draw(screen);
+                                     });
         if (i >= 10)
             samples.push_back(ms);
     }
@@ -137,11 +142,13 @@ Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run)
         const float t = 0.5f - 0.5f * std::cos(static_cast<float>(i) / kFramesPerRoom * 6.2831853f);
         player->setPosition(entry + (middle - entry) * t);
         player->state = Player::WALKING;
-        const double ms = timedFrame(window, [&] {
-            run.update(kFrame);
-            window.clear(sf::Color(41, 12, 14));
-            run.draw(window);
-        });
+        const double ms = timedFrame(window,
+                                     [&]
+                                     {
+                                         run.update(kFrame);
+                                         window.clear(sf::Color(41, 12, 14));
+                                         run.draw(window);
+                                     });
         if (i >= 10)
             samples.push_back(ms);
     }
@@ -207,8 +214,8 @@ int main()
             run->roomChanged();
             const Figures f = walkThroughRoom(window, *run);
             worst = std::max(worst, f.median / reference.median);
-            std::printf("%-12s %-6d %10.2f %10.2f %8.2f %8.2f\n", run->room()->name.c_str(), floorIndex, f.median, f.p95,
-                        f.median / reference.median, f.p95 / reference.median);
+            std::printf("%-12s %-6d %10.2f %10.2f %8.2f %8.2f\n", run->room()->name.c_str(), floorIndex, f.median,
+                        f.p95, f.median / reference.median, f.p95 / reference.median);
         }
     }
     std::printf("worst median ratio %.2f (goal <= 4)\n", worst);

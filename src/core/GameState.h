@@ -20,7 +20,7 @@ public:
     GameState(const GameState&) = delete;
     GameState& operator=(const GameState&) = delete;
 
-    virtual void update(const float& frameTime) = 0;
+    virtual void update(float frameTime) = 0;
     virtual void draw(sf::RenderWindow& window) = 0;
     // Polls held keys; called once a frame before update, only while the window has focus.
     virtual void handleInput() = 0;

@@ -64,7 +64,8 @@ unsigned LoadingScreen::threadCount()
     if (gThreadOverride > 0)
         return gThreadOverride;
     // UMBRAVALE_LOADER_THREADS=n measures (or eases) loading with n threads.
-    static const unsigned fromEnvironment = [] {
+    static const unsigned fromEnvironment = []
+    {
         const char* text = std::getenv("UMBRAVALE_LOADER_THREADS");
         if (!text)
             return 0u;
@@ -77,27 +78,33 @@ unsigned LoadingScreen::threadCount()
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-void LoadingScreen::setThreadCountOverride(unsigned threads) { gThreadOverride = threads; }
+void LoadingScreen::setThreadCountOverride(unsigned threads)
+{
+    gThreadOverride = threads;
+}
 
 void LoadingScreen::startLoader(std::vector<std::map<std::string, std::string>> batches, int id)
 {
     // The thread works on its own copy of the names, so the groups may be handed
     // over (and later destroyed) while it is still returning.
     ++*running_;
-    std::thread([batches = std::move(batches), id, running = running_] {
-        try
+    std::thread(
+        [batches = std::move(batches), id, running = running_]
         {
-            for (const auto& batch : batches)
-                for (const auto& [key, path] : batch)
-                    TextureManager::loadTexture(key, path);
-        }
-        catch (...)
-        {
-            BackgroundFailures::report(std::current_exception());
-        }
-        Logger::Debug(std::to_string(id) + " finished!");
-        --*running;
-    }).detach();
+            try
+            {
+                for (const auto& batch : batches)
+                    for (const auto& [key, path] : batch)
+                        TextureManager::loadTexture(key, path);
+            }
+            catch (...)
+            {
+                BackgroundFailures::report(std::current_exception());
+            }
+            Logger::Debug(std::to_string(id) + " finished!");
+            --*running;
+        })
+        .detach();
 }
 
 std::size_t LoadingScreen::totalCount() const
@@ -116,7 +123,7 @@ std::size_t LoadingScreen::loadedCount() const
     return loaded;
 }
 
-void LoadingScreen::update(const float& frameTime)
+void LoadingScreen::update(float frameTime)
 {
     animation_.step(frameTime);
     for (const auto& group : loadGroups)
@@ -136,8 +143,7 @@ void LoadingScreen::draw(sf::RenderWindow& window)
         title.setPosition(48.f, 48.f);
         window.draw(title);
 
-        sf::Text progress("Loading: " + std::to_string(loadedCount()) + "/" + std::to_string(totalCount()), *font_,
-                          48);
+        sf::Text progress("Loading: " + std::to_string(loadedCount()) + "/" + std::to_string(totalCount()), *font_, 48);
         progress.setFillColor(kTitleColour);
         progress.setPosition(145.f, height - 96.f - progress.getGlobalBounds().height);
         window.draw(progress);

@@ -29,7 +29,7 @@ public:
     LoadingScreen(std::string message, GroupList input);
     ~LoadingScreen() override;
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

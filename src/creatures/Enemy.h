@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Polygon.h"
 #include "creatures/LivingEntity.h"
-#include "creatures/Polygon.h"
 
 // Base of every hostile creature. The enemy kinds bring their behaviour later; for
 // now this holds what the room and the player ask of any enemy: its health (a room
@@ -22,3 +22,8 @@ public:
     // Where the player's attacks land, in world coordinates.
     Polygon hitPolygon;
 };
+
+// True for an enemy above 0 health: a room is cleared when it holds none.
+bool isLivingEnemy(const Entity& entity);
+// True for an enemy at 0 health or below (its body and soul may still stand there).
+bool isDeadEnemy(const Entity& entity);

@@ -1,16 +1,13 @@
 #include "creatures/EnemyFactory.h"
 
+#include "creatures/EnemyDatabase.h"
 #include "creatures/LivingEntity.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace
 {
-constexpr std::array<const char*, 9> kPlaceableKinds = {
-    "Kahiyu", "Zeyn", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath", "DarkHulant", "TheGod"};
-
 std::map<std::string, EnemyFactory::Builder>& builders()
 {
     static std::map<std::string, EnemyFactory::Builder> table;
@@ -20,21 +17,19 @@ std::map<std::string, EnemyFactory::Builder>& builders()
 
 bool EnemyFactory::isPlaceable(const std::string& name)
 {
-    return std::find(kPlaceableKinds.begin(), kPlaceableKinds.end(), name) != kPlaceableKinds.end();
+    // Every kind but the owls, which come only with their boss.
+    const auto& kinds = EnemyDatabase::kKindNames;
+    return name != "LittleOwl" && std::find(kinds.begin(), kinds.end(), name) != kinds.end();
 }
 
-LivingEntity* EnemyFactory::create(const std::string& name, sf::Vector2f position, std::vector<Entity*>& entities)
+std::unique_ptr<LivingEntity> EnemyFactory::create(const std::string& name, CreatureWorld& world, sf::Vector2f position)
 {
     if (!isPlaceable(name))
         return nullptr;
     auto it = builders().find(name);
     if (it == builders().end() || !it->second)
         return nullptr;
-    std::unique_ptr<LivingEntity> enemy = it->second(position);
-    if (!enemy)
-        return nullptr;
-    entities.push_back(enemy.get());
-    return enemy.release();
+    return it->second(world, position);
 }
 
 void EnemyFactory::registerKind(const std::string& name, Builder builder)

@@ -5,9 +5,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-class Entity;
+class CreatureWorld;
 class LivingEntity;
 
 // Makes an enemy from the kind name a room's spawner gives. Each kind registers
@@ -16,11 +15,11 @@ class LivingEntity;
 class EnemyFactory
 {
 public:
-    using Builder = std::function<std::unique_ptr<LivingEntity>(sf::Vector2f position)>;
+    // A kind is built for the world it will live in, at its spawner's position.
+    using Builder = std::function<std::unique_ptr<LivingEntity>(CreatureWorld& world, sf::Vector2f position)>;
 
-    // Builds the kind at `position` and appends it to `entities`, which owns it from
-    // then on; returns it, or null when nothing was made.
-    static LivingEntity* create(const std::string& name, sf::Vector2f position, std::vector<Entity*>& entities);
+    // Builds the kind at `position`, or returns null when nothing is made.
+    static std::unique_ptr<LivingEntity> create(const std::string& name, CreatureWorld& world, sf::Vector2f position);
     // The nine kinds a room may place ("LittleOwl" comes only with its boss).
     static bool isPlaceable(const std::string& name);
 

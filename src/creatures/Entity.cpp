@@ -1,5 +1,42 @@
 #include "creatures/Entity.h"
 
-void Entity::update(const float&) {}
+#include "core/AnimationData.h"
+
+#include <atomic>
+
+namespace
+{
+std::uint64_t nextSerial()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+} // namespace
+
+Entity::Entity() : serial_(nextSerial()) {}
+
+// A copy is a new entity: it gets its own serial and is not leaving any room.
+Entity::Entity(const Entity& other)
+    : IWorldPlaceable(other), IRenderable(other), currentAnimation(other.currentAnimation), name(other.name),
+      bounds(other.bounds), serial_(nextSerial())
+{
+}
+
+Entity& Entity::operator=(const Entity& other)
+{
+    IWorldPlaceable::operator=(other);
+    currentAnimation = other.currentAnimation;
+    name = other.name;
+    bounds = other.bounds;
+    return *this;
+}
+
+void Entity::update(float) {}
 
 void Entity::handleEvent(const sf::Event&) {}
+
+float Entity::footY() const
+{
+    const float y = getPosition().y;
+    return currentAnimation ? y + static_cast<float>(currentAnimation->frameSize.y) / 2.f : y;
+}

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "creatures/Camera.h"
-#include "creatures/Polygon.h"
+#include "core/Camera.h"
+#include "core/Polygon.h"
 #include "world/RoomFile.h"
 #include "world/RoomTemplate.h"
 

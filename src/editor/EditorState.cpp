@@ -9,7 +9,7 @@
 #include "editor/EditorWorldView.h"
 #include "menus/MenuGroups.h"
 #include "menus/PreparedSets.h"
-#include "run/ItemRegistry.h"
+#include "core/ItemRegistry.h"
 #include "world/PropRegistry.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
@@ -48,7 +48,7 @@ EditorState::EditorState(GroupList groups) : GameState(std::move(groups))
 
 EditorState::~EditorState() = default;
 
-void EditorState::update(const float& frameTime)
+void EditorState::update(float frameTime)
 {
     if (left_)
         return;

@@ -23,7 +23,7 @@ public:
     // opens the editor behind a loading screen with its texture set.
     static void open();
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

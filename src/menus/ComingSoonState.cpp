@@ -1,8 +1,8 @@
 #include "menus/ComingSoonState.h"
 
 #include "core/FontManager.h"
+#include "core/GameSettings.h"
 #include "core/LoadingState.h"
-#include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -46,7 +46,7 @@ ComingSoonState::ComingSoonState(GroupList groups, Mode mode) : GameState(std::m
     language_ = settings.language;
 }
 
-void ComingSoonState::update(const float& frameTime)
+void ComingSoonState::update(float frameTime)
 {
     time_ += frameTime;
 }

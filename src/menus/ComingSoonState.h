@@ -17,7 +17,7 @@ public:
 
     ComingSoonState(GroupList groups, Mode mode);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

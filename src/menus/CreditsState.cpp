@@ -14,7 +14,7 @@ CreditsState::CreditsState(GroupList groups)
 {
 }
 
-void CreditsState::update(const float&) {}
+void CreditsState::update(float) {}
 
 void CreditsState::draw(sf::RenderWindow& window)
 {

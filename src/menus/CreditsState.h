@@ -10,7 +10,7 @@ class CreditsState : public GameState
 public:
     explicit CreditsState(GroupList groups);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

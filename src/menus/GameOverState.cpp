@@ -19,7 +19,7 @@ int GameOverState::flameFrame(float seconds)
     return frame >= 0 && frame < kFlameFrames ? frame : -1;
 }
 
-void GameOverState::update(const float&) {}
+void GameOverState::update(float) {}
 
 void GameOverState::draw(sf::RenderWindow& window)
 {

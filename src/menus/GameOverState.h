@@ -15,7 +15,7 @@ public:
 
     explicit GameOverState(GroupList groups);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

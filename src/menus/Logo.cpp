@@ -1,10 +1,10 @@
 #include "menus/Logo.h"
 
 #include "core/FontManager.h"
+#include "core/GameSettings.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
 #include "creatures/EnemyDatabase.h"
-#include "menus/GameSettings.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 
@@ -45,7 +45,7 @@ Logo::Logo()
     prepareLogo(gameLogo_, gameTexture_, kGameLogoFile, 0.6f);
 }
 
-void Logo::update(const float& frameTime)
+void Logo::update(float frameTime)
 {
     const float d = kFadeDuration;
     switch (phase_)

@@ -1,15 +1,15 @@
 #include "menus/MainMenuState.h"
 
 #include "core/Engine.h"
+#include "core/GameSettings.h"
+#include "core/ItemRegistry.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
 #include "menus/ComingSoonState.h"
 #include "menus/CreditsState.h"
-#include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 #include "menus/SettingState.h"
 #include "run/InGameState.h"
-#include "run/ItemRegistry.h"
 #include "world/PropRegistry.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
@@ -77,7 +77,7 @@ std::unique_ptr<TextureManager::Group> MainMenuState::mainMenuGroup()
     return MenuGroups::mainMenu();
 }
 
-void MainMenuState::update(const float& frameTime)
+void MainMenuState::update(float frameTime)
 {
     animationTimer_ += frameTime;
     if (animationTimer_ >= kFrameDelay)

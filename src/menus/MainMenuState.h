@@ -26,7 +26,7 @@ public:
 
     explicit MainMenuState(GroupList groups);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

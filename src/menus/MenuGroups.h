@@ -2,6 +2,8 @@
 
 #include "core/TextureManager.h"
 
+struct GameSettings;
+
 #include <memory>
 
 // The texture groups the menus hand each other: what the main menu needs when a
@@ -28,4 +30,12 @@ public:
 
     // The groups a screen hands to returnToMainMenu: its backdrop and the English menu pictures.
     static GroupList returnGroups(std::unique_ptr<TextureManager::Group> backdropGroup);
+
+    // Adds the 28 menu pictures (fourteen of them in the language's folder; none of
+    // those for an unknown language) to `group`. With `reloadNow` the group's textures
+    // are replaced at once on the calling thread.
+    static void fillMenuResources(TextureManager::Group& group, unsigned language, bool reloadNow);
+    // Sets the language, writes it into the settings file and reloads the menu
+    // pictures in it at once. True when written.
+    static bool setLanguage(GameSettings& settings, unsigned language);
 };

@@ -1,7 +1,7 @@
 #include "menus/PreparedSets.h"
 
+#include "core/GameSettings.h"
 #include "creatures/EnemyDatabase.h"
-#include "menus/GameSettings.h"
 #include "menus/MenuGroups.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"

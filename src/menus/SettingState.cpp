@@ -28,7 +28,7 @@ SettingState::SettingState(GroupList groups) : GameState(std::move(groups))
     // The pictures the loading screen brought are English; the saved language's
     // replace them now, owned by this screen like the rest.
     auto resources = std::make_unique<TextureManager::Group>();
-    fillMenuResources(*resources, settings_.language, true);
+    MenuGroups::fillMenuResources(*resources, settings_.language, true);
     this->groups.push_back(std::move(resources));
 
     auto panel = [](const char* key, sf::Vector2i position)
@@ -45,9 +45,9 @@ SettingState::SettingState(GroupList groups) : GameState(std::move(groups))
     languageTab_ = button({"language_simple", "language_hovered"}, {968, 220},
                           button::scaledTextureSize("language_simple", 0.5f), [this] { tab_ = TAB_LANGUAGE; });
     english_ = button({"en_selection", "en_selection_hovered"}, {860, 440}, {260, 55},
-                      [this] { setLanguage(settings_, GameSettings::kEnglish); });
+                      [this] { MenuGroups::setLanguage(settings_, GameSettings::kEnglish); });
     french_ = button({"fr_selection", "fr_selection_hovered"}, {860, 640}, {260, 55},
-                     [this] { setLanguage(settings_, GameSettings::kFrench); });
+                     [this] { MenuGroups::setLanguage(settings_, GameSettings::kFrench); });
 
     for (int i = 0; i < 3; ++i)
     {
@@ -120,7 +120,7 @@ void SettingState::setFromBar(Row row, int mouseX)
     saveVolumes(settings_);
 }
 
-void SettingState::update(const float&) {}
+void SettingState::update(float) {}
 
 void SettingState::drawTabs(sf::RenderWindow& window) const
 {

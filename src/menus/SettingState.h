@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/GameSettings.h"
 #include "core/GameState.h"
 #include "core/button.h"
-#include "menus/GameSettings.h"
 
 #include <array>
 
@@ -30,7 +30,7 @@ public:
 
     explicit SettingState(GroupList groups);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

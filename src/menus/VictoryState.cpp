@@ -10,7 +10,7 @@
 
 VictoryState::VictoryState(GroupList groups) : GameState(std::move(groups)) {}
 
-void VictoryState::update(const float&) {}
+void VictoryState::update(float) {}
 
 void VictoryState::draw(sf::RenderWindow& window)
 {

@@ -9,7 +9,7 @@ class VictoryState : public GameState
 public:
     explicit VictoryState(GroupList groups);
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;

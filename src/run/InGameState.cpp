@@ -3,6 +3,7 @@
 #include "core/AnimationData.h"
 #include "core/Engine.h"
 #include "core/FloatingText.h"
+#include "core/ItemRegistry.h"
 #include "core/LoadingState.h"
 #include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
@@ -15,7 +16,6 @@
 #include "menus/SettingState.h"
 #include "menus/VictoryState.h"
 #include "run/BossLifeBar.h"
-#include "run/ItemRegistry.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
 #include "world/DoorLight.h"
@@ -81,17 +81,6 @@ std::unique_ptr<sf::RenderTexture> makeScreenTexture()
     return texture;
 }
 
-bool isLivingEnemy(const Entity* entity)
-{
-    const auto* enemy = dynamic_cast<const Enemy*>(entity);
-    return enemy && enemy->health > 0.f;
-}
-
-bool isDeadEnemy(const Entity* entity)
-{
-    const auto* enemy = dynamic_cast<const Enemy*>(entity);
-    return enemy && enemy->health <= 0.f;
-}
 } // namespace
 
 InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
@@ -269,17 +258,21 @@ int InGameState::roomType() const
     return live ? live->type : ROOM_NORMAL;
 }
 
-const std::vector<Entity*>& InGameState::roomEntities() const
+const Polygon* InGameState::playerHitBox() const
 {
-    static const std::vector<Entity*> none;
-    Room* live = room();
-    return live ? live->entities : none;
+    return player_ ? &player_->hitPolygon : nullptr;
 }
 
-void InGameState::addToRoom(std::unique_ptr<Entity> entity)
+void InGameState::hurtPlayer(int damage)
 {
-    if (Room* live = room())
-        live->addEntity(entity.release());
+    if (player_)
+        player_->takeDamage(damage);
+}
+
+void InGameState::changeKarma(float delta)
+{
+    if (player_)
+        player_->karmaGauge.change(delta);
 }
 
 Room* InGameState::room() const
@@ -311,7 +304,7 @@ bool InGameState::trading() const
 
 // Frame ------------------------------------------------------------------------
 
-void InGameState::update(const float& frameTime)
+void InGameState::update(float frameTime)
 {
     if (ended)
         return;
@@ -320,8 +313,7 @@ void InGameState::update(const float& frameTime)
 
     // The countdown starts the first frame the final boss room holds a dead enemy
     // and then ends the run whatever happens to that body (the soul choice removes it).
-    if (!victoryCountdown && live && live->name == kFinalBossRoom &&
-        std::any_of(live->entities.begin(), live->entities.end(), isDeadEnemy))
+    if (!victoryCountdown && live && live->name == kFinalBossRoom && live->entities.any(isDeadEnemy))
     {
         victoryCountdown = true;
         victoryElapsed = 0.f;
@@ -336,7 +328,7 @@ void InGameState::update(const float& frameTime)
         }
     }
 
-    if (live && std::none_of(live->entities.begin(), live->entities.end(), isLivingEnemy))
+    if (live && live->isCleared())
     {
         roomCleared = true;
         clearedEdge = true;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Camera.h"
+#include "core/GameSettings.h"
 #include "core/GameState.h"
-#include "creatures/Camera.h"
-#include "menus/GameSettings.h"
 #include "menus/PreparedSets.h"
 #include "world/LightLayer.h"
 #include "world/RunContext.h"
@@ -42,7 +42,7 @@ public:
     explicit InGameState(GroupList groups);
     ~InGameState() override;
 
-    void update(const float& frameTime) override;
+    void update(float frameTime) override;
     void draw(sf::RenderWindow& window) override;
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;
@@ -59,8 +59,9 @@ public:
     float karma() const override;
     Entity* player() const override;
     int roomType() const override;
-    const std::vector<Entity*>& roomEntities() const override;
-    void addToRoom(std::unique_ptr<Entity> entity) override;
+    const Polygon* playerHitBox() const override;
+    void hurtPlayer(int damage) override;
+    void changeKarma(float delta) override;
     Room* room() const override;
     Floor* floor() const override;
     const Camera& camera() const override { return camera_; }

@@ -1,18 +1,18 @@
 #include "run/Player.h"
 
 #include "core/AnimationData.h"
+#include "core/Artefact.h"
+#include "core/Camera.h"
 #include "core/FloatingText.h"
 #include "core/FontManager.h"
+#include "core/GameSettings.h"
+#include "core/Inventory.h"
+#include "core/Item.h"
+#include "core/ItemRegistry.h"
 #include "core/Random.h"
 #include "core/RoomNameRegistry.h"
-#include "creatures/Camera.h"
 #include "creatures/Enemy.h"
-#include "menus/GameSettings.h"
-#include "run/Artefact.h"
-#include "run/Inventory.h"
-#include "run/Item.h"
-#include "run/ItemEntity.h"
-#include "run/ItemRegistry.h"
+#include "creatures/ItemEntity.h"
 #include "run/PlayerInput.h"
 #include "run/RunTextures.h"
 #include "world/Floor.h"
@@ -408,7 +408,7 @@ void Player::placeHitPolygon()
     hitPolygon.setPosition(anchor);
 }
 
-void Player::update(const float& dt)
+void Player::update(float dt)
 {
     itemsInReach = 0;
     fPromptTime += dt;
@@ -651,8 +651,8 @@ void Player::applyAttack(int facing)
     const Polygon triangle = attackTriangle(getPosition(), bodySize(), attackReach(), facing);
 
     std::vector<Enemy*> struck;
-    for (Entity* entity : room->entities)
-        if (auto* enemy = dynamic_cast<Enemy*>(entity))
+    for (Entity* entity : room->entities.members())
+        if (auto* enemy = dynamic_cast<Enemy*>(entity); enemy && !enemy->isLeaving())
             if (enemy->hitPolygon.intersects(triangle))
                 struck.push_back(enemy);
 
@@ -691,7 +691,7 @@ void Player::applyOnHit(Enemy& enemy)
             {
                 auto drop = std::make_unique<ItemEntity>(coin, artefact->goldAmount);
                 drop->setPosition(enemy.getPosition());
-                run->addToRoom(std::move(drop));
+                run->addEntity(std::move(drop));
             }
         }
         // Loot on hit rolls the enemy's loot table, which comes with the enemy kinds.
@@ -825,8 +825,8 @@ bool Player::pickUp(const sf::Event& event)
 
     const float reach = kPickUpReach * run->camera().zoom;
     std::vector<ItemEntity*> inReach;
-    for (Entity* entity : room->entities)
-        if (auto* drop = dynamic_cast<ItemEntity*>(entity))
+    for (Entity* entity : room->entities.members())
+        if (auto* drop = dynamic_cast<ItemEntity*>(entity); drop && !drop->isLeaving())
             if (squaredDistance(drop->getPosition(), getPosition()) < reach * reach)
                 inReach.push_back(drop);
 

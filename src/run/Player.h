@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Polygon.h"
 #include "core/TextureManager.h"
 #include "creatures/LivingEntity.h"
-#include "creatures/Polygon.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
 
@@ -63,7 +63,7 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    void update(const float& dt) override;
+    void update(float dt) override;
     void handleEvent(const sf::Event& event) override;
     void draw(sf::RenderTarget& target, const Camera& camera) override;
     // An enemy's hit; ignored during a dodge, while the damage flash runs and once fallen.

@@ -1,6 +1,6 @@
 #include "world/DoorLight.h"
 
-void DoorLight::update(float& dt)
+void DoorLight::update(float dt)
 {
     drawPosition = position;
     if (!LightFlags::clearedEdge || done)

@@ -11,7 +11,7 @@ public:
 
     using SecondFloorLighting::SecondFloorLighting;
 
-    void update(float& dt) override;
+    void update(float dt) override;
     void draw(sf::RenderTarget& target) override;
 
     float timer = 0.f;

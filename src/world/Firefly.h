@@ -8,7 +8,7 @@ class Firefly : public SecondFloorLighting
 public:
     using SecondFloorLighting::SecondFloorLighting;
 
-    void update(float& dt) override;
+    void update(float dt) override;
 
     float time = 0.f;
 };

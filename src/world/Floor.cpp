@@ -1,9 +1,9 @@
 #include "world/Floor.h"
 
+#include "core/Camera.h"
 #include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 #include "creatures/Entity.h"
 #include "world/Graph.h"
 #include "world/OrientedNode.h"
@@ -82,7 +82,8 @@ void drawLine(sf::RenderTarget& target, sf::Vector2f centre, float degrees, floa
     transform.translate(centre).rotate(degrees).scale(scale, scale).translate(-length / 2.f, -2.f);
     sf::RenderStates states(transform);
 
-    auto piece = [&](const char* key, int x) {
+    auto piece = [&](const char* key, int x)
+    {
         const sf::Texture* texture = TextureManager::getTexture(key);
         if (!texture || x >= width)
             return;
@@ -168,8 +169,11 @@ void Floor::generateTutorialFloor(Entity* player)
     {
         const char* name;
         RoomType type;
-    } rooms[5] = {{"Tuto_1", ROOM_NORMAL}, {"Tuto_2", ROOM_NORMAL}, {"Tuto_3", ROOM_HEAL},
-                  {"Tuto_4", ROOM_ELITE},  {"Tuto_5", ROOM_SHOP}};
+    } rooms[5] = {{"Tuto_1", ROOM_NORMAL},
+                  {"Tuto_2", ROOM_NORMAL},
+                  {"Tuto_3", ROOM_HEAL},
+                  {"Tuto_4", ROOM_ELITE},
+                  {"Tuto_5", ROOM_SHOP}};
     for (std::size_t i = 0; i < nodes.size() && i < 5; ++i)
     {
         nodes[i]->name = rooms[i].name;
@@ -213,7 +217,8 @@ Floor::DoorUse Floor::useDoor(Entity* player)
     if (!room_ || !player || !room_->isCleared())
         return DoorUse::None;
     const sf::Vector2f at = player->getPosition();
-    auto inReach = [&](const Door& door) {
+    auto inReach = [&](const Door& door)
+    {
         const sf::Vector2f d = door.position - at;
         return d.x * d.x + d.y * d.y <= kDoorReachSquared;
     };
@@ -247,10 +252,18 @@ Floor::DoorUse Floor::useDoor(Entity* player)
         sf::Vector2f inside = door.position;
         switch (door.direction)
         {
-        case DOOR_LEFT: inside.x += kNextFloorStep; break;
-        case DOOR_RIGHT: inside.x -= kNextFloorStep; break;
-        case DOOR_TOP: inside.y += kNextFloorStep; break;
-        default: inside.y -= kNextFloorStep; break;
+        case DOOR_LEFT:
+            inside.x += kNextFloorStep;
+            break;
+        case DOOR_RIGHT:
+            inside.x -= kNextFloorStep;
+            break;
+        case DOOR_TOP:
+            inside.y += kNextFloorStep;
+            break;
+        default:
+            inside.y -= kNextFloorStep;
+            break;
         }
         player->setPosition(inside);
     }
@@ -277,10 +290,14 @@ int Floor::oppositeDirection(int direction)
 {
     switch (direction)
     {
-    case DOOR_LEFT: return DOOR_RIGHT;
-    case DOOR_RIGHT: return DOOR_LEFT;
-    case DOOR_TOP: return DOOR_BOTTOM;
-    default: return DOOR_TOP;
+    case DOOR_LEFT:
+        return DOOR_RIGHT;
+    case DOOR_RIGHT:
+        return DOOR_LEFT;
+    case DOOR_TOP:
+        return DOOR_BOTTOM;
+    default:
+        return DOOR_TOP;
     }
 }
 
@@ -288,12 +305,18 @@ const char* Floor::iconKey(int roomType)
 {
     switch (roomType)
     {
-    case ROOM_BOSS: return "boss_mm";
-    case ROOM_SHOP: return "merchant_mm";
-    case ROOM_ELITE: return "elite_mm";
-    case ROOM_HEAL: return "heal_mm";
-    case ROOM_SOUL: return "soul_mm";
-    default: return "regular_mm";
+    case ROOM_BOSS:
+        return "boss_mm";
+    case ROOM_SHOP:
+        return "merchant_mm";
+    case ROOM_ELITE:
+        return "elite_mm";
+    case ROOM_HEAL:
+        return "heal_mm";
+    case ROOM_SOUL:
+        return "soul_mm";
+    default:
+        return "regular_mm";
     }
 }
 
@@ -321,7 +344,8 @@ void Floor::drawMap(sf::RenderTarget& target)
             if (!child)
                 continue;
             const float length = lineLength(node, child);
-            const sf::Vector2f middle = (node->position + child->position) / 2.f - sf::Vector2f(0.f, 0.2f * iconHeight(node));
+            const sf::Vector2f middle =
+                (node->position + child->position) / 2.f - sf::Vector2f(0.f, 0.2f * iconHeight(node));
             drawLine(target, toMap(middle), angleDegrees(node->position, child->position), length, 1.f, colour);
         }
 

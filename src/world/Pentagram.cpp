@@ -1,8 +1,8 @@
 #include "world/Pentagram.h"
 
+#include "core/Camera.h"
 #include "core/FontManager.h"
 #include "core/RoomNameRegistry.h"
-#include "creatures/Camera.h"
 #include "creatures/Entity.h"
 #include "world/RunContext.h"
 

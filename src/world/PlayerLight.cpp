@@ -15,7 +15,7 @@ void PlayerLight::setAlpha(float alpha)
     sprite.setColor(colour);
 }
 
-void PlayerLight::update(float& dt)
+void PlayerLight::update(float dt)
 {
     if (const RunContext* run = RunContext::active())
         if (const Entity* player = run->player())

@@ -15,7 +15,7 @@ public:
 
     PlayerLight(sf::Color colour, float startScale);
 
-    void update(float& dt) override;
+    void update(float dt) override;
     void draw(sf::RenderTarget& target) override;
 
     float timer = 0.f;

@@ -1,10 +1,10 @@
 #include "world/Props.h"
 
 #include "core/AnimationData.h"
+#include "core/Camera.h"
+#include "core/Inventory.h"
+#include "core/Polygon.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
-#include "creatures/Polygon.h"
-#include "run/Inventory.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 

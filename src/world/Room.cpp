@@ -1,11 +1,11 @@
 #include "world/Room.h"
 
 #include "core/AnimationData.h"
+#include "core/Camera.h"
+#include "core/DepthOrder.h"
 #include "core/Logger.h"
 #include "core/Random.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
-#include "creatures/DepthOrder.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyFactory.h"
 #include "creatures/Entity.h"
@@ -93,12 +93,6 @@ sf::Clock& flickerClock()
     return clock;
 }
 
-bool isLivingEnemy(const Entity* entity)
-{
-    const auto* enemy = dynamic_cast<const Enemy*>(entity);
-    return enemy && enemy->health > 0.f;
-}
-
 std::string formatCoordinate(float value)
 {
     char buffer[64];
@@ -125,13 +119,11 @@ const std::string& Room::templateDirectoryInUse()
     return templateDirectory();
 }
 
-Room::Room(Entity* player)
+Room::Room(Entity* player) : entities(player)
 {
     for (LightSlot& slot : lights)
         for (float& sample : slot.samples)
             sample = uniformDraw() / 10.f - 0.1f;
-
-    entities.push_back(player);
 
     // Only the first floor's rooms use the mask; a missing file must not end the run.
     if (!TextureManager::isPresent(kMaskKey) && std::filesystem::exists(kMaskFile))
@@ -147,11 +139,7 @@ Room::Room(Entity* player)
     }
 }
 
-Room::~Room()
-{
-    for (std::size_t i = 1; i < entities.size(); ++i)
-        delete entities[i];
-}
+Room::~Room() = default;
 
 void Room::loadShaders()
 {
@@ -178,7 +166,8 @@ void Room::loadShaders()
         Logger::Warning(std::string("Failed to load shader ") + kLightingShader);
 }
 
-std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& requestedName, OrientedNode* node, Floor& floor)
+std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& requestedName, OrientedNode* node,
+                                      Floor& floor)
 {
     std::string name = requestedName;
     // Names already drawn and found short of exits, so the redraw below always ends.
@@ -231,9 +220,8 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
                 const std::vector<std::string>& normals = RoomNameRegistry::names(ROOM_NORMAL, floor.floorIndex);
                 if (room->type == ROOM_NORMAL)
                     tooFewExits.insert(name);
-                const bool anotherNormalLeft =
-                    std::any_of(normals.begin(), normals.end(),
-                                [&](const std::string& n) { return tooFewExits.count(n) == 0; });
+                const bool anotherNormalLeft = std::any_of(
+                    normals.begin(), normals.end(), [&](const std::string& n) { return tooFewExits.count(n) == 0; });
                 if (room->type == ROOM_NORMAL && anotherNormalLeft)
                 {
                     Logger::Info("Changing the room being generated");
@@ -258,8 +246,8 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
         }
 
         for (const DoorRecord& record : file.doors)
-            room->doors.push_back(Door{record.position, record.direction, record.input, record.output,
-                                       record.spriteDelta, nullptr});
+            room->doors.push_back(
+                Door{record.position, record.direction, record.input, record.output, record.spriteDelta, nullptr});
         room->assignDoorTargets(node);
 
         for (const StaticPropRecord& record : file.staticProps)
@@ -325,6 +313,7 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
         for (const std::vector<sf::Vector2f>& zone : file.restricted)
             room->restricted.emplace_back(zone);
 
+        room->entities.settle();
         return room;
     }
 }
@@ -334,7 +323,8 @@ void Room::assignDoorTargets(const OrientedNode* node)
     if (!node)
         return;
     const auto& children = node->children;
-    auto assign = [this](int direction, OrientedNode* target) {
+    auto assign = [this](int direction, OrientedNode* target)
+    {
         for (Door& door : doors)
             if (door.direction == direction)
                 door.target = target;
@@ -377,6 +367,8 @@ void Room::placeProp(const std::string& propName, sf::Vector2f where)
 
 void Room::spawnEnemies(const RoomFile& file)
 {
+    // Creatures live in the active run's world; without one (the editor) none is made.
+    CreatureWorld* world = RunContext::active();
     if (file.spawners.empty())
     {
         Logger::Info("No spawners in this room");
@@ -409,7 +401,8 @@ void Room::spawnEnemies(const RoomFile& file)
             enemy = spawner.enemies[static_cast<std::size_t>(std::rand()) % spawner.enemies.size()];
         Logger::Info("Spawning " + enemy + " at " + formatCoordinate(spawner.position.x) + ", " +
                      formatCoordinate(spawner.position.y));
-        EnemyFactory::create(enemy, spawner.position, entities);
+        if (world)
+            addEntity(EnemyFactory::create(enemy, *world, spawner.position));
     }
 }
 
@@ -430,15 +423,14 @@ bool Room::isWalkable(const Entity* entity, sf::Vector2f point) const
 
 void Room::update(float dt)
 {
-    for (std::size_t i = 0; i < entities.size(); ++i)
-        entities[i]->update(dt);
+    entities.update(dt);
     for (std::size_t i = 0; i < props.size(); ++i)
         props[i]->update(dt);
     for (auto& puddle : waters)
         if (puddle->animation())
             puddle->update(dt);
 
-    if (std::any_of(entities.begin(), entities.end(), isLivingEnemy))
+    if (entities.any(isLivingEnemy))
         enemyAliveClock.restart();
 
     const float alive = lifeClock.getElapsedTime().asSeconds();
@@ -450,7 +442,7 @@ void Room::update(float dt)
 
 bool Room::isCleared() const
 {
-    return std::none_of(entities.begin(), entities.end(), isLivingEnemy);
+    return !entities.any(isLivingEnemy);
 }
 
 bool Room::hasDoor(int direction) const
@@ -460,19 +452,12 @@ bool Room::hasDoor(int direction) const
 
 void Room::removeEntity(Entity* entity)
 {
-    if (!entity || entity == player())
-        return;
-    auto it = std::find(entities.begin(), entities.end(), entity);
-    if (it == entities.end())
-        return;
-    entities.erase(it);
-    delete entity;
+    entities.remove(entity);
 }
 
-void Room::addEntity(Entity* entity)
+Entity* Room::addEntity(std::unique_ptr<Entity> entity)
 {
-    if (entity)
-        entities.push_back(entity);
+    return entities.add(std::move(entity));
 }
 
 float Room::flickerWeight(float seconds, int& sampleIndex)
@@ -689,9 +674,10 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
     drawPicture(window, camera);
 
     sceneOrder_.clear();
-    sceneOrder_.reserve(entities.size() + props.size() + walls.size());
-    for (Entity* entity : entities)
-        sceneOrder_.push_back(entity);
+    sceneOrder_.reserve(entities.members().size() + props.size() + walls.size());
+    for (Entity* entity : entities.members())
+        if (!entity->isLeaving())
+            sceneOrder_.push_back(entity);
     for (auto& prop : props)
         sceneOrder_.push_back(prop.get());
     for (auto& wall : walls)
@@ -711,7 +697,8 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
     sf::Vector2u shaded;
     if (shadeLightLayer(window, camera, lightArea, shaded))
     {
-        sf::Sprite layer(lightCanvas_->getTexture(), sf::IntRect(0, 0, static_cast<int>(shaded.x), static_cast<int>(shaded.y)));
+        sf::Sprite layer(lightCanvas_->getTexture(),
+                         sf::IntRect(0, 0, static_cast<int>(shaded.x), static_cast<int>(shaded.y)));
         layer.setPosition(lightArea.left, lightArea.top);
         layer.setScale(lightArea.width / static_cast<float>(shaded.x), lightArea.height / static_cast<float>(shaded.y));
         window.draw(layer);
@@ -749,8 +736,9 @@ bool Room::shadeLightLayer(const sf::RenderTarget& window, const Camera& camera,
     // than a colour level, so the blocks do not show, and it costs a sixteenth of the
     // shading work, which would otherwise dominate the frame on software renderers.
     const unsigned downscale = lightDownscale();
-    const sf::Vector2u canvasSize(static_cast<unsigned>(std::ceil(view.getSize().x / static_cast<float>(downscale))) + 1,
-                                  static_cast<unsigned>(std::ceil(view.getSize().y / static_cast<float>(downscale))) + 1);
+    const sf::Vector2u canvasSize(
+        static_cast<unsigned>(std::ceil(view.getSize().x / static_cast<float>(downscale))) + 1,
+        static_cast<unsigned>(std::ceil(view.getSize().y / static_cast<float>(downscale))) + 1);
     if (!lightCanvas_ || lightCanvas_->getSize() != canvasSize)
     {
         lightCanvas_ = std::make_unique<sf::RenderTexture>();
@@ -791,8 +779,8 @@ void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)
     const Entity* walker = player();
     for (const Door& door : doors)
     {
-        sf::Sprite sprite = TextureManager::getSprite(name + "_" + std::to_string(door.direction),
-                                                      ORIGIN_CENTER_X | ORIGIN_CENTER_Y);
+        sf::Sprite sprite =
+            TextureManager::getSprite(name + "_" + std::to_string(door.direction), ORIGIN_CENTER_X | ORIGIN_CENTER_Y);
         sprite.setPosition(camera.toScreen(door.position + door.spriteDelta));
         sprite.setScale(camera.zoom, camera.zoom);
 

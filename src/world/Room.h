@@ -1,6 +1,7 @@
 #pragma once
 
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
+#include "creatures/EntityList.h"
 #include "world/RoomFile.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -76,17 +77,19 @@ public:
     // True when no entity of the room is a living enemy.
     bool isCleared() const;
     bool hasDoor(int direction) const;
-    // Removes the first occurrence from the entity list and deletes it; the player is never deleted.
+    // Hands a new entity (loot, projectile, summoned creature) to the room, which owns
+    // it; safe at any moment (see EntityList). Returns it.
+    Entity* addEntity(std::unique_ptr<Entity> entity);
+    // Asks the room to let an entity go once its update is over; the player is never
+    // removed, and an entity the room does not hold is ignored.
     void removeEntity(Entity* entity);
-    // Hands a new entity (loot, projectile, summoned creature) to the room, which owns it.
-    void addEntity(Entity* entity);
     bool isWalkable(const Entity* entity, sf::Vector2f point) const;
 
     // Seconds since the last frame an enemy of the room was alive.
     float secondsSinceCleared() const { return enemyAliveClock.getElapsedTime().asSeconds(); }
     float secondsAlive() const { return lifeClock.getElapsedTime().asSeconds(); }
     int floorIndex() const { return floorIndex_; }
-    Entity* player() const { return entities.empty() ? nullptr : entities.front(); }
+    Entity* player() const { return entities.player(); }
     // The texture key of the picture in use (plain, evil or good variant).
     const std::string& pictureKey() const { return pictureKey_; }
     sf::Vector2u pictureSize() const { return pictureSize_; }
@@ -108,8 +111,8 @@ public:
     std::string name;
     std::int32_t type = 0;
     std::vector<std::unique_ptr<Props>> props;
-    // Element 0 is the player (not owned); every other element is owned by the room.
-    std::vector<Entity*> entities;
+    // The player first (not owned), then everything else standing in the room.
+    EntityList entities;
     sf::Vector2f position{0.f, 0.f};
     sf::Sprite picture;
     sf::Sprite background;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/AtomicFile.h"
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
 #include "world/RoomFile.h"
 
 #include <SFML/System/Vector2.hpp>

@@ -1,12 +1,51 @@
 #include "world/RunContext.h"
 
-#include "creatures/Camera.h"
+#include "core/Camera.h"
+#include "creatures/Entity.h"
+#include "world/Room.h"
 
 #include <atomic>
 
 namespace
 {
 std::atomic<RunContext*> activeContext{nullptr};
+}
+
+const std::vector<Entity*>& RunContext::roomEntities() const
+{
+    static const std::vector<Entity*> none;
+    const Room* live = room();
+    return live ? live->entities.members() : none;
+}
+
+sf::Vector2f RunContext::playerPosition() const
+{
+    const Entity* walker = player();
+    return walker ? walker->getPosition() : sf::Vector2f(0.f, 0.f);
+}
+
+bool RunContext::isWalkable(const Entity* walker, sf::Vector2f point) const
+{
+    const Room* live = room();
+    return live && live->isWalkable(walker, point);
+}
+
+void RunContext::addEntity(std::unique_ptr<Entity> entity)
+{
+    if (Room* live = room())
+        live->entities.add(std::move(entity));
+}
+
+void RunContext::removeEntity(Entity* entity)
+{
+    if (Room* live = room())
+        live->entities.remove(entity);
+}
+
+bool RunContext::holds(const Entity* entity) const
+{
+    const Room* live = room();
+    return live && live->entities.holds(entity);
 }
 
 const Camera& RunContext::camera() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "creatures/CreatureWorld.h"
+
 #include <memory>
 #include <vector>
 
@@ -9,29 +11,25 @@ class Floor;
 class FloatingText;
 class Room;
 
-// What the things standing in a room (props, walls, the player) may ask of the run
-// they belong to: the player, the karma, the live room, the floor, the camera and
-// the run's notices. The run installs itself as the active context while it plays;
-// tests install a small fake. With no active context (the room editor) furniture
-// shows its default look.
-class RunContext
+// What the things standing in a room (props, walls, creatures, the player) may ask
+// of the run they belong to: the player, the karma, the live room, the floor, the
+// camera and the run's notices. The run installs itself as the active context
+// while it plays; tests install a small fake. With no active context (the room
+// editor) furniture shows its default look.
+//
+// What a creature asks goes to the live room by default (walking, entities);
+// hurting the player and the karma are the run's to answer.
+class RunContext : public CreatureWorld
 {
 public:
-    virtual ~RunContext() = default;
-
-    virtual float karma() const = 0;
     // Null when the run has no player (never while a room is live).
     virtual Entity* player() const = 0;
-    virtual int roomType() const = 0;
-    virtual const std::vector<Entity*>& roomEntities() const = 0;
-    // Hands a new entity (dropped loot, say) to the live room, which owns it from now on.
-    virtual void addToRoom(std::unique_ptr<Entity> entity) = 0;
+    // The live room's entities, the player first; empty without a room.
+    virtual const std::vector<Entity*>& roomEntities() const;
 
     // The live room and its floor; null in contexts without them.
     virtual Room* room() const { return nullptr; }
     virtual Floor* floor() const { return nullptr; }
-    // The view the run draws through (the identity view at zoom 1 by default).
-    virtual const Camera& camera() const;
     // A pick-up notice for the run to show and then destroy.
     virtual void addNotice(std::unique_ptr<FloatingText> notice) { (void)notice; }
     // Called when the player changes room or floor: the run drops the lights of the
@@ -39,6 +37,18 @@ public:
     virtual void roomChanged() {}
     virtual bool minimapOpen() const { return false; }
     virtual bool paused() const { return false; }
+
+    // CreatureWorld
+    sf::Vector2f playerPosition() const override;
+    const Polygon* playerHitBox() const override { return nullptr; }
+    void hurtPlayer(int damage) override { (void)damage; }
+    bool isWalkable(const Entity* walker, sf::Vector2f point) const override;
+    void addEntity(std::unique_ptr<Entity> entity) override;
+    void removeEntity(Entity* entity) override;
+    bool holds(const Entity* entity) const override;
+    void changeKarma(float delta) override { (void)delta; }
+    // The view the run draws through (the identity view at zoom 1 by default).
+    const Camera& camera() const override;
 
     static RunContext* active();
     static void setActive(RunContext* context);

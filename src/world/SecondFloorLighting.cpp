@@ -1,7 +1,7 @@
 #include "world/SecondFloorLighting.h"
 
+#include "core/Camera.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 #include "world/Firefly.h"
 #include "world/RunContext.h"
 #include "world/ShroomLight.h"
@@ -29,7 +29,7 @@ SecondFloorLighting::SecondFloorLighting(sf::Vector2f where)
 {
 }
 
-void SecondFloorLighting::update(float& dt)
+void SecondFloorLighting::update(float dt)
 {
     (void)dt;
     drawPosition = position;

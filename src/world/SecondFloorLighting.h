@@ -32,7 +32,7 @@ public:
     explicit SecondFloorLighting(sf::Vector2f position);
     virtual ~SecondFloorLighting() = default;
 
-    virtual void update(float& dt);
+    virtual void update(float dt);
     virtual void draw(sf::RenderTarget& target);
 
     // The light a room prop gives ("firefly", the glowing mushrooms), or null.

@@ -1,11 +1,11 @@
 #include "world/Vase.h"
 
+#include "core/Artefact.h"
+#include "core/Inventory.h"
+#include "core/ItemRegistry.h"
+#include "core/Polygon.h"
 #include "core/Random.h"
-#include "creatures/Polygon.h"
-#include "run/Artefact.h"
-#include "run/Inventory.h"
-#include "run/ItemEntity.h"
-#include "run/ItemRegistry.h"
+#include "creatures/ItemEntity.h"
 #include "world/RunContext.h"
 
 #include <cstdlib>
@@ -52,6 +52,6 @@ void Vase::onInteract(Entity*, RunContext* run)
         const float dx = static_cast<float>(std::rand() % 100 - 50);
         auto drop = std::make_unique<ItemEntity>(stack.item, stack.count);
         drop->setPosition(getPosition() + sf::Vector2f(dx, dy));
-        run->addToRoom(std::move(drop));
+        run->addEntity(std::move(drop));
     }
 }

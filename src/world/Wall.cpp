@@ -1,7 +1,7 @@
 #include "world/Wall.h"
 
+#include "core/Camera.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 #include "creatures/Entity.h"
 #include "world/RunContext.h"
 

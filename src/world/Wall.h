@@ -1,8 +1,8 @@
 #pragma once
 
-#include "creatures/IRenderable.h"
-#include "creatures/IWorldPlaceable.h"
-#include "creatures/Polygon.h"
+#include "core/IRenderable.h"
+#include "core/IWorldPlaceable.h"
+#include "core/Polygon.h"
 
 #include <SFML/Config.hpp>
 

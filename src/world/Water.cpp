@@ -1,8 +1,8 @@
 #include "world/Water.h"
 
 #include "core/AnimationData.h"
+#include "core/Camera.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 

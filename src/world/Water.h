@@ -1,7 +1,7 @@
 #pragma once
 
-#include "creatures/IRenderable.h"
-#include "creatures/IWorldPlaceable.h"
+#include "core/IRenderable.h"
+#include "core/IWorldPlaceable.h"
 
 #include <SFML/System/Vector2.hpp>
 

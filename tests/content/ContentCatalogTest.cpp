@@ -1,4 +1,4 @@
-#include "core/ContentCatalog.h"
+#include "ContentCatalog.h"
 
 #include "core/LoadingScreen.h"
 
@@ -38,10 +38,11 @@ TEST(GeneratedContent, LoadingFigureSheetHasSixFramesOfTheFigureSize)
 {
     sf::Image sheet;
     ASSERT_TRUE(sheet.loadFromFile(LoadingScreen::kAnimationFile));
-    EXPECT_EQ(sheet.getSize(), sf::Vector2u(LoadingScreen::kFrameWidth * LoadingScreen::kFrameCount,
-                                            LoadingScreen::kFrameHeight));
+    EXPECT_EQ(sheet.getSize(),
+              sf::Vector2u(LoadingScreen::kFrameWidth * LoadingScreen::kFrameCount, LoadingScreen::kFrameHeight));
     // The figure moves: no two neighbouring frames are identical.
-    auto frameDiffers = [&](unsigned a, unsigned b) {
+    auto frameDiffers = [&](unsigned a, unsigned b)
+    {
         for (unsigned y = 0; y < LoadingScreen::kFrameHeight; ++y)
             for (unsigned x = 0; x < LoadingScreen::kFrameWidth; ++x)
                 if (sheet.getPixel(a * LoadingScreen::kFrameWidth + x, y) !=

@@ -2,7 +2,7 @@
 // whose floor lies exactly inside the walkable outline, wall masks that agree
 // with the outline, floor backgrounds that repeat without a seam, and the run's
 // whole texture set within the memory it may take.
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
 #include "menus/PreparedSets.h"
 #include "support/PngHeader.h"
 #include "world/RoomFile.h"
@@ -59,7 +59,10 @@ Colour patch(const sf::Image& image, unsigned x, unsigned y)
     return {c.r / n, c.g / n, c.b / n};
 }
 
-double distance(const Colour& a, const Colour& b) { return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b); }
+double distance(const Colour& a, const Colour& b)
+{
+    return std::hypot(a.r - b.r, a.g - b.g, a.b - b.b);
+}
 
 TEST(RoomContent, PicturesHaveTheirTemplatesSize)
 {
@@ -98,12 +101,12 @@ TEST(RoomContent, FloorInPicturesIsTheWalkableOutline)
             {
                 const sf::Vector2f p{float(x), float(y)};
                 const float edge = distanceToOutline(room.boundaries, p);
-                bool nearDoorOrZone = std::any_of(room.doors.begin(), room.doors.end(), [&](const DoorRecord& d) {
-                    return std::hypot(d.position.x - p.x, d.position.y - p.y) < 220.f;
-                });
+                bool nearDoorOrZone = std::any_of(
+                    room.doors.begin(), room.doors.end(),
+                    [&](const DoorRecord& d) { return std::hypot(d.position.x - p.x, d.position.y - p.y) < 220.f; });
                 for (std::size_t z = 0; z < zones.size(); ++z)
-                    nearDoorOrZone = nearDoorOrZone || zones[z].contains(p) ||
-                                     distanceToOutline(room.restricted[z], p) < 60.f;
+                    nearDoorOrZone =
+                        nearDoorOrZone || zones[z].contains(p) || distanceToOutline(room.restricted[z], p) < 60.f;
                 if (nearDoorOrZone)
                     continue;
                 if (outline.contains(p) && edge > 45.f)
@@ -131,8 +134,8 @@ TEST(RoomContent, FloorInPicturesIsTheWalkableOutline)
             ASSERT_GE(near.size(), std::size_t(kNeighbours)) << picture.file;
             std::partial_sort(near.begin(), near.begin() + kNeighbours, near.end(),
                               [](const auto& a, const auto& b) { return a.first < b.first; });
-            const int floorVotes = int(std::count_if(near.begin(), near.begin() + kNeighbours,
-                                                     [](const auto& n) { return n.second; }));
+            const int floorVotes =
+                int(std::count_if(near.begin(), near.begin() + kNeighbours, [](const auto& n) { return n.second; }));
             if ((floorVotes * 2 > kNeighbours) == sample.floor)
                 (sample.floor ? floorRight : wallRight) += 1;
         }
@@ -188,7 +191,8 @@ TEST(RoomContent, FloorBackgroundsTileWithoutASeam)
         const unsigned w = image.getSize().x, h = image.getSize().y;
         EXPECT_GE(w, 1000u) << file;
         EXPECT_GE(h, 1000u) << file;
-        auto columnJump = [&](unsigned a, unsigned b) {
+        auto columnJump = [&](unsigned a, unsigned b)
+        {
             double sum = 0;
             for (unsigned y = 0; y < h; ++y)
             {
@@ -197,7 +201,8 @@ TEST(RoomContent, FloorBackgroundsTileWithoutASeam)
             }
             return sum / h;
         };
-        auto rowJump = [&](unsigned a, unsigned b) {
+        auto rowJump = [&](unsigned a, unsigned b)
+        {
             double sum = 0;
             for (unsigned x = 0; x < w; ++x)
             {

@@ -1,5 +1,7 @@
 #include "creatures/EnemyFactory.h"
+#include "creatures/EnemyDatabase.h"
 #include "creatures/LivingEntity.h"
+#include "support/FakeWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +11,8 @@ namespace
 {
 struct FactoryTest : ::testing::Test
 {
-    void TearDown() override
-    {
-        EnemyFactory::reset();
-        for (Entity* e : entities)
-            delete e;
-    }
-    std::vector<Entity*> entities;
+    void TearDown() override { EnemyFactory::reset(); }
+    FakeWorld world;
 };
 
 TEST_F(FactoryTest, NamesThatAreNotPlaceableKindsMakeNothing)
@@ -23,20 +20,17 @@ TEST_F(FactoryTest, NamesThatAreNotPlaceableKindsMakeNothing)
     // Even with a builder for every name, only the nine placeable kinds are made.
     for (const char* name : {"Zeyn", "LittleOwl", "zeyn", "", "Goblin"})
         EnemyFactory::registerKind(name,
-                                   [](sf::Vector2f p)
+                                   [](CreatureWorld&, sf::Vector2f p)
                                    {
                                        auto e = std::make_unique<LivingEntity>();
                                        e->setPosition(p);
                                        return e;
                                    });
     for (const char* name : {"LittleOwl", "zeyn", "", "Goblin"})
-        EXPECT_EQ(EnemyFactory::create(name, {1.f, 2.f}, entities), nullptr) << name;
-    EXPECT_TRUE(entities.empty());
+        EXPECT_EQ(EnemyFactory::create(name, world, {1.f, 2.f}), nullptr) << name;
 
-    LivingEntity* zeyn = EnemyFactory::create("Zeyn", {30.f, 40.f}, entities);
+    std::unique_ptr<LivingEntity> zeyn = EnemyFactory::create("Zeyn", world, {30.f, 40.f});
     ASSERT_NE(zeyn, nullptr);
-    ASSERT_EQ(entities.size(), 1u);
-    EXPECT_EQ(entities[0], zeyn);
     EXPECT_EQ(zeyn->getPosition(), sf::Vector2f(30.f, 40.f));
 }
 
@@ -46,8 +40,7 @@ TEST_F(FactoryTest, KindsWithoutABuilderMakeNothingYet)
          {"Kahiyu", "Zeyn", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath", "DarkHulant", "TheGod"})
     {
         EXPECT_TRUE(EnemyFactory::isPlaceable(name)) << name;
-        EXPECT_EQ(EnemyFactory::create(name, {0.f, 0.f}, entities), nullptr) << name;
+        EXPECT_EQ(EnemyFactory::create(name, world, {0.f, 0.f}), nullptr) << name;
     }
-    EXPECT_TRUE(entities.empty());
 }
 } // namespace

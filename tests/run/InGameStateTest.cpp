@@ -2,17 +2,17 @@
 // that pause and open the minimap, the pick-up notices and the satchel, and the
 // three ways a run ends (victory, game over, and the settings and back).
 
+#include "run/InGameState.h"
 #include "core/Engine.h"
 #include "core/FloatingText.h"
+#include "core/GameSettings.h"
 #include "core/LoadingScreen.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
 #include "menus/GameOverState.h"
-#include "menus/GameSettings.h"
 #include "menus/PreparedSets.h"
 #include "menus/SettingState.h"
 #include "menus/VictoryState.h"
-#include "run/InGameState.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
 #include "world/Floor.h"
@@ -132,9 +132,9 @@ protected:
         floor->generateFloor(run_->thePlayer());
         floor->jumpToBoss(run_->thePlayer());
         ASSERT_EQ(run_->room()->name, "tf_boss");
-        auto* body = new Enemy();
+        auto body = std::make_unique<Enemy>();
         body->health = 0.f;
-        run_->room()->addEntity(body);
+        run_->room()->addEntity(std::move(body));
     }
 
     static inline bool loaded_ = false;
@@ -149,7 +149,7 @@ TEST_F(Run, StartsAsTheActiveRunWithThePlayerInTheFirstRoom)
     EXPECT_EQ(RunContext::active(), run_);
     ASSERT_NE(run_->room(), nullptr);
     EXPECT_EQ(run_->room()->name.rfind("ff_", 0), 0u) << run_->room()->name;
-    EXPECT_EQ(run_->room()->entities.front(), run_->player());
+    EXPECT_EQ(run_->room()->entities.members().front(), run_->player());
     EXPECT_FALSE(run_->paused());
     EXPECT_FALSE(run_->minimapOpen());
     EXPECT_FLOAT_EQ(run_->camera().zoom, 1.f);
@@ -273,8 +273,8 @@ TEST_F(Run, VictoryPictureFollowsTheSignOfTheKarma)
         float karma;
         const char* file;
     };
-    for (const Case& c : {Case{0.f, "Assets/Sprites/Victory/Angelique.png"},
-                          Case{-0.5f, "Assets/Sprites/Victory/Diabolique.png"}})
+    for (const Case& c :
+         {Case{0.f, "Assets/Sprites/Victory/Angelique.png"}, Case{-0.5f, "Assets/Sprites/Victory/Diabolique.png"}})
     {
         if (!run_)
         {
@@ -297,9 +297,9 @@ TEST_F(Run, VictoryPictureFollowsTheSignOfTheKarma)
         ASSERT_TRUE(expected.loadFromFile(c.file));
         const sf::Image shown = TextureManager::getTexture("Victory")->copyToImage();
         ASSERT_EQ(shown.getSize(), expected.getSize());
-        EXPECT_EQ(std::memcmp(shown.getPixelsPtr(), expected.getPixelsPtr(),
-                              expected.getSize().x * expected.getSize().y * 4),
-                  0)
+        EXPECT_EQ(
+            std::memcmp(shown.getPixelsPtr(), expected.getPixelsPtr(), expected.getSize().x * expected.getSize().y * 4),
+            0)
             << "karma " << c.karma << " shows " << c.file;
         run_ = nullptr;
     }
@@ -312,7 +312,7 @@ TEST_F(Run, TheCountdownOutlivesTheBodyThatStartedIt)
     ASSERT_GE(run_->victorySeconds(), 0.f);
     // The soul choice removes the body; the ending must still come.
     Room* room = run_->room();
-    room->removeEntity(room->entities.back());
+    room->removeEntity(room->entities.members().back());
     for (int i = 0; i < 6 * 60 && engine_->currentState == run_; ++i)
         run_->update(kFrame);
     EXPECT_NE(dynamic_cast<VictoryState*>(engine_->currentState), nullptr);

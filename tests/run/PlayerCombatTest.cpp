@@ -1,9 +1,9 @@
 #include "run/Player.h"
 
+#include "core/Artefact.h"
+#include "core/ItemRegistry.h"
 #include "creatures/Enemy.h"
-#include "run/Artefact.h"
-#include "run/ItemEntity.h"
-#include "run/ItemRegistry.h"
+#include "creatures/ItemEntity.h"
 #include "support/PlayerRun.h"
 #include "world/Vase.h"
 
@@ -36,8 +36,9 @@ class PlayerAttack : public PlayerFixture
 protected:
     TargetDummy* dummy(sf::Vector2f offset, float life = 30.f)
     {
-        auto* d = new TargetDummy(player->getPosition() + offset, life);
-        run->room()->addEntity(d);
+        auto* d = static_cast<TargetDummy*>(
+            run->room()->addEntity(std::make_unique<TargetDummy>(player->getPosition() + offset, life)));
+        run->room()->entities.settle();
         return d;
     }
 };
@@ -153,7 +154,7 @@ TEST_F(PlayerAttack, ASwingBreaksAPotItReaches)
     frames(6, 0.05f);
     EXPECT_TRUE(pot->used());
     bool dropped = false;
-    for (Entity* entity : run->room()->entities)
+    for (Entity* entity : run->room()->entities.members())
         dropped = dropped || dynamic_cast<ItemEntity*>(entity) != nullptr;
     EXPECT_TRUE(dropped) << "the pot's gold did not fall out";
 

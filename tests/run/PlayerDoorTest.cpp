@@ -100,9 +100,9 @@ TEST_F(PlayerDoors, ADoorOpensOnlyOnceTheRoomIsClearedAndItsReachIsTheDoorsNotTh
     ASSERT_NE(exit, nullptr);
     const sf::Vector2f doorway = exit->position;
 
-    auto* guard = new Enemy();
+    auto* guard = static_cast<Enemy*>(first.addEntity(std::make_unique<Enemy>()));
     guard->health = 10.f;
-    first.addEntity(guard);
+    first.entities.settle();
     place(doorway);
     player->handleEvent(keyPress(sf::Keyboard::E));
     EXPECT_EQ(run->room(), &first) << "left a room with a living enemy";

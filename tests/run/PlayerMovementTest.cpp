@@ -1,6 +1,6 @@
 #include "run/Player.h"
 
-#include "run/Artefact.h"
+#include "core/Artefact.h"
 #include "support/PlayerRun.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "run/Player.h"
 
+#include "core/GameSettings.h"
+#include "core/Inventory.h"
+#include "core/Item.h"
 #include "core/RoomNameRegistry.h"
 #include "creatures/Enemy.h"
-#include "menus/GameSettings.h"
-#include "run/Inventory.h"
-#include "run/Item.h"
-#include "run/ItemEntity.h"
+#include "creatures/ItemEntity.h"
 #include "support/PlayerRun.h"
 #include "world/Pentagram.h"
 
@@ -93,7 +93,7 @@ TEST_F(PlayerForm, ASwingStartedBeforeTheNewLookStillLandsOnTime)
     dummy->health = 30.f;
     dummy->hitPolygon = Polygon({{-10.f, -10.f}, {10.f, -10.f}, {10.f, 10.f}, {-10.f, 10.f}},
                                 player->getPosition() + sf::Vector2f(50.f, 0.f));
-    run->room()->addEntity(dummy);
+    admit(*run->room(), dummy);
     aim({300.f, 0.f});
     player->handleEvent(leftClick(input.cursor));
     frames(6, 0.05f); // the change ends halfway through the swing
@@ -106,17 +106,19 @@ TEST_F(PlayerPickUp, FifteenIntoStacksOfTenFillOneSlotAndStartAnotherWithOneNoti
     auto feather = std::make_shared<Item>("Raven Feather", Item::MATERIAL, 10, 3);
     auto* drop = new ItemEntity(feather, 15);
     drop->setPosition(player->getPosition() + sf::Vector2f(60.f, 30.f));
-    run->room()->addEntity(drop);
+    admit(*run->room(), drop);
     auto* farAway = new ItemEntity(feather, 4);
     farAway->setPosition(player->getPosition() + sf::Vector2f(100.f, 0.f));
-    run->room()->addEntity(farAway);
+    admit(*run->room(), farAway);
 
     player->handleEvent(keyPress(sf::Keyboard::F));
     EXPECT_EQ(player->inventory->slot(0).count, 10);
     EXPECT_EQ(player->inventory->slot(1).count, 5);
     EXPECT_EQ(player->inventory->countOf(*feather), 15) << "the stack 100 px away was taken too";
-    ASSERT_EQ(run->room()->entities.size(), 2u) << "the emptied stack is still lying in the room";
-    EXPECT_EQ(run->room()->entities[1], farAway);
+    EXPECT_TRUE(drop->isLeaving()) << "the emptied stack must leave the room";
+    run->room()->entities.settle();
+    ASSERT_EQ(run->room()->entities.members().size(), 2u) << "the emptied stack is still lying in the room";
+    EXPECT_EQ(run->room()->entities.members()[1], farAway);
 
     ASSERT_EQ(run->notices.size(), 1u);
     const FloatingText& notice = *run->notices[0];
@@ -140,12 +142,12 @@ TEST_F(PlayerPickUp, AFullBagLeavesTheRestOnTheGroundAndNoticesComeInNameOrder)
     auto* stones = new ItemEntity(stone, 2);
     feathers->setPosition(player->getPosition());
     stones->setPosition(player->getPosition());
-    run->room()->addEntity(feathers);
-    run->room()->addEntity(stones);
+    admit(*run->room(), feathers);
+    admit(*run->room(), stones);
 
     player->handleEvent(padButton(3));
     EXPECT_EQ(player->inventory->countOf(*feather), 10);
-    ASSERT_EQ(run->room()->entities.size(), 3u);
+    ASSERT_EQ(run->room()->entities.members().size(), 3u);
     EXPECT_EQ(feathers->count, 3) << "what did not fit stays on the ground";
     EXPECT_EQ(stones->count, 2) << "a full bag took stones";
     ASSERT_EQ(run->notices.size(), 1u);
@@ -158,7 +160,7 @@ TEST_F(PlayerPickUp, AFullBagLeavesTheRestOnTheGroundAndNoticesComeInNameOrder)
     {
         auto* drop = new ItemEntity(item, 2);
         drop->setPosition(player->getPosition());
-        run->room()->addEntity(drop);
+        admit(*run->room(), drop);
     }
     player->handleEvent(keyPress(sf::Keyboard::F));
     ASSERT_EQ(run->notices.size(), 2u);
@@ -233,7 +235,7 @@ TEST_F(PlayerInteraction, TheExitPromptShowsOnlyNearAUsableDoorOfAClearedRoom)
 
     auto* guard = new Enemy();
     guard->health = 5.f;
-    room.addEntity(guard);
+    admit(room, guard);
     frames(1, 0.f);
     EXPECT_FALSE(player->nearExit) << "a living enemy still holds the room";
 

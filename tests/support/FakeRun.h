@@ -1,8 +1,10 @@
 #pragma once
 
 #include "creatures/Entity.h"
+#include "creatures/EntityList.h"
 #include "world/RunContext.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -14,7 +16,6 @@ class FakeRun : public RunContext
 public:
     explicit FakeRun(int type = 0, float karmaValue = 0.f) : type_(type), karma_(karmaValue)
     {
-        entities_.push_back(&player_);
         RunContext::setActive(this);
     }
     ~FakeRun() override { RunContext::setActive(nullptr); }
@@ -22,11 +23,29 @@ public:
     float karma() const override { return karma_; }
     Entity* player() const override { return const_cast<Entity*>(&player_); }
     int roomType() const override { return type_; }
-    const std::vector<Entity*>& roomEntities() const override { return entities_; }
-    void addToRoom(std::unique_ptr<Entity> entity) override
+    // Without a live room the fake keeps what is added in a list of its own, settled at once.
+    const std::vector<Entity*>& roomEntities() const override
     {
-        entities_.push_back(entity.get());
-        owned_.push_back(std::move(entity));
+        return room_ ? RunContext::roomEntities() : entities_.members();
+    }
+    void addEntity(std::unique_ptr<Entity> entity) override
+    {
+        if (room_)
+            return RunContext::addEntity(std::move(entity));
+        added_.push_back(entities_.add(std::move(entity)));
+        entities_.settle();
+    }
+    bool holds(const Entity* entity) const override
+    {
+        return room_ ? RunContext::holds(entity) : entities_.holds(entity);
+    }
+    void removeEntity(Entity* entity) override
+    {
+        if (room_)
+            return RunContext::removeEntity(entity);
+        entities_.remove(entity);
+        entities_.settle();
+        added_.erase(std::remove(added_.begin(), added_.end(), entity), added_.end());
     }
 
     Room* room() const override { return room_; }
@@ -40,8 +59,8 @@ public:
     // How many times a floor told the run it changed room.
     int roomChanges() const { return roomChanges_; }
     void movePlayer(sf::Vector2f p) { player_.setPosition(p); }
-    // Entities added to the room (everything but the player).
-    const std::vector<std::unique_ptr<Entity>>& added() const { return owned_; }
+    // Entities added to the fake's own list and still there (everything but the player).
+    const std::vector<Entity*>& added() const { return added_; }
 
 private:
     int type_;
@@ -50,6 +69,6 @@ private:
     Floor* floor_ = nullptr;
     int roomChanges_ = 0;
     Entity player_;
-    std::vector<Entity*> entities_;
-    std::vector<std::unique_ptr<Entity>> owned_;
+    EntityList entities_{&player_};
+    std::vector<Entity*> added_;
 };

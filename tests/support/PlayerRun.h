@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Camera.h"
 #include "core/FloatingText.h"
-#include "creatures/Camera.h"
 #include "run/Player.h"
 #include "run/PlayerInput.h"
 #include "world/Floor.h"
@@ -50,8 +50,9 @@ public:
     float karma() const override { return player_.karma(); }
     Entity* player() const override { return &player_; }
     int roomType() const override { return room()->type; }
-    const std::vector<Entity*>& roomEntities() const override { return room()->entities; }
-    void addToRoom(std::unique_ptr<Entity> entity) override { room()->addEntity(entity.release()); }
+    const Polygon* playerHitBox() const override { return &player_.hitPolygon; }
+    void hurtPlayer(int damage) override { player_.takeDamage(damage); }
+    void changeKarma(float delta) override { player_.karmaGauge.change(delta); }
     Room* room() const override { return liveFloor ? liveFloor->room() : room_.get(); }
     Floor* floor() const override { return liveFloor.get(); }
     const Camera& camera() const override { return view; }
@@ -69,6 +70,14 @@ private:
     Player& player_;
     std::unique_ptr<Room> room_;
 };
+
+// Hands a test's entity to the room and lets it join at once, as after a frame.
+template <typename T> T* admit(Room& room, T* entity)
+{
+    room.addEntity(std::unique_ptr<Entity>(entity));
+    room.entities.settle();
+    return entity;
+}
 
 inline sf::Event keyPress(sf::Keyboard::Key code, bool control = false)
 {
@@ -157,6 +166,8 @@ protected:
         for (int i = 0; i < count; ++i)
         {
             player->update(dt);
+            // What the player added or removed joins or leaves, as after a room's update.
+            run->room()->entities.settle();
             run->view.centre = player->getPosition();
         }
     }

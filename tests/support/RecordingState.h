@@ -15,7 +15,7 @@ public:
     explicit RecordingState(GroupList groups = {}) : GameState(std::move(groups)) { ++alive; }
     ~RecordingState() override { --alive; }
 
-    void update(const float&) override { ++updates; }
+    void update(float) override { ++updates; }
     void draw(sf::RenderWindow&) override { ++draws; }
     void handleInput() override { ++inputs; }
     void handleEvent(const sf::Event& event) override

@@ -26,8 +26,8 @@ const Door* firstDoor(const Room& room, int direction, bool needsTarget = false)
 // Kills every creature of the room so its doors open.
 void clearRoom(Room& room)
 {
-    for (std::size_t i = 1; i < room.entities.size(); ++i)
-        if (auto* enemy = dynamic_cast<Enemy*>(room.entities[i]))
+    for (std::size_t i = 1; i < room.entities.members().size(); ++i)
+        if (auto* enemy = dynamic_cast<Enemy*>(room.entities.members()[i]))
             enemy->health = 0.f;
 }
 
@@ -59,8 +59,8 @@ TEST_F(FloorNavigation, OppositeDirectionsAndIconKeys)
     const std::vector<std::pair<int, int>> opposite = {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {7, 2}, {-1, 2}};
     for (const auto& [direction, expected] : opposite)
         EXPECT_EQ(Floor::oppositeDirection(direction), expected) << direction;
-    const std::vector<std::pair<int, std::string>> icons = {{0, "regular_mm"}, {1, "boss_mm"},  {2, "merchant_mm"},
-                                                            {3, "elite_mm"},   {4, "heal_mm"},  {5, "soul_mm"},
+    const std::vector<std::pair<int, std::string>> icons = {{0, "regular_mm"}, {1, "boss_mm"},    {2, "merchant_mm"},
+                                                            {3, "elite_mm"},   {4, "heal_mm"},    {5, "soul_mm"},
                                                             {9, "regular_mm"}, {-2, "regular_mm"}};
     for (const auto& [type, key] : icons)
         EXPECT_EQ(Floor::iconKey(type), key) << type;
@@ -73,9 +73,11 @@ TEST_F(FloorNavigation, TheTutorialFloorIsFiveFixedRoomsEndingInADeadEnd)
     floor.generateTutorialFloor(run.player());
     EXPECT_EQ(floor.floorIndex, TUTORIAL_FLOOR);
     ASSERT_EQ(floor.graph()->size(), 5u);
-    const std::vector<std::pair<std::string, RoomType>> expected = {
-        {"Tuto_1", ROOM_NORMAL}, {"Tuto_2", ROOM_NORMAL}, {"Tuto_3", ROOM_HEAL},
-        {"Tuto_4", ROOM_ELITE},  {"Tuto_5", ROOM_SHOP}};
+    const std::vector<std::pair<std::string, RoomType>> expected = {{"Tuto_1", ROOM_NORMAL},
+                                                                    {"Tuto_2", ROOM_NORMAL},
+                                                                    {"Tuto_3", ROOM_HEAL},
+                                                                    {"Tuto_4", ROOM_ELITE},
+                                                                    {"Tuto_5", ROOM_SHOP}};
     const OrientedNode* node = floor.graph()->root();
     for (std::size_t i = 0; i < expected.size(); ++i)
     {

@@ -1,12 +1,12 @@
 #include "world/Props.h"
 
 #include "core/AnimationData.h"
-#include "creatures/Camera.h"
-#include "creatures/Polygon.h"
-#include "run/Artefact.h"
-#include "run/Inventory.h"
-#include "run/ItemEntity.h"
-#include "run/ItemRegistry.h"
+#include "core/Artefact.h"
+#include "core/Camera.h"
+#include "core/Inventory.h"
+#include "core/ItemRegistry.h"
+#include "core/Polygon.h"
+#include "creatures/ItemEntity.h"
 #include "support/FakeRun.h"
 #include "support/TestSupport.h"
 #include "support/TextureFixture.h"
@@ -101,7 +101,7 @@ TEST_F(VaseTest, StrikeBreaksThePotOnceAndScattersItsLootAroundIt)
     EXPECT_TRUE(pot->interact(run.player(), &run, true));
     EXPECT_TRUE(pot->used());
     ASSERT_EQ(run.added().size(), 1u);
-    const auto* drop = dynamic_cast<const ItemEntity*>(run.added()[0].get());
+    const auto* drop = dynamic_cast<const ItemEntity*>(run.added()[0]);
     ASSERT_NE(drop, nullptr);
     EXPECT_EQ(drop->item->name, "Gold Coin");
     EXPECT_EQ(drop->count, gold);

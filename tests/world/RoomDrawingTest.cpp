@@ -1,8 +1,8 @@
 #include "world/Room.h"
 
 #include "RoomFixture.h"
+#include "core/Camera.h"
 #include "core/TextureManager.h"
-#include "creatures/Camera.h"
 #include "menus/PreparedSets.h"
 #include "world/Floor.h"
 #include "world/Graph.h"
@@ -32,8 +32,8 @@ void loadPainted(const TextureManager::Group& group)
 
 void clearRoom(Room& room)
 {
-    for (std::size_t e = 1; e < room.entities.size(); ++e)
-        if (auto* enemy = dynamic_cast<Enemy*>(room.entities[e]))
+    for (std::size_t e = 1; e < room.entities.members().size(); ++e)
+        if (auto* enemy = dynamic_cast<Enemy*>(room.entities.members()[e]))
             enemy->health = 0.f;
 }
 
@@ -320,10 +320,11 @@ TEST_F(MapDrawing, TheReducedLightLayerMatchesTheOneShadedPerPixel)
     room->lights[0].colour = {1.f, 1.f, 1.f, 1.f};
     for (sf::Vector2f at : {sf::Vector2f(300.f, 300.f), sf::Vector2f(470.f, 360.f), sf::Vector2f(880.f, 20.f)})
     {
-        auto* glow = new Glow();
+        auto glow = std::make_unique<Glow>();
         glow->setPosition(at);
-        room->addEntity(glow);
+        room->addEntity(std::move(glow));
     }
+    room->entities.settle();
 
     auto drawn = [&](sf::Vector2f centre, float zoom, unsigned downscale)
     {
@@ -344,7 +345,8 @@ TEST_F(MapDrawing, TheReducedLightLayerMatchesTheOneShadedPerPixel)
 
     // Against the layer shaded pixel by pixel: whole on screen, and zoomed in with the
     // picture cut by the window's left and top edges.
-    for (const auto& [centre, zoom] : {std::pair{sf::Vector2f(450.f, 350.f), 1.2f}, std::pair{sf::Vector2f(600.f, 400.f), 1.66f}})
+    for (const auto& [centre, zoom] :
+         {std::pair{sf::Vector2f(450.f, 350.f), 1.2f}, std::pair{sf::Vector2f(600.f, 400.f), 1.66f}})
     {
         SCOPED_TRACE(zoom);
         const sf::Image reduced = drawn(centre, zoom, 4);
@@ -367,7 +369,8 @@ TEST_F(MapDrawing, TheReducedLightLayerMatchesTheOneShadedPerPixel)
     EXPECT_LT(moved, 660 * 440 / 1000);
 
     // The white pool sits at its light, not at its mirror image.
-    auto at = [&](float x, float y) { return whole.getPixel(static_cast<unsigned>(x + 960 - 450), static_cast<unsigned>(y + 540 - 350)); };
+    auto at = [&](float x, float y)
+    { return whole.getPixel(static_cast<unsigned>(x + 960 - 450), static_cast<unsigned>(y + 540 - 350)); };
     auto plain = [&](float x, float y) { return image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)); };
     EXPECT_GT(at(250.f, 150.f).g, plain(250.f, 150.f).g + 30);
     EXPECT_LT(std::abs(at(250.f, 550.f).g - plain(250.f, 550.f).g), 20);

@@ -2,6 +2,7 @@
 
 #include "core/RoomNameRegistry.h"
 #include "creatures/Enemy.h"
+#include "creatures/EnemyDatabase.h"
 #include "creatures/EnemyFactory.h"
 #include "support/FakeRun.h"
 #include "world/PropRegistry.h"
@@ -22,7 +23,7 @@
 class CountingEnemy : public Enemy
 {
 public:
-    void update(const float& dt) override
+    void update(float dt) override
     {
         (void)dt;
         ++updates;
@@ -30,8 +31,7 @@ public:
         {
             Room* room = spawnInto;
             spawnInto = nullptr;
-            child = new CountingEnemy();
-            room->addEntity(child);
+            child = static_cast<CountingEnemy*>(room->addEntity(std::make_unique<CountingEnemy>()));
         }
     }
     int updates = 0;
@@ -51,16 +51,17 @@ protected:
         WaterRegistry::registerPuddles();
         WallRegistry::registerWalls();
         EnemyFactory::reset();
-        for (const char* kind : {"Zeyn", "Kahiyu", "Nazar", "ToaTao", "ToaMangere", "ToaKaipupuhi", "Nepturath",
-                                 "DarkHulant", "TheGod"})
-            EnemyFactory::registerKind(kind, [](sf::Vector2f p) {
-                auto enemy = std::make_unique<CountingEnemy>();
-                enemy->setPosition(p);
-                return enemy;
-            });
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("umbravale_rooms_" + std::to_string(::getpid()) + "_" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        for (const char* kind : EnemyDatabase::kKindNames)
+            EnemyFactory::registerKind(kind,
+                                       [](CreatureWorld&, sf::Vector2f p)
+                                       {
+                                           auto enemy = std::make_unique<CountingEnemy>();
+                                           enemy->setPosition(p);
+                                           return enemy;
+                                       });
+        directory_ =
+            std::filesystem::temp_directory_path() / ("umbravale_rooms_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(directory_);
     }
 
@@ -90,15 +91,15 @@ protected:
 inline std::string doorJson(int direction, bool output, float x, float y)
 {
     return "{\"direction\":" + std::to_string(direction) + ",\"input\":" + (output ? "false" : "true") +
-           ",\"output\":" + (output ? "true" : "false") + ",\"spriteDeltaX\":0,\"spriteDeltaY\":0,\"x\":" +
-           std::to_string(x) + ",\"y\":" + std::to_string(y) + "}";
+           ",\"output\":" + (output ? "true" : "false") +
+           ",\"spriteDeltaX\":0,\"spriteDeltaY\":0,\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) + "}";
 }
 
 // A 2000 x 1000 room with the given members spliced in.
 inline std::string roomJson(const std::string& name, int type, const std::string& members)
 {
-    return "{\"name\":\"" + name + "\",\"type\":" + std::to_string(type) +
-           ",\"texture\":\"" + name + "\",\"boundaries\":[{\"x\":50,\"y\":50},{\"x\":1950,\"y\":50},"
+    return "{\"name\":\"" + name + "\",\"type\":" + std::to_string(type) + ",\"texture\":\"" + name +
+           "\",\"boundaries\":[{\"x\":50,\"y\":50},{\"x\":1950,\"y\":50},"
            "{\"x\":1950,\"y\":950},{\"x\":50,\"y\":950}]" +
            (members.empty() ? "" : "," + members) + "}";
 }

@@ -1,9 +1,9 @@
 // Validates the shipped room templates under Assets/Rooms/ against what the
 // floor generator, the room builder, the bosses and the run's memory need,
 // reading each file through both the builder's and the editor's readers.
+#include "core/Polygon.h"
 #include "core/RoomNameRegistry.h"
 #include "creatures/EnemyDatabase.h"
-#include "creatures/Polygon.h"
 #include "support/TestSupport.h"
 #include "world/PropRegistry.h"
 #include "world/RoomFile.h"
@@ -187,11 +187,11 @@ TEST_F(RoomTemplatesTest, DoorsLetTheGeneratorConnectEveryRoom)
         {
             EXPECT_GE(d.direction, 0);
             EXPECT_LE(d.direction, 3);
-            EXPECT_TRUE(plan.walkable(d.position)) << "door " << d.direction << " at " << d.position.x << ", "
-                                                   << d.position.y << " is off the floor";
+            EXPECT_TRUE(plan.walkable(d.position))
+                << "door " << d.direction << " at " << d.position.x << ", " << d.position.y << " is off the floor";
         }
-        const auto outputs = std::count_if(room.doors.begin(), room.doors.end(),
-                                           [](const DoorRecord& d) { return d.output; });
+        const auto outputs =
+            std::count_if(room.doors.begin(), room.doors.end(), [](const DoorRecord& d) { return d.output; });
         // The player comes in at the door opposite the one used, and first enters every floor at a Bottom door.
         EXPECT_TRUE(hasDoor(room, DOOR_BOTTOM, true, false));
         if (r.floor == TUTORIAL_FLOOR)
@@ -394,8 +394,8 @@ TEST_F(RoomTemplatesTest, TheTutorialRoomsServeTheirLessons)
     const Floorplan plan(last);
     auto entrance = std::find_if(last.doors.begin(), last.doors.end(),
                                  [](const DoorRecord& d) { return d.direction == DOOR_BOTTOM; });
-    auto exit = std::find_if(last.doors.begin(), last.doors.end(),
-                             [](const DoorRecord& d) { return d.direction == DOOR_TOP; });
+    auto exit =
+        std::find_if(last.doors.begin(), last.doors.end(), [](const DoorRecord& d) { return d.direction == DOOR_TOP; });
     ASSERT_NE(entrance, last.doors.end());
     ASSERT_NE(exit, last.doors.end());
     EXPECT_GT(entrance->position.y, 800.f) << "the goal would be met on arrival";

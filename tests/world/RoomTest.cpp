@@ -1,7 +1,7 @@
 #include "world/Room.h"
 
 #include "RoomFixture.h"
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
 #include "support/TestSupport.h"
 #include "world/Floor.h"
 #include "world/Graph.h"
@@ -45,8 +45,8 @@ TEST_F(RoomBuild, EveryTemplateBuildsOnItsFloorAndEveryKeptChildHasADoor)
                 {
                     // As many children as the room has exits: fewer exits are the redraw's cases below.
                     const RoomFile file = RoomFile::load(RoomFile::pathFor(name));
-                    const int outputs = static_cast<int>(std::count_if(
-                        file.doors.begin(), file.doors.end(), [](const DoorRecord& d) { return d.output; }));
+                    const int outputs = static_cast<int>(std::count_if(file.doors.begin(), file.doors.end(),
+                                                                       [](const DoorRecord& d) { return d.output; }));
                     for (int children = 0; children <= outputs; ++children)
                     {
                         std::srand(seed * 31 + static_cast<unsigned>(children));
@@ -67,8 +67,8 @@ TEST_F(RoomBuild, EveryTemplateBuildsOnItsFloorAndEveryKeptChildHasADoor)
                             {
                                 const bool kept = std::count(fake.node->children.begin(), fake.node->children.end(),
                                                              owned.get()) == 1;
-                                const bool linked = std::count(owned->parents.begin(), owned->parents.end(),
-                                                               fake.node) == 1;
+                                const bool linked =
+                                    std::count(owned->parents.begin(), owned->parents.end(), fake.node) == 1;
                                 EXPECT_EQ(kept, linked) << name;
                             }
                     }
@@ -350,10 +350,11 @@ TEST_F(RoomBuild, SpawnersGetDistinctEnemiesAndTheCountIsCappedAtTheSpawners)
             LogCapture log;
             Floor floor(0);
             auto room = Room::buildRoom(run.player(), "spawn", nullptr, floor);
-            ASSERT_EQ(room->entities.size(), c.expected + 1) << c.minEnemies << ".." << c.maxEnemies;
+            ASSERT_EQ(room->entities.members().size(), c.expected + 1) << c.minEnemies << ".." << c.maxEnemies;
             std::set<std::pair<float, float>> places;
-            for (std::size_t i = 1; i < room->entities.size(); ++i)
-                places.insert({room->entities[i]->getPosition().x, room->entities[i]->getPosition().y});
+            for (std::size_t i = 1; i < room->entities.members().size(); ++i)
+                places.insert(
+                    {room->entities.members()[i]->getPosition().x, room->entities.members()[i]->getPosition().y});
             EXPECT_EQ(places.size(), c.expected);
             EXPECT_EQ(log.count("Spawning Zeyn at "), static_cast<int>(c.expected));
         }
@@ -370,8 +371,9 @@ TEST_F(RoomBuild, SpawnLinesPrintSixDecimalsAndSpawnersPickAmongTheirEnemies)
         auto room = Room::buildRoom(run.player(), "one", nullptr, floor);
         EXPECT_EQ(log.count("Spawning Zeyn at 100.500000, 200.000000"), 1);
     }
-    writeTemplate("mixed", roomJson("mixed", 0,
-                                    "\"minEnemies\":1,\"maxEnemies\":1," + spawners(1, "[\"Zeyn\",\"Nazar\",\"Ghost\"]")));
+    writeTemplate(
+        "mixed",
+        roomJson("mixed", 0, "\"minEnemies\":1,\"maxEnemies\":1," + spawners(1, "[\"Zeyn\",\"Nazar\",\"Ghost\"]")));
     int zeyn = 0, nazar = 0, ghost = 0;
     for (unsigned seed = 0; seed < 300; ++seed)
     {
@@ -383,7 +385,7 @@ TEST_F(RoomBuild, SpawnLinesPrintSixDecimalsAndSpawnersPickAmongTheirEnemies)
         nazar += log.count("Spawning Nazar");
         ghost += log.count("Spawning Ghost");
         // A name no kind answers to is announced but makes nothing.
-        EXPECT_EQ(room->entities.size(), log.count("Spawning Ghost") ? 1u : 2u);
+        EXPECT_EQ(room->entities.members().size(), log.count("Spawning Ghost") ? 1u : 2u);
     }
     EXPECT_EQ(zeyn + nazar + ghost, 300);
     EXPECT_GT(zeyn, 50);
@@ -399,7 +401,7 @@ TEST_F(RoomBuild, NoSpawnersIsLogged)
     Floor floor(0);
     auto room = Room::buildRoom(run.player(), "calm", nullptr, floor);
     EXPECT_EQ(log.count("No spawners in this room"), 1);
-    EXPECT_EQ(room->entities.size(), 1u);
+    EXPECT_EQ(room->entities.members().size(), 1u);
     EXPECT_TRUE(room->isCleared());
 }
 
@@ -435,12 +437,9 @@ TEST_F(RoomBuild, WalkabilityAsksPropsFirstThenZonesThenTheOutline)
         const char* why;
     };
     const std::vector<Case> cases = {
-        {{200.f, 200.f}, true, "open floor"},
-        {{10.f, 10.f}, false, "outside the outline"},
-        {{650.f, 650.f}, false, "restricted zone"},
-        {{500.f, 500.f}, true, "plank over the zone"},
-        {{1500.f, 520.f}, false, "inside the pot"},
-        {{1500.f, 480.f}, true, "above the pot's outline"},
+        {{200.f, 200.f}, true, "open floor"},       {{10.f, 10.f}, false, "outside the outline"},
+        {{650.f, 650.f}, false, "restricted zone"}, {{500.f, 500.f}, true, "plank over the zone"},
+        {{1500.f, 520.f}, false, "inside the pot"}, {{1500.f, 480.f}, true, "above the pot's outline"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(room->isWalkable(walker, c.point), c.walkable) << c.why;
@@ -452,8 +451,8 @@ TEST_F(RoomBuild, UpdateReachesNewcomersTheSameFrameAndTracksClearing)
     FakeRun run;
     Floor floor(0);
     auto room = Room::buildRoom(run.player(), "fight", nullptr, floor);
-    ASSERT_EQ(room->entities.size(), 2u);
-    auto* enemy = dynamic_cast<CountingEnemy*>(room->entities[1]);
+    ASSERT_EQ(room->entities.members().size(), 2u);
+    auto* enemy = dynamic_cast<CountingEnemy*>(room->entities.members()[1]);
     ASSERT_NE(enemy, nullptr);
     enemy->spawnInto = room.get();
     EXPECT_FALSE(room->isCleared());
@@ -467,8 +466,9 @@ TEST_F(RoomBuild, UpdateReachesNewcomersTheSameFrameAndTracksClearing)
     enemy->health = 0.f;
     EXPECT_FALSE(room->isCleared()); // the newcomer still lives
     room->removeEntity(enemy->child);
-    EXPECT_TRUE(room->isCleared());
-    EXPECT_EQ(room->entities.size(), 2u); // dead enemies stay in the list
+    EXPECT_TRUE(room->isCleared()) << "an enemy asked to leave no longer counts";
+    room->update(0.016f);
+    EXPECT_EQ(room->entities.members().size(), 2u); // dead enemies stay in the list
 }
 
 TEST_F(RoomBuild, RemovingEntitiesKeepsOrderAndNeverTouchesThePlayer)
@@ -477,18 +477,17 @@ TEST_F(RoomBuild, RemovingEntitiesKeepsOrderAndNeverTouchesThePlayer)
     FakeRun run;
     Floor floor(0);
     auto room = Room::buildRoom(run.player(), "calm", nullptr, floor);
-    auto* a = new CountingEnemy();
-    auto* b = new CountingEnemy();
-    auto* c = new CountingEnemy();
-    room->addEntity(a);
-    room->addEntity(b);
-    room->addEntity(c);
+    Entity* a = room->addEntity(std::make_unique<CountingEnemy>());
+    Entity* b = room->addEntity(std::make_unique<CountingEnemy>());
+    Entity* c = room->addEntity(std::make_unique<CountingEnemy>());
     room->removeEntity(b);
-    EXPECT_EQ(room->entities, (std::vector<Entity*>{run.player(), a, c}));
+    room->update(0.016f);
+    EXPECT_EQ(room->entities.members(), (std::vector<Entity*>{run.player(), a, c}));
     Entity stranger;
     room->removeEntity(&stranger);
     room->removeEntity(run.player());
-    EXPECT_EQ(room->entities, (std::vector<Entity*>{run.player(), a, c}));
+    room->update(0.016f);
+    EXPECT_EQ(room->entities.members(), (std::vector<Entity*>{run.player(), a, c}));
 }
 
 TEST(RoomLighting, FlickerEasesBetweenSuccessiveSamples)

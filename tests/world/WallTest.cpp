@@ -1,6 +1,6 @@
 #include "world/Wall.h"
 
-#include "creatures/Camera.h"
+#include "core/Camera.h"
 #include "support/FakeRun.h"
 #include "support/TestSupport.h"
 #include "support/TextureFixture.h"

@@ -4,19 +4,19 @@
 #include "Canvas.h"
 #include "Painter.h"
 
-#include "core/ContentCatalog.h"
+#include "ContentCatalog.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
-#include <set>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <mutex>
 #include <regex>
+#include <set>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -156,8 +156,8 @@ int main(int argc, char** argv)
             std::cout << painter->name() << '\t' << path << '\n';
             continue;
         }
-        std::string stamp = painter->name() + ":" + std::to_string(painter->version()) + ":" + shared + ":" +
-                            painterDigests[painter];
+        std::string stamp =
+            painter->name() + ":" + std::to_string(painter->version()) + ":" + shared + ":" + painterDigests[painter];
         for (const auto& input : painter->inputs(path))
             stamp += ":" + fileDigest(input);
         const bool upToDate = cache.count(path) && cache[path] == stamp && fs::exists(path);
@@ -175,7 +175,8 @@ int main(int argc, char** argv)
     std::atomic<std::size_t> next{0};
     std::atomic<int> failures{0};
     std::mutex cacheMutex;
-    auto worker = [&] {
+    auto worker = [&]
+    {
         for (std::size_t i = next++; i < jobs.size(); i = next++)
         {
             const Job& job = jobs[i];

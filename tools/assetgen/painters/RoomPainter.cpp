@@ -10,8 +10,8 @@
 #include "Painter.h"
 #include "PropArt.h"
 
+#include "core/Polygon.h"
 #include "core/RoomNameRegistry.h"
-#include "creatures/Polygon.h"
 #include "world/RoomFile.h"
 #include "world/RoomTextures.h"
 
@@ -70,13 +70,13 @@ Karma karmaOf(const std::string& variant)
 // karma recolours the same shapes.
 struct Look
 {
-    Rgba outDeep, outMid, outLight;     // the ground outside the walkable outline
+    Rgba outDeep, outMid, outLight; // the ground outside the walkable outline
     Rgba floorDark, floorMid, floorLight;
-    Rgba joint;                         // between the floor's stones
-    Rgba rimDark, rimMid, rimLight;     // the ledge framing the floor
-    Rgba glow;                          // the accent light of the floor
-    Rgba zoneDeep, zoneMid, zoneShine;  // what fills a restricted zone
-    Rgba ambient;                       // light laid over the whole picture
+    Rgba joint;                        // between the floor's stones
+    Rgba rimDark, rimMid, rimLight;    // the ledge framing the floor
+    Rgba glow;                         // the accent light of the floor
+    Rgba zoneDeep, zoneMid, zoneShine; // what fills a restricted zone
+    Rgba ambient;                      // light laid over the whole picture
     double ambientStrength;
 };
 
@@ -87,12 +87,10 @@ Look lookFor(Floor floor, Karma karma)
     {
     case Floor::Forest:
     case Floor::Tutorial:
-        l = {Rgba::rgb(8, 16, 14),    Rgba::rgb(20, 38, 30),   Rgba::rgb(44, 70, 50),
-             Rgba::rgb(46, 56, 58),   Rgba::rgb(82, 96, 96),   Rgba::rgb(128, 146, 142),
-             Rgba::rgb(36, 56, 34),   Rgba::rgb(20, 24, 24),   Rgba::rgb(58, 64, 62),
-             Rgba::rgb(110, 122, 116), Rgba::rgb(170, 230, 210), Rgba::rgb(4, 10, 16),
-             Rgba::rgb(18, 40, 50),   Rgba::rgb(150, 200, 210), Rgba::rgb(120, 170, 200),
-             0.10};
+        l = {Rgba::rgb(8, 16, 14),  Rgba::rgb(20, 38, 30),    Rgba::rgb(44, 70, 50),    Rgba::rgb(46, 56, 58),
+             Rgba::rgb(82, 96, 96), Rgba::rgb(128, 146, 142), Rgba::rgb(36, 56, 34),    Rgba::rgb(20, 24, 24),
+             Rgba::rgb(58, 64, 62), Rgba::rgb(110, 122, 116), Rgba::rgb(170, 230, 210), Rgba::rgb(4, 10, 16),
+             Rgba::rgb(18, 40, 50), Rgba::rgb(150, 200, 210), Rgba::rgb(120, 170, 200), 0.10};
         if (floor == Floor::Tutorial)
         {
             // The same woods on a gentler night: warmer stone, softer shadows.
@@ -108,20 +106,16 @@ Look lookFor(Floor floor, Karma karma)
         }
         break;
     case Floor::Cavern:
-        l = {Rgba::rgb(4, 4, 10),     Rgba::rgb(14, 16, 30),   Rgba::rgb(34, 38, 64),
-             Rgba::rgb(34, 38, 52),   Rgba::rgb(58, 64, 84),   Rgba::rgb(92, 100, 124),
-             Rgba::rgb(14, 16, 26),   Rgba::rgb(10, 10, 20),   Rgba::rgb(38, 40, 66),
-             Rgba::rgb(84, 90, 130),  Rgba::rgb(110, 240, 255), Rgba::rgb(0, 0, 2),
-             Rgba::rgb(6, 8, 20),     Rgba::rgb(80, 120, 200),  Rgba::rgb(40, 60, 120),
-             0.12};
+        l = {Rgba::rgb(4, 4, 10),   Rgba::rgb(14, 16, 30),   Rgba::rgb(34, 38, 64),    Rgba::rgb(34, 38, 52),
+             Rgba::rgb(58, 64, 84), Rgba::rgb(92, 100, 124), Rgba::rgb(14, 16, 26),    Rgba::rgb(10, 10, 20),
+             Rgba::rgb(38, 40, 66), Rgba::rgb(84, 90, 130),  Rgba::rgb(110, 240, 255), Rgba::rgb(0, 0, 2),
+             Rgba::rgb(6, 8, 20),   Rgba::rgb(80, 120, 200), Rgba::rgb(40, 60, 120),   0.12};
         break;
     case Floor::Furnace:
-        l = {Rgba::rgb(20, 4, 2),     Rgba::rgb(60, 14, 6),    Rgba::rgb(150, 50, 14),
-             Rgba::rgb(44, 36, 34),   Rgba::rgb(76, 64, 60),   Rgba::rgb(116, 100, 92),
-             Rgba::rgb(120, 36, 10),  Rgba::rgb(12, 8, 8),     Rgba::rgb(36, 26, 24),
-             Rgba::rgb(90, 60, 50),   Rgba::rgb(255, 150, 50), Rgba::rgb(120, 20, 0),
-             Rgba::rgb(240, 110, 20), Rgba::rgb(255, 230, 140), Rgba::rgb(255, 120, 40),
-             0.10};
+        l = {Rgba::rgb(20, 4, 2),     Rgba::rgb(60, 14, 6),     Rgba::rgb(150, 50, 14),  Rgba::rgb(44, 36, 34),
+             Rgba::rgb(76, 64, 60),   Rgba::rgb(116, 100, 92),  Rgba::rgb(120, 36, 10),  Rgba::rgb(12, 8, 8),
+             Rgba::rgb(36, 26, 24),   Rgba::rgb(90, 60, 50),    Rgba::rgb(255, 150, 50), Rgba::rgb(120, 20, 0),
+             Rgba::rgb(240, 110, 20), Rgba::rgb(255, 230, 140), Rgba::rgb(255, 120, 40), 0.10};
         break;
     }
     if (karma == Karma::Bad)
@@ -182,7 +176,10 @@ Pixels pixelsOf(Canvas& c)
     return {cairo_image_surface_get_data(s), cairo_image_surface_get_stride(s), c.width(), c.height()};
 }
 
-void markDirty(Canvas& c) { cairo_surface_mark_dirty(cairo_get_target(c.cr())); }
+void markDirty(Canvas& c)
+{
+    cairo_surface_mark_dirty(cairo_get_target(c.cr()));
+}
 
 std::uint32_t packed(const Rgba& colour)
 {
@@ -193,8 +190,7 @@ std::uint32_t packed(const Rgba& colour)
 
 // Fills the canvas pixel by pixel; the colour function gets picture coordinates
 // (the canvas is `scale` times smaller than the picture).
-template <typename ColourAt>
-void shade(Canvas& c, double scale, ColourAt colourAt)
+template <typename ColourAt> void shade(Canvas& c, double scale, ColourAt colourAt)
 {
     Pixels p = pixelsOf(c);
     for (int y = 0; y < p.height; ++y)
@@ -274,9 +270,9 @@ sf::Vector2f directionVector(int direction)
 // Where a door meets the outline and how wide its passage is.
 struct Doorway
 {
-    sf::Vector2f edge;    // the point of the outline the door faces
-    sf::Vector2f out;     // unit vector out of the room
-    float width = 200.f;  // the passage across
+    sf::Vector2f edge;   // the point of the outline the door faces
+    sf::Vector2f out;    // unit vector out of the room
+    float width = 200.f; // the passage across
     int direction = DOOR_TOP;
 };
 
@@ -329,18 +325,20 @@ void paintOutside(Canvas& c, const Look& look, Floor floor, Karma karma, std::ui
     const double kScale = 4.0;
     const int w = c.width(), h = c.height();
     Canvas small(w / int(kScale) + 1, h / int(kScale) + 1);
-    shade(small, kScale, [&](double x, double y) {
-        const double broad = fractalNoise(x / 260.0, y / 260.0, seed, 4);
-        const double fine = fractalNoise(x / 38.0, y / 38.0, seed + 17, 3);
-        double t = broad * 0.75 + fine * 0.35 - 0.1;
-        if (floor == Floor::Furnace && karma != Karma::Good)
-        {
-            // Molten seams between the rocks glow through.
-            const double seam = 1.0 - std::abs(fractalNoise(x / 120.0, y / 120.0, seed + 5, 3) - 0.5) * 2.0;
-            t = std::max(t * 0.6, std::pow(seam, 6.0));
-        }
-        return ramp(look.outDeep, look.outMid, look.outLight, t);
-    });
+    shade(small, kScale,
+          [&](double x, double y)
+          {
+              const double broad = fractalNoise(x / 260.0, y / 260.0, seed, 4);
+              const double fine = fractalNoise(x / 38.0, y / 38.0, seed + 17, 3);
+              double t = broad * 0.75 + fine * 0.35 - 0.1;
+              if (floor == Floor::Furnace && karma != Karma::Good)
+              {
+                  // Molten seams between the rocks glow through.
+                  const double seam = 1.0 - std::abs(fractalNoise(x / 120.0, y / 120.0, seed + 5, 3) - 0.5) * 2.0;
+                  t = std::max(t * 0.6, std::pow(seam, 6.0));
+              }
+              return ramp(look.outDeep, look.outMid, look.outLight, t);
+          });
     upscale(c, small, kScale);
 
     // Large shapes filling the surroundings: canopies, boulders, rocks.
@@ -459,23 +457,29 @@ void paintFloor(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
         // Wet mud where the slabs are gone: darker than stone, never as dark as a pit.
         groundDark = Rgba::rgb(24, 26, 36), groundMid = Rgba::rgb(40, 44, 60), groundLight = Rgba::rgb(62, 68, 90);
     Canvas ground(w / int(kScale) + 1, h / int(kScale) + 1);
-    shade(ground, kScale, [&](double x, double y) {
-        const double n = fractalNoise(x / 140.0, y / 140.0, seed + 61, 4) * 0.8 + fractalNoise(x / 16.0, y / 16.0, seed + 67, 2) * 0.3;
-        return ramp(groundDark, groundMid, groundLight, n - 0.05);
-    });
+    shade(ground, kScale,
+          [&](double x, double y)
+          {
+              const double n = fractalNoise(x / 140.0, y / 140.0, seed + 61, 4) * 0.8 +
+                               fractalNoise(x / 16.0, y / 16.0, seed + 67, 2) * 0.3;
+              return ramp(groundDark, groundMid, groundLight, n - 0.05);
+          });
     Canvas stone(w / int(kScale) + 1, h / int(kScale) + 1);
-    shade(stone, kScale, [&](double x, double y) {
-        const double broad = fractalNoise(x / 300.0, y / 300.0, seed + 31, 4);
-        const double fine = fractalNoise(x / 20.0, y / 20.0, seed + 37, 2);
-        double v = broad * 0.8 + fine * 0.3 - 0.05;
-        if (karma == Karma::Good)
-        {
-            // Marble: soft veins of grey through the white.
-            const double vein = std::abs(std::sin((x + y * 0.6) / 90.0 + fractalNoise(x / 160.0, y / 160.0, seed + 3, 3) * 9.0));
-            v = 0.55 + broad * 0.4 - std::pow(1.0 - vein, 10.0) * 0.5;
-        }
-        return ramp(look.floorDark, look.floorMid, look.floorLight, v);
-    });
+    shade(stone, kScale,
+          [&](double x, double y)
+          {
+              const double broad = fractalNoise(x / 300.0, y / 300.0, seed + 31, 4);
+              const double fine = fractalNoise(x / 20.0, y / 20.0, seed + 37, 2);
+              double v = broad * 0.8 + fine * 0.3 - 0.05;
+              if (karma == Karma::Good)
+              {
+                  // Marble: soft veins of grey through the white.
+                  const double vein =
+                      std::abs(std::sin((x + y * 0.6) / 90.0 + fractalNoise(x / 160.0, y / 160.0, seed + 3, 3) * 9.0));
+                  v = 0.55 + broad * 0.4 - std::pow(1.0 - vein, 10.0) * 0.5;
+              }
+              return ramp(look.floorDark, look.floorMid, look.floorLight, v);
+          });
 
     cairo_save(cr);
     clipInside(cr, t.file.boundaries);
@@ -581,7 +585,8 @@ void paintFloor(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
         {
             const double x = detail.range(b.x0, b.x1), y = detail.range(b.y0, b.y1);
             c.ellipse(x, y, detail.range(30, 80), detail.range(12, 30));
-            c.fillRadial(x, y, 0, 80, {{0, look.floorLight.mix(look.glow, 0.3).alpha(0.16)}, {1, look.floorLight.alpha(0)}});
+            c.fillRadial(x, y, 0, 80,
+                         {{0, look.floorLight.mix(look.glow, 0.3).alpha(0.16)}, {1, look.floorLight.alpha(0)}});
             c.clearPath();
         }
     }
@@ -655,7 +660,8 @@ void paintRim(Canvas& c, const Template& t, const Look& look, Floor floor, std::
         edges.push_back({a, b, ux, uy, nx, ny, length});
     }
     auto block = [&](const Edge& e, double along, double length, double from, double depth, const Rgba& light,
-                     const Rgba& dark, std::uint32_t shape) {
+                     const Rgba& dark, std::uint32_t shape)
+    {
         const double cx = e.a.x + e.ux * along + e.nx * (from + depth / 2);
         const double cy = e.a.y + e.uy * along + e.ny * (from + depth / 2);
         cairo_save(cr);
@@ -730,7 +736,8 @@ void paintRim(Canvas& c, const Template& t, const Look& look, Floor floor, std::
                 c.clearPath();
                 for (int m = 0; m < 4; ++m)
                 {
-                    c.ellipse(fx + dice.range(-10, 10), fy + dice.range(-10, 10), dice.range(2.5, 5), dice.range(2.5, 5));
+                    c.ellipse(fx + dice.range(-10, 10), fy + dice.range(-10, 10), dice.range(2.5, 5),
+                              dice.range(2.5, 5));
                     c.fillColour(look.glow.mix(kHoly, 0.35));
                     c.clearPath();
                 }
@@ -772,8 +779,8 @@ void paintZones(Canvas& c, const Template& t, const Look& look, Floor floor, Kar
         cairo_rectangle(cr, minX - 20, minY - 20, maxX - minX + 40, maxY - minY + 40);
         c.fillRadial(cx, cy, 0, r * 1.2,
                      glowing ? std::vector<GradientStop>{{0, look.zoneShine}, {0.5, look.zoneMid}, {1, look.zoneDeep}}
-                             : std::vector<GradientStop>{{0, look.zoneDeep}, {0.7, look.zoneMid.mix(look.zoneDeep, 0.4)},
-                                                         {1, look.zoneMid}});
+                             : std::vector<GradientStop>{
+                                   {0, look.zoneDeep}, {0.7, look.zoneMid.mix(look.zoneDeep, 0.4)}, {1, look.zoneMid}});
         c.clearPath();
         // The inside edge drops away: a shadow hugging the bank.
         for (int i = 0; i < 4; ++i)
@@ -872,7 +879,8 @@ void paintArena(Canvas& c, const Template& t, const Look& look, std::uint32_t se
     cairo_save(cr);
     clipInside(cr, t.file.boundaries);
     c.ellipse(centre.x, centre.y, r * 1.3, r * 1.3);
-    c.fillRadial(centre.x, centre.y, r * 0.5, r * 1.3, {{0, look.glow.alpha(0.0)}, {0.75, look.glow.alpha(0.10)}, {1, look.glow.alpha(0)}});
+    c.fillRadial(centre.x, centre.y, r * 0.5, r * 1.3,
+                 {{0, look.glow.alpha(0.0)}, {0.75, look.glow.alpha(0.10)}, {1, look.glow.alpha(0)}});
     c.clearPath();
     for (double k : {1.0, 0.9})
     {
@@ -1063,7 +1071,8 @@ void paintGate(Canvas& c, double w, double h, Floor floor, const Look& look, std
     {
         const double x = inner0 + (i + 0.5) * (inner1 - inner0) / bars;
         cairo_rectangle(cr, x - 4.5, lintel * 0.6, 9, base - lintel * 0.6);
-        c.fillLinear(x - 4.5, 0, x + 4.5, 0, {{0, metalLight.alpha(0.96)}, {0.4, metal.alpha(0.96)}, {1, kInk.alpha(0.96)}});
+        c.fillLinear(x - 4.5, 0, x + 4.5, 0,
+                     {{0, metalLight.alpha(0.96)}, {0.4, metal.alpha(0.96)}, {1, kInk.alpha(0.96)}});
         c.clearPath();
         // Spear points where each bar ends under the lintel.
         cairo_move_to(cr, x - 6, base - 4);
@@ -1085,7 +1094,8 @@ void paintGate(Canvas& c, double w, double h, Floor floor, const Look& look, std
     c.fillRadial(sx, sy, 0, sr * 1.8, {{0, look.glow.alpha(0.6)}, {1, look.glow.alpha(0)}});
     c.clearPath();
     c.ellipse(sx, sy, sr, sr);
-    c.fillRadial(sx - sr * 0.3, sy - sr * 0.3, 0, sr, {{0, kHoly.alpha(0.96)}, {0.4, look.glow.alpha(0.96)}, {1, look.glow.scaled(0.4).alpha(0.96)}});
+    c.fillRadial(sx - sr * 0.3, sy - sr * 0.3, 0, sr,
+                 {{0, kHoly.alpha(0.96)}, {0.4, look.glow.alpha(0.96)}, {1, look.glow.scaled(0.4).alpha(0.96)}});
     c.stroke(kInk.alpha(0.9), 3);
     c.clearPath();
     pentagramPath(c, sx, sy, sr * 0.7, 0);
@@ -1184,7 +1194,8 @@ struct DoorInfo
 
 const std::map<std::string, PictureInfo>& picturesByFile()
 {
-    static const std::map<std::string, PictureInfo> byFile = [] {
+    static const std::map<std::string, PictureInfo> byFile = []
+    {
         std::map<std::string, PictureInfo> m;
         for (const auto& p : RoomTextures::pictures({0, 1, 2, 96}))
             m[p.file] = {p.room, p.variant};
@@ -1195,7 +1206,8 @@ const std::map<std::string, PictureInfo>& picturesByFile()
 
 const std::map<std::string, DoorInfo>& doorsByFile()
 {
-    static const std::map<std::string, DoorInfo> byFile = [] {
+    static const std::map<std::string, DoorInfo> byFile = []
+    {
         std::map<std::string, DoorInfo> m;
         for (const auto& d : RoomTextures::doorPictures({0, 1, 2, 96}))
             m[d.file] = {d.room, d.direction};
@@ -1208,7 +1220,8 @@ class RoomPainter : public PatternPainter
 {
 public:
     RoomPainter()
-        : PatternPainter({R"(Assets/Sprites/Rooms/(FirstFloor|SecondFloor|ThirdFloor|Tutorial)/(ff|sf|tf|Tuto)_[A-Za-z0-9_]+\.png)"})
+        : PatternPainter(
+              {R"(Assets/Sprites/Rooms/(FirstFloor|SecondFloor|ThirdFloor|Tutorial)/(ff|sf|tf|Tuto)_[A-Za-z0-9_]+\.png)"})
     {
     }
     std::string name() const override { return "rooms"; }
@@ -1252,7 +1265,8 @@ class DoorPainter : public PatternPainter
 {
 public:
     DoorPainter()
-        : PatternPainter({R"(Assets/Sprites/Rooms/(FirstFloor|SecondFloor|ThirdFloor|Tutorial)/Doors/[A-Za-z0-9_]+_[0-3]\.png)"})
+        : PatternPainter(
+              {R"(Assets/Sprites/Rooms/(FirstFloor|SecondFloor|ThirdFloor|Tutorial)/Doors/[A-Za-z0-9_]+_[0-3]\.png)"})
     {
     }
     std::string name() const override { return "doors"; }
@@ -1289,8 +1303,10 @@ public:
         cairo_t* cr = c.cr();
         cairo_translate(cr, c.width() / 2.0, c.height() / 2.0);
         // The gate's top faces out of the room.
-        const double angle = direction == DOOR_BOTTOM ? M_PI : direction == DOOR_LEFT ? -M_PI / 2
-                             : direction == DOOR_RIGHT ? M_PI / 2 : 0.0;
+        const double angle = direction == DOOR_BOTTOM  ? M_PI
+                             : direction == DOOR_LEFT  ? -M_PI / 2
+                             : direction == DOOR_RIGHT ? M_PI / 2
+                                                       : 0.0;
         cairo_rotate(cr, angle);
         cairo_translate(cr, -across / 2, -deep / 2);
         cairo_set_source_surface(cr, cairo_get_target(gate.cr()), 0, 0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/Item.h"
+#include "core/Item.h"
 
 // An item rolled at random when it drops, equipped from the bag for a bonus.
 class Artefact : public Item

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/TextureManager.h"
-
 #include <string>
 
 // The player's settings: the language of the menus and three volumes, kept in one
@@ -35,10 +33,5 @@ bool loadSettings(GameSettings& settings);
 // Writes the three volumes into the file, keeping every other key. A broken file is
 // replaced by a whole valid one. True when written.
 bool saveVolumes(const GameSettings& settings);
-// Sets the language, writes it into the file and reloads the menu pictures in it at once.
-bool setLanguage(GameSettings& settings, unsigned language);
-
-// Adds the 28 menu pictures (fourteen of them in the language's folder; none of
-// those for an unknown language) to `group`. With `reloadNow` the group's textures
-// are replaced at once on the calling thread.
-void fillMenuResources(TextureManager::Group& group, unsigned language, bool reloadNow);
+// Sets the language and writes it into the file, keeping every other key. True when written.
+bool saveLanguage(GameSettings& settings, unsigned language);

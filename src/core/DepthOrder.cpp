@@ -1,17 +1,13 @@
-#include "creatures/DepthOrder.h"
+#include "core/DepthOrder.h"
 
-#include "core/AnimationData.h"
-#include "creatures/Entity.h"
+#include "core/IWorldPlaceable.h"
 
 #include <algorithm>
 #include <cmath>
 
 DepthOrder::Key DepthOrder::keyOf(const IWorldPlaceable& object)
 {
-    const sf::Vector2f p = object.getPosition();
-    float foot = p.y;
-    if (const auto* entity = dynamic_cast<const Entity*>(&object); entity && entity->currentAnimation)
-        foot += static_cast<float>(entity->currentAnimation->frameSize.y) / 2.f;
+    float foot = object.footY();
     // A NaN position would break the ordering; such an object sorts as standing at 0.
     if (std::isnan(foot))
         foot = 0.f;

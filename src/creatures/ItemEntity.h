@@ -14,7 +14,7 @@ class ItemEntity : public Entity
 public:
     ItemEntity(std::shared_ptr<Item> item, std::int32_t count);
 
-    void update(const float& dt) override;
+    void update(float dt) override;
 
     std::shared_ptr<Item> item;
     std::int32_t count;

@@ -1,6 +1,6 @@
-#include "run/ItemRegistry.h"
+#include "core/ItemRegistry.h"
 
-#include "run/Item.h"
+#include "core/Item.h"
 
 #include <map>
 #include <mutex>

@@ -1,5 +1,5 @@
-#include "creatures/Camera.h"
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
+#include "core/Camera.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,10 @@ TEST(PolygonContains, CasesAtVerticesEdgesAndInside)
         {"empty polygon", Polygon(), {0.f, 0.f}, false},
         {"a single vertex", Polygon({{0.f, 0.f}}), {0.f, 0.f}, false},
         {"clockwise winding", Polygon({{0.f, 0.f}, {0.f, 10.f}, {10.f, 10.f}, {10.f, 0.f}}), {5.f, 5.f}, true},
-        {"concave notch", Polygon({{0.f, 0.f}, {30.f, 0.f}, {30.f, 30.f}, {15.f, 10.f}, {0.f, 30.f}}), {15.f, 20.f}, false},
+        {"concave notch",
+         Polygon({{0.f, 0.f}, {30.f, 0.f}, {30.f, 30.f}, {15.f, 10.f}, {0.f, 30.f}}),
+         {15.f, 20.f},
+         false},
         {"concave arm", Polygon({{0.f, 0.f}, {30.f, 0.f}, {30.f, 30.f}, {15.f, 10.f}, {0.f, 30.f}}), {3.f, 20.f}, true},
     };
     for (const Case& c : cases)

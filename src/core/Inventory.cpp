@@ -1,6 +1,6 @@
-#include "run/Inventory.h"
+#include "core/Inventory.h"
 
-#include "run/Item.h"
+#include "core/Item.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "menus/GameSettings.h"
+#include "core/GameSettings.h"
 
 #include "core/JsonReader.h"
 #include "core/JsonWriter.h"
@@ -161,69 +161,10 @@ bool saveVolumes(const GameSettings& settings)
     return JsonWriter::writeAtomically(GameSettings::filePath(), document);
 }
 
-bool setLanguage(GameSettings& settings, unsigned language)
+bool saveLanguage(GameSettings& settings, unsigned language)
 {
     settings.language = language;
     Json::Value document = documentToWrite(settings);
     document["languageSelected"] = language;
-    const bool written = JsonWriter::writeAtomically(GameSettings::filePath(), document);
-    TextureManager::Group group;
-    fillMenuResources(group, language, true);
-    return written;
-}
-
-void fillMenuResources(TextureManager::Group& group, unsigned language, bool reloadNow)
-{
-    group.add("credit_background", "Assets/Sprites/Buttons/creditbg.png");
-    group.add("template", "Assets/Sprites/Buttons/template.png");
-    group.add("lb_white", "Assets/Sprites/Buttons/lb_white.png");
-    group.add("lb_grey", "Assets/Sprites/Buttons/lb_grey.png");
-    group.add("play_button", "Assets/Sprites/Buttons/Panels/Play.png");
-    group.add("credit_button", "Assets/Sprites/Buttons/Panels/credits.png");
-    group.add("exit_button", "Assets/Sprites/Buttons/Panels/Exit.png");
-    group.add("options_button", "Assets/Sprites/Buttons/Panels/Options.png");
-    group.add("play_button_h", "Assets/Sprites/Buttons/Panels_selected/Play.png");
-    group.add("credit_button_h", "Assets/Sprites/Buttons/Panels_selected/Credits.png");
-    group.add("exit_button_h", "Assets/Sprites/Buttons/Panels_selected/Exit.png");
-    group.add("options_button_h", "Assets/Sprites/Buttons/Panels_selected/Options.png");
-    group.add("tuto_button", "Assets/Sprites/Buttons/Tuto.png");
-    group.add("tuto_button_h", "Assets/Sprites/Buttons/Tuto_h.png");
-
-    TextureManager::Group languageEntries;
-    if (language == GameSettings::kEnglish || language == GameSettings::kFrench)
-    {
-        const std::string folder = language == GameSettings::kEnglish ? "Assets/Sprites/Buttons/Language/English/"
-                                                                      : "Assets/Sprites/Buttons/Language/French/";
-        const std::pair<const char*, const char*> entries[] = {
-            {"en_selection", "english_simple.png"},
-            {"fr_selection", "french_simple.png"},
-            {"en_selection_hovered", "english_selected.png"},
-            {"fr_selection_hovered", "french_selected.png"},
-            {"key_simple", "key_simple.png"},
-            {"key_hovered", "key_hovered.png"},
-            {"key_panel", "Keys.png"},
-            {"language_simple", "language_simple.png"},
-            {"language_hovered", "language_hovered.png"},
-            {"sound_simple", "sound_simple.png"},
-            {"sound_hovered", "sound_selected.png"},
-            {"sound_panel", "Sound.png"},
-            {"fond", "square1.png"},
-            {"cadre", "square2.png"},
-        };
-        for (const auto& [key, file] : entries)
-        {
-            group.add(key, folder + file);
-            languageEntries.add(key, folder + file);
-        }
-    }
-
-    if (reloadNow)
-    {
-        // The fixed pictures are the same in every language: only those missing
-        // are loaded, so a language switch does not decode the large backdrops again.
-        languageEntries.unload();
-        for (const auto& [key, path] : group.flatten())
-            if (!TextureManager::isPresent(key))
-                TextureManager::loadTexture(key, path);
-    }
+    return JsonWriter::writeAtomically(GameSettings::filePath(), document);
 }

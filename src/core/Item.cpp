@@ -1,4 +1,4 @@
-#include "run/Item.h"
+#include "core/Item.h"
 
 #include <utility>
 

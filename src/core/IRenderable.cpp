@@ -1,3 +1,3 @@
-#include "creatures/IRenderable.h"
+#include "core/IRenderable.h"
 
 void IRenderable::draw(sf::RenderTarget&, const Camera&) {}

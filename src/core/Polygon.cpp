@@ -1,6 +1,6 @@
-#include "creatures/Polygon.h"
+#include "core/Polygon.h"
 
-#include "creatures/Camera.h"
+#include "core/Camera.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 

@@ -16,6 +16,10 @@ public:
     virtual void setPosition(sf::Vector2f p) { position = p; }
     virtual std::int32_t getLayer() const { return layer; }
     virtual void setLayer(std::int32_t l) { layer = l; }
+    // The height the object stands at, which orders it among others of its layer:
+    // its position unless it knows better (an animated entity stands on its frame's
+    // lower edge).
+    virtual float footY() const { return position.y; }
 
 protected:
     sf::Vector2f position{0.f, 0.f};

@@ -1,4 +1,4 @@
-#include "run/Artefact.h"
+#include "core/Artefact.h"
 
 #include "core/Random.h"
 

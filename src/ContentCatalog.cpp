@@ -1,10 +1,10 @@
-#include "core/ContentCatalog.h"
+#include "ContentCatalog.h"
 
 #include "core/Engine.h"
 #include "core/FontManager.h"
+#include "core/GameSettings.h"
 #include "core/LoadingScreen.h"
 #include "creatures/EnemyDatabase.h"
-#include "menus/GameSettings.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"

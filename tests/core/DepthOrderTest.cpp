@@ -1,5 +1,5 @@
+#include "core/DepthOrder.h"
 #include "core/AnimationData.h"
-#include "creatures/DepthOrder.h"
 #include "creatures/LivingEntity.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "core/Engine.h"
+#include "editor/EditorState.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuExits.h"
@@ -9,6 +10,7 @@
 void Game::wire()
 {
     RunExits::install(&MenuExits::instance());
+    MainMenuState::setEditorOpener(&EditorState::open);
 }
 
 void Game::start()

@@ -72,8 +72,9 @@ void Engine::render()
     window->clear(sf::Color(41, 12, 14, 255));
     if (currentState)
         currentState->draw(*window);
-    window->draw(cursor);
     GuiBinding::render(*window);
+    // Over the GUI's windows too, so the pointer stays visible in the room editor.
+    window->draw(cursor);
     window->display();
 }
 

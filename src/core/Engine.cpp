@@ -5,6 +5,7 @@
 #include "core/GuiBinding.h"
 #include "core/RoomNameRegistry.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
@@ -23,6 +24,10 @@ Engine::Engine()
     window->setPosition({0, 0});
     window->setMouseCursorVisible(false);
     window->setVerticalSyncEnabled(true);
+
+    sf::Image icon;
+    if (icon.loadFromFile(kIconFile))
+        window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
 
     // A missing cursor picture leaves an invisible cursor; the game goes on.
     if (cursorTexture_.loadFromFile(kCursorFile))

@@ -43,6 +43,8 @@ public:
     static constexpr unsigned kWidth = 1920;
     static constexpr unsigned kHeight = 1080;
     static constexpr const char* kCursorFile = "Assets/Sprites/Curseur/Curseur.png";
+    // The window's icon, also the one the desktop's menu shows for the installed game.
+    static constexpr const char* kIconFile = "Assets/Sprites/Logo/Icon.png";
 
 private:
     Engine();

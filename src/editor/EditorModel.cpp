@@ -1,6 +1,7 @@
 #include "editor/EditorModel.h"
 
 #include "core/Logger.h"
+#include "core/Platform.h"
 #include "core/RoomNameRegistry.h"
 #include "core/TextureManager.h"
 #include "world/PropRegistry.h"
@@ -231,6 +232,18 @@ bool EditorModel::save()
     {
         Logger::Error("Room editor: not saving " + room.name + ": " + problem);
         setMessage("Not saved: " + problem, true);
+        return false;
+    }
+    // An installed game's templates belong to its package: they are never written.
+    std::filesystem::path rooms = std::filesystem::absolute(directory_);
+    if (!rooms.has_filename())
+        rooms = rooms.parent_path();
+    const std::filesystem::path root = rooms.parent_path().parent_path();
+    if (Platform::isInstalledContent(root) || !Platform::isWritable(directory_))
+    {
+        Logger::Error("Room editor: not saving " + room.name + ": the room templates of " + directory_ +
+                      " are read-only");
+        setMessage("Not saved: the room templates of this game are read-only", true);
         return false;
     }
     std::string why;

@@ -156,6 +156,25 @@ void paintGameLogo(Canvas& c)
     c.title("kill or spare every soul", fonts::kRitual, 90, w / 2, h * 0.84, kBone, kAsh, kInk, 5);
 }
 
+// The game's icon, for the desktop's menu and the window: the scythe between an
+// angel's wing and a demon's, on a dark tile with a blood-red glow.
+void paintIcon(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width();
+    c.roundedRect(w * 0.03, w * 0.03, w * 0.94, w * 0.94, w * 0.18);
+    c.fillRadial(w / 2, w * 0.45, 0, w * 0.7,
+                 {{0, Rgba::rgb(120, 28, 26)}, {0.55, Rgba::rgb(48, 12, 18)}, {1, Rgba::rgb(20, 6, 8)}});
+    c.stroke(kPaleGold, w * 0.025);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_scale(cr, w / 1600.0, w / 1600.0);
+    wing(c, 680, 720, -1, true);
+    wing(c, 920, 720, 1, false);
+    scythe(c, 470, 1380, 1040, 300, 1.1);
+    cairo_restore(cr);
+}
+
 // ---- Main menu backdrop ----
 double ridge(double x, std::uint32_t seed, double base, double amplitude, double scale)
 {
@@ -776,6 +795,8 @@ public:
             return save(4096, 4096, output, paintStudioLogo);
         if (path == "Assets/Sprites/Logo/Logo.png")
             return save(2000, 1100, output, paintGameLogo);
+        if (path == "Assets/Sprites/Logo/Icon.png")
+            return save(256, 256, output, paintIcon);
         if (path == "Assets/Sprites/Buttons/background.png")
             return save(3840, 2160, output, paintMenuBackground);
         if (path == "Assets/Sprites/Buttons/flagpole.png")

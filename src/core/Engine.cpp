@@ -9,6 +9,9 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+#include <cstdlib>
+#include <fstream>
+
 Engine* Engine::instance()
 {
     // Deliberately never destroyed: the process ends with the window closed.
@@ -38,6 +41,8 @@ Engine::Engine()
     frameClock.restart();
 
     RoomNameRegistry::fill();
+    if (const char* heartbeat = std::getenv("UMBRAVALE_HEARTBEAT"))
+        heartbeatFile_ = heartbeat;
 }
 
 void Engine::runFrame()
@@ -48,6 +53,16 @@ void Engine::runFrame()
     update();
     render();
     collectRetired();
+    ++frames_;
+    beat();
+}
+
+void Engine::beat()
+{
+    if (heartbeatFile_.empty() || heartbeatClock_.getElapsedTime().asSeconds() < 1.f)
+        return;
+    heartbeatClock_.restart();
+    std::ofstream(heartbeatFile_, std::ios::trunc) << frames_ << '\n';
 }
 
 void Engine::dispatchEvent(const sf::Event& event)

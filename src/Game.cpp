@@ -10,6 +10,7 @@
 #include "menus/MenuExits.h"
 #include "run/RunExits.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -44,9 +45,13 @@ void Game::chooseSettingsFile(const std::filesystem::path& contentRoot)
     Logger::Info("Settings: " + file.string());
 }
 
-void Game::start(const std::filesystem::path& contentRoot)
+void Game::start(const std::filesystem::path& contentRoot, const std::vector<std::string>& arguments)
 {
     chooseSettingsFile(contentRoot);
+    GameSettings settings;
+    loadSettings(settings);
+    const bool windowedAsked = std::find(arguments.begin(), arguments.end(), "--windowed") != arguments.end();
+    Engine::requestWindowed(settings.windowed || windowedAsked);
     wire();
     Engine* engine = Engine::instance();
     MainMenuState::mainMenuGroup()->load();

@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <memory>
 #include <string>
@@ -47,6 +48,20 @@ public:
     // The window's icon, also the one the desktop's menu shows for the installed game.
     static constexpr const char* kIconFile = "Assets/Sprites/Logo/Icon.png";
 
+    // Before the first instance(): a framed window instead of the whole desktop.
+    static void requestWindowed(bool windowed);
+    // Between a window filling the desktop and a framed one (F11); remembered in the settings.
+    void toggleWindowed();
+    bool windowed() const { return windowed_; }
+    // Where the game's 1920 x 1080 space lies in a window of `windowSize`, as a
+    // fraction of the window: scaled to fit, centred, with bars on the other axis.
+    static sf::FloatRect letterbox(sf::Vector2u windowSize);
+    // The pointer in the game's space, and putting it there.
+    sf::Vector2f mousePosition() const;
+    void placeMouse(sf::Vector2f logical);
+    // A window event with its pointer position in the game's space.
+    sf::Event toLogical(const sf::Event& event) const;
+
     // Frames presented since the start.
     unsigned long long frameCount() const { return frames_; }
 
@@ -55,9 +70,13 @@ private:
     // With UMBRAVALE_HEARTBEAT naming a file, the frame count is written there once a
     // second, so that a program driving the game can tell a frozen game from a slow one.
     void beat();
+    void openWindow(bool windowed);
+    void applyView();
 
     sf::Texture cursorTexture_;
     unsigned long long frames_ = 0;
+    bool windowed_ = false;
+    bool barred_ = false;
     std::string heartbeatFile_;
     sf::Clock heartbeatClock_;
     std::vector<std::unique_ptr<GameState>> retired_;

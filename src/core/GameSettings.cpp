@@ -149,7 +149,24 @@ bool loadSettings(GameSettings& settings)
     settings.volume = read("volume", fallback.volume);
     settings.music = read("music", fallback.music);
     settings.sfx = read("sfx", fallback.sfx);
+    // Files from before the windowed mode have no "windowMode": the game fills the screen.
+    settings.windowed = false;
+    try
+    {
+        settings.windowed = reader.read<std::string>("windowMode", "borderless") == "windowed";
+    }
+    catch (const JsonTypeError& problem)
+    {
+        warn(problem);
+    }
     return true;
+}
+
+bool saveWindowMode(const GameSettings& settings)
+{
+    Json::Value document = documentToWrite(settings);
+    document["windowMode"] = settings.windowed ? "windowed" : "borderless";
+    return JsonWriter::writeAtomically(GameSettings::filePath(), document);
 }
 
 bool saveVolumes(const GameSettings& settings)

@@ -14,6 +14,8 @@ struct GameSettings
     float volume = 0.f;
     float music = 0.f;
     float sfx = 0.f;
+    // A window with a frame instead of the whole screen ("windowMode": "windowed").
+    bool windowed = false;
 
     // What a player gets when the file cannot be read at all: English, sound on.
     static GameSettings defaults();
@@ -33,5 +35,7 @@ bool loadSettings(GameSettings& settings);
 // Writes the three volumes into the file, keeping every other key. A broken file is
 // replaced by a whole valid one. True when written.
 bool saveVolumes(const GameSettings& settings);
+// Writes the window mode into the file, keeping every other key. True when written.
+bool saveWindowMode(const GameSettings& settings);
 // Sets the language and writes it into the file, keeping every other key. True when written.
 bool saveLanguage(GameSettings& settings, unsigned language);

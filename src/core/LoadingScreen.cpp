@@ -135,7 +135,7 @@ void LoadingScreen::update(float frameTime)
 void LoadingScreen::draw(sf::RenderWindow& window)
 {
     window.clear(sf::Color(41, 12, 14, 255));
-    const float height = static_cast<float>(window.getSize().y);
+    const float height = window.getView().getSize().y;
     if (font_)
     {
         sf::Text title(message, *font_, 120);

@@ -70,7 +70,7 @@ void button::drawOffset(sf::RenderWindow& window, const std::string& key) const
 
 sf::Vector2i button::mousePosition()
 {
-    return sf::Mouse::getPosition(*Engine::instance()->window);
+    return sf::Vector2i(Engine::instance()->mousePosition());
 }
 
 sf::Vector2i button::scaledTextureSize(const std::string& key, float scale)

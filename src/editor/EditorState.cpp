@@ -67,7 +67,7 @@ void EditorState::update(float frameTime)
     }
     sf::Vector2f mouse = model_->followerPosition();
     if (Engine::instance()->window)
-        mouse = model_->camera.toWorld(sf::Vector2f(sf::Mouse::getPosition(*Engine::instance()->window)));
+        mouse = model_->camera.toWorld(Engine::instance()->mousePosition());
     model_->update(frameTime, keys, mouse);
 }
 

@@ -98,7 +98,7 @@ InGameState::InGameState(GroupList groups, int floorIndex) : GameState(std::move
         satchelSprite.setColor(sf::Color(255, 255, 255, 0));
 
         if (sf::Joystick::isConnected(0) && Engine::instance()->window)
-            sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
+            Engine::instance()->placeMouse(kScreenCentre);
 
         EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
 
@@ -260,7 +260,7 @@ void InGameState::update(float frameTime)
         else if (y < -0.9f)
             aim = {960, 340};
         if (aim.x >= 0)
-            sf::Mouse::setPosition(aim, *Engine::instance()->window);
+            Engine::instance()->placeMouse(sf::Vector2f(aim));
     }
 
     const bool dead = player_->state == Player::DEAD;
@@ -433,7 +433,7 @@ void InGameState::drawMinimap(sf::RenderWindow& window)
 {
     if (minimapDragging)
     {
-        const sf::Vector2f mouse(sf::Mouse::getPosition(window));
+        const sf::Vector2f mouse = Engine::instance()->mousePosition();
         floor_->mapOffset -= mouse - lastMousePosition;
         lastMousePosition = mouse;
     }

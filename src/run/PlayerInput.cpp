@@ -26,8 +26,8 @@ sf::Vector2f PlayerInput::pointer() const
     const auto& window = Engine::instance()->window;
     if (!window)
         return {0.f, 0.f};
-    // Through the default view, so a window shown smaller than 1920 x 1080 still aims right.
-    return window->mapPixelToCoords(sf::Mouse::getPosition(*window), window->getDefaultView());
+    // In the game's 1920 x 1080 space, whatever the window's size.
+    return Engine::instance()->mousePosition();
 }
 
 PlayerInput& PlayerInput::current()

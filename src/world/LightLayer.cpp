@@ -59,7 +59,8 @@ bool LightLayer::prepare(sf::Vector2u windowSize)
 void LightLayer::draw(sf::RenderTarget& window, sf::Uint8 grey,
                       const std::vector<std::unique_ptr<SecondFloorLighting>>& lights)
 {
-    const sf::Vector2u windowSize = window.getSize();
+    // The game's space on the window, whatever the window's own size.
+    const sf::Vector2u windowSize(window.getView().getSize());
     if (!prepare(windowSize))
         return;
     canvas_->clear(sf::Color(grey, grey, grey, 255));

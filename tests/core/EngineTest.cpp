@@ -3,9 +3,12 @@
 #include "core/LoadingState.h"
 #include "support/RecordingState.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace
 {
@@ -48,7 +51,8 @@ TEST_F(EngineFrames, EventsAfterASwitchGoToTheNewScreenInTheSameFrame)
     auto* first = new RecordingState();
     engine->currentState = first;
     RecordingState* second = nullptr;
-    first->onEvent = [&](const sf::Event& event) {
+    first->onEvent = [&](const sf::Event& event)
+    {
         if (event.type != sf::Event::KeyPressed)
             return;
         second = new RecordingState();
@@ -75,7 +79,8 @@ TEST_F(EngineFrames, ScreenLeftThroughTheLoadingScreenIsReplacedWithinTheFrameLo
 {
     auto* menu = new RecordingState();
     engine->currentState = menu;
-    menu->onEvent = [&](const sf::Event& event) {
+    menu->onEvent = [&](const sf::Event& event)
+    {
         if (event.type == sf::Event::MouseButtonPressed)
             replaceWithLoading<RecordingState>("Loading...", {});
     };
@@ -105,3 +110,45 @@ TEST_F(EngineFrames, ClosedEventClosesTheWindowAndStillReachesTheScreen)
     EXPECT_FALSE(engine->window->isOpen());
     EXPECT_EQ(screen->events, (std::vector<sf::Event::EventType>{sf::Event::Closed}));
 }
+
+namespace
+{
+TEST(Letterbox, TheGameSpaceFitsEveryDesktopAndThePointerMapsBack)
+{
+    struct Case
+    {
+        unsigned width, height;
+        sf::FloatRect expected; // where the 1920 x 1080 space lies, in window pixels
+    };
+    const Case cases[] = {
+        {1366, 768, {0.f, 0.f, 1366.f, 768.f}},     // 16:9, smaller: scaled down, no bars
+        {1920, 1080, {0.f, 0.f, 1920.f, 1080.f}},   // unchanged
+        {2560, 1440, {0.f, 0.f, 2560.f, 1440.f}},   // scaled up
+        {3440, 1440, {440.f, 0.f, 2560.f, 1440.f}}, // wider: bars left and right
+        {1280, 1024, {0.f, 152.f, 1280.f, 720.f}},  // squarer: bars above and below
+    };
+    for (const Case& c : cases)
+    {
+        sf::RenderTexture window;
+        ASSERT_TRUE(window.create(c.width, c.height)) << c.width << "x" << c.height;
+        sf::View view(sf::FloatRect(0.f, 0.f, 1920.f, 1080.f));
+        view.setViewport(Engine::letterbox({c.width, c.height}));
+        window.setView(view);
+        const std::string size = std::to_string(c.width) + "x" + std::to_string(c.height);
+        const sf::Vector2i topLeft = window.mapCoordsToPixel({0.f, 0.f});
+        const sf::Vector2i bottomRight = window.mapCoordsToPixel({1920.f, 1080.f});
+        EXPECT_NEAR(topLeft.x, c.expected.left, 1.f) << size;
+        EXPECT_NEAR(topLeft.y, c.expected.top, 1.f) << size;
+        EXPECT_NEAR(bottomRight.x, c.expected.left + c.expected.width, 1.f) << size;
+        EXPECT_NEAR(bottomRight.y, c.expected.top + c.expected.height, 1.f) << size;
+        // A pixel of the window names the game point drawn there.
+        for (sf::Vector2f p : {sf::Vector2f(0.f, 0.f), sf::Vector2f(960.f, 540.f), sf::Vector2f(1919.f, 1079.f)})
+        {
+            const sf::Vector2f back = window.mapPixelToCoords(window.mapCoordsToPixel(p));
+            EXPECT_NEAR(back.x, p.x, 2.f) << size;
+            EXPECT_NEAR(back.y, p.y, 2.f) << size;
+        }
+    }
+    EXPECT_EQ(Engine::letterbox({0, 0}), sf::FloatRect(0.f, 0.f, 1.f, 1.f));
+}
+} // namespace

@@ -118,3 +118,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BrokenCase>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace
+{
+TEST_F(SettingsFile, TheWindowModeIsReadAndWrittenAndOlderFilesFillTheScreen)
+{
+    write(R"({"languageSelected": 1, "volumeParameters": {"music": 0.5, "volume": 1.0, "sfx": 0.25}})");
+    GameSettings settings;
+    ASSERT_TRUE(loadSettings(settings));
+    EXPECT_FALSE(settings.windowed) << "a file from before the windowed mode fills the screen";
+
+    settings.windowed = true;
+    ASSERT_TRUE(saveWindowMode(settings));
+    EXPECT_EQ(reread()["windowMode"].asString(), "windowed");
+    EXPECT_EQ(reread()["languageSelected"].asInt(), 1) << "the other keys must survive";
+    GameSettings again;
+    loadSettings(again);
+    EXPECT_TRUE(again.windowed);
+
+    write(R"({"windowMode": 3})");
+    GameSettings broken;
+    LogCapture log;
+    loadSettings(broken);
+    EXPECT_FALSE(broken.windowed);
+    EXPECT_EQ(log.count("using the default"), 1);
+}
+} // namespace

@@ -10,11 +10,13 @@
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/Trader.h"
 #include "menus/GameOverState.h"
 #include "menus/MenuGroups.h"
 #include "menus/PreparedSets.h"
 #include "menus/SettingState.h"
 #include "menus/VictoryState.h"
+#include "run/BagScreens.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
@@ -134,7 +136,7 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
         if (sf::Joystick::isConnected(0) && Engine::instance()->window)
             sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
 
-        // The trade window comes with the trader; until then a trading player sees none.
+        screens_ = std::make_unique<BagScreens>(*player_);
         EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
 
         healAnimation = std::make_unique<AnimationData>(
@@ -297,6 +299,15 @@ void InGameState::roomChanged()
     lightsDirty = true;
 }
 
+void InGameState::startTrading(Entity& trader)
+{
+    if (auto* merchant = dynamic_cast<Trader*>(&trader); merchant && screens_)
+    {
+        screens_->startTrading(*merchant, *this);
+        inventoryOpen = screens_->bagOpen();
+    }
+}
+
 bool InGameState::trading() const
 {
     return player_ && player_->state == Player::TRADING;
@@ -361,6 +372,8 @@ void InGameState::update(float frameTime)
     if (floor_)
         floor_->mapTimer += dt;
     camera_.centre = player_->getPosition();
+    if (screens_)
+        screens_->update(dt);
 
     if (sf::Joystick::isConnected(0) && Engine::instance()->window)
     {
@@ -600,8 +613,9 @@ void InGameState::draw(sf::RenderWindow& window)
     if (floor_->floorIndex == 1)
         drawLightLayer(window);
 
-    // The soul choices over dead enemies, the bag's screen and the trade window are
-    // drawn here once their screens exist.
+    // The bag's screen, or the trade window with both bags while trading.
+    if (screens_)
+        screens_->draw(window);
     if (inventoryOpen)
         player_->karmaGauge.drawFull(window, false);
 
@@ -714,7 +728,12 @@ void InGameState::handleEvent(const sf::Event& event)
             pauseSeen = true;
     }
 
-    // The trade window or the bag's screen take the event here once they exist.
+    // The trade window while trading, the bag's screen otherwise.
+    if (screens_)
+    {
+        screens_->handleEvent(event, *this);
+        inventoryOpen = screens_->bagOpen();
+    }
 
     if (!paused_)
     {

@@ -19,6 +19,7 @@
 #include <vector>
 
 class AnimationData;
+class BagScreens;
 class FloatingText;
 class Floor;
 class Player;
@@ -69,8 +70,10 @@ public:
     void roomChanged() override;
     bool minimapOpen() const override { return minimapOpen_; }
     bool paused() const override { return paused_; }
+    void startTrading(Entity& trader) override;
 
     Player* thePlayer() const { return player_.get(); }
+    BagScreens* screens() const { return screens_.get(); }
     Camera& mutableCamera() { return camera_; }
 
     // Held arrows zoom the view by the frame time, within [kMinZoom, kMaxZoom].
@@ -135,6 +138,8 @@ protected:
     std::vector<std::unique_ptr<SecondFloorLighting>> lights;
     std::unique_ptr<Player> player_;
     std::unique_ptr<Floor> floor_;
+    // The bag's screen and the trade window, over the player's bag.
+    std::unique_ptr<BagScreens> screens_;
     Camera camera_;
     sf::Music music;
     std::vector<std::unique_ptr<FloatingText>> floatingTexts;

@@ -200,10 +200,14 @@ void InventoryView::drawTooltip(sf::RenderTarget& target, const InventoryScreen&
 void InventoryView::drawSummary(sf::RenderTarget& target, const InventoryScreen& screen, const Totals& totals)
 {
     static const std::vector<std::shared_ptr<Artefact>> none;
-    const std::string text = BagTexts::summary(totals.damage, totals.reach, totals.equipped ? *totals.equipped : none);
-    if (text != summaryString_)
+    const auto& equipped = totals.equipped ? *totals.equipped : none;
+    // Worded again only when the scythe or the equipped list changed.
+    const SummaryKey key{totals.damage, totals.reach, equipped.size(),
+                         equipped.empty() ? nullptr : equipped.back().get()};
+    if (!(key == summaryKey_) || summaryString_.empty())
     {
-        summaryString_ = text;
+        summaryKey_ = key;
+        summaryString_ = BagTexts::summary(totals.damage, totals.reach, equipped);
         summary_.setString(summaryString_);
     }
     const sf::Vector2f size = screen.panelSize();

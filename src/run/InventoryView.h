@@ -64,8 +64,17 @@ private:
     std::string tooltipString_;
     const Item* tooltipItem_ = nullptr;
     std::int32_t tooltipCount_ = -1;
+    struct SummaryKey
+    {
+        float damage = -1.f;
+        float reach = -1.f;
+        std::size_t count = 0;
+        const Artefact* last = nullptr;
+        bool operator==(const SummaryKey&) const = default;
+    };
     sf::Text summary_;
     std::string summaryString_;
+    SummaryKey summaryKey_;
     sf::Text dialog_;
     std::string dialogString_;
     // Icons by texture key, made once.

@@ -765,6 +765,14 @@ void Player::handleEvent(const sf::Event& event)
                 floor->jumpToBoss(this);
             return;
         }
+        // The same kind of shortcut to the floor's shop, to try the trader.
+        if (keyPressed && event.key.code == sf::Keyboard::T && event.key.control)
+        {
+            RunContext* run = RunContext::active();
+            if (Floor* floor = run ? run->floor() : nullptr)
+                floor->jumpToRoomOfType(this, ROOM_SHOP);
+            return;
+        }
         if (keyPressed && event.key.code == sf::Keyboard::E)
         {
             // A door changes the room: nothing of the old one may be touched after it.

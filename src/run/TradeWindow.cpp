@@ -35,6 +35,7 @@ constexpr float kTradePanelScale = 0.25f;
 const sf::Vector2f kTraderHome{480.f, 540.f};
 const sf::Vector2f kPlayerTradeHome{1440.f, 540.f};
 const sf::Vector2f kPlayerHome{960.f, 590.f};
+constexpr float kMarkerDrop = 70.f;
 } // namespace
 
 std::int64_t TradeWindow::goldPrice(const Item& item, std::int32_t amount)
@@ -129,6 +130,8 @@ void TradeWindow::begin(InventoryScreen& playerScreen, Trader& trader, CreatureW
     stock.open();
     stock.focused = false;
 
+    // The summary has no room beside the small layout; the bag's own screen shows it.
+    playerScreen.showTotals = false;
     playerScreen.scale = kTradeScale;
     playerScreen.panelScale = kTradePanelScale;
     playerScreen.home = kPlayerTradeHome;
@@ -143,6 +146,7 @@ void TradeWindow::end()
     if (playerScreen_)
     {
         InventoryScreen& bag = *playerScreen_;
+        bag.showTotals = true;
         bag.scale = 1.f;
         bag.panelScale = 0.5f;
         bag.home = kPlayerHome;
@@ -334,7 +338,8 @@ bool TradeWindow::handleEvent(const sf::Event& event)
             else if (buying())
             {
                 choosingPayment = true;
-                markerPosition_ = focused->layoutSlot(focused->selected);
+                // Just under the slot, so the item bought stays in sight.
+                markerPosition_ = focused->layoutSlot(focused->selected) + sf::Vector2f(0.f, kMarkerDrop);
             }
             else
             {

@@ -234,8 +234,8 @@ void traderFrame(Canvas& c, double t)
 {
     cairo_t* cr = c.cr();
     const double w = Trader::kFrameWidth, h = Trader::kFrameHeight;
-    const double sway = std::sin(t * 2 * M_PI) * 7;
-    const double bob = std::cos(t * 2 * M_PI) * 4;
+    const double sway = std::sin(t * 2 * M_PI) * 14;
+    const double bob = std::abs(std::cos(t * 2 * M_PI)) * 8;
     const double flicker = 0.75 + 0.25 * std::sin(t * 6 * M_PI);
     // Ground shadow.
     c.ellipse(w / 2, h - 20, 90, 18);

@@ -8,6 +8,7 @@
 #include "run/BossLifeBar.h"
 #include "run/InventoryScreen.h"
 #include "run/Player.h"
+#include "run/RunTextures.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
 #include "world/PropRegistry.h"
@@ -171,4 +172,18 @@ std::unique_ptr<TextureManager::Group> PreparedSets::takeReady(Set& set)
         if (part.contentReady && part.group)
             ready->addChild(std::move(part.group));
     return ready;
+}
+
+GroupList PreparedSets::runGroups(Set& prepared)
+{
+    // One group for the set and its extras: each group is one more than the loader
+    // threads it is dealt to.
+    auto runGroup = takeReady(prepared);
+    runGroup->addChild(RunTextures::runGroup());
+    runGroup->addChild(healthBar::textureGroup());
+    runGroup->addChild(karmaBar::textureGroup());
+    GroupList groups;
+    groups.push_back(std::move(runGroup));
+    groups.push_back(props());
+    return groups;
 }

@@ -16,6 +16,9 @@ public:
 
     Artefact();
 
+    // The gems the five artefacts show: reach, damage, gold, loot and speed.
+    static constexpr const char* kIconKeys[5] = {"white_gem", "black_gem", "eye_gem", "hand_gem", "leaf_gem"};
+
     // Draws the kind, texts, icon, bonuses and value; the order of rand() calls is fixed.
     static void rollArtefact(Artefact& artefact);
 

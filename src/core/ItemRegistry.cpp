@@ -1,5 +1,6 @@
 #include "core/ItemRegistry.h"
 
+#include "core/Artefact.h"
 #include "core/Item.h"
 
 #include <map>
@@ -87,4 +88,22 @@ void ItemRegistry::clear()
 {
     std::lock_guard lock(registry().mutex);
     registry().items.clear();
+}
+
+std::vector<std::string> ItemRegistry::iconKeys()
+{
+    std::vector<std::string> keys;
+    for (const ItemRow& row : kItems)
+        keys.emplace_back(row.key);
+    for (const char* gem : Artefact::kIconKeys)
+        keys.emplace_back(gem);
+    return keys;
+}
+
+std::unique_ptr<TextureManager::Group> ItemRegistry::iconGroup()
+{
+    auto group = std::make_unique<TextureManager::Group>();
+    for (const std::string& key : iconKeys())
+        group->add(key, iconFile(key));
+    return group;
 }

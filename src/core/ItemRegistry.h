@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextureManager.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,4 +20,10 @@ public:
     static std::shared_ptr<Item> find(const std::string& name);
     static std::vector<std::string> names();
     static void clear();
+
+    // The texture key of every icon an item can show: the eighteen items' and the
+    // five artefact gems'. Each is "Assets/Sprites/Items/" + key + ".png".
+    static std::vector<std::string> iconKeys();
+    static std::string iconFile(const std::string& key) { return "Assets/Sprites/Items/" + key + ".png"; }
+    static std::unique_ptr<TextureManager::Group> iconGroup();
 };

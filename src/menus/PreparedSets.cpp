@@ -1,9 +1,12 @@
 #include "menus/PreparedSets.h"
 
 #include "core/GameSettings.h"
+#include "core/ItemRegistry.h"
+#include "creatures/Trader.h"
 #include "creatures/EnemyDatabase.h"
 #include "menus/MenuGroups.h"
 #include "run/BossLifeBar.h"
+#include "run/InventoryScreen.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
 #include "run/healthBar.h"
@@ -47,10 +50,13 @@ GroupPtr PreparedSets::player()
 
 GroupPtr PreparedSets::traderInventoryItemsAndBars()
 {
-    auto group = std::make_unique<TextureManager::Group>();
-    // One content tree: the trader's pictures live under "Assets/Sprites/" like all others.
-    group->add("Trader", "Assets/Sprites/Trader/Trader.png");
-    group->add("bell", "Assets/Sprites/Items/bell.png");
+    // One content tree: the trader's pictures live under "Assets/Sprites/Trader/" like all others.
+    auto group = Trader::textureGroup();
+    for (const char* key : {InventoryScreen::kPanelKey, InventoryScreen::kArrowKey, InventoryScreen::kApplyKey})
+        group->add(key, InventoryScreen::fileOf(key));
+    group->addChild(ItemRegistry::iconGroup());
+    group->addChild(healthBar::textureGroup());
+    group->addChild(karmaBar::textureGroup());
     return group;
 }
 
@@ -124,7 +130,7 @@ PreparedSets::Set PreparedSets::run()
     set.push_back({"rooms", rooms(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), true});
     set.push_back({"player", player(), true});
-    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), true});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"minimap", minimap(), true});
@@ -141,7 +147,7 @@ PreparedSets::Set PreparedSets::tutorial()
     set.push_back({"rooms", tutorialRooms(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), true});
     set.push_back({"player", player(), true});
-    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), false});
+    set.push_back({"trader, inventory, items and bars", traderInventoryItemsAndBars(), true});
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"minimap", minimap(), true});

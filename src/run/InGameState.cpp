@@ -10,6 +10,8 @@
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/Trader.h"
+#include "run/BagScreens.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "run/RunExits.h"
@@ -100,6 +102,7 @@ InGameState::InGameState(GroupList groups, int floorIndex) : GameState(std::move
         if (sf::Joystick::isConnected(0) && Engine::instance()->window)
             Engine::instance()->placeMouse(kScreenCentre);
 
+        screens_ = std::make_unique<BagScreens>(*player_);
         EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
 
         healAnimation = std::make_unique<AnimationData>(
@@ -186,6 +189,15 @@ void InGameState::roomChanged()
     lights.clear();
 }
 
+void InGameState::startTrading(Entity& trader)
+{
+    if (auto* merchant = dynamic_cast<Trader*>(&trader); merchant && screens_)
+    {
+        screens_->startTrading(*merchant, *this);
+        inventoryOpen = screens_->bagOpen();
+    }
+}
+
 bool InGameState::trading() const
 {
     return player_ && player_->state == Player::TRADING;
@@ -237,6 +249,8 @@ void InGameState::update(float frameTime)
     }
 
     step(dt);
+    if (screens_)
+        screens_->update(dt);
 
     if (sf::Joystick::isConnected(0) && Engine::instance()->window)
     {
@@ -478,8 +492,9 @@ void InGameState::draw(sf::RenderWindow& window)
     if (floor_->floorIndex == 1)
         drawLightLayer(window);
 
-    // The soul choices over dead enemies, the bag's screen and the trade window are
-    // drawn here once their screens exist.
+    // The bag's screen, or the trade window with both bags while trading.
+    if (screens_)
+        screens_->draw(window);
     if (inventoryOpen)
         player_->karmaGauge.drawFull(window, false);
 
@@ -581,7 +596,12 @@ void InGameState::handleEvent(const sf::Event& event)
             pauseSeen = true;
     }
 
-    // The trade window or the bag's screen take the event here once they exist.
+    // The trade window while trading, the bag's screen otherwise.
+    if (screens_)
+    {
+        screens_->handleEvent(event, *this);
+        inventoryOpen = screens_->bagOpen();
+    }
 
     if (!paused_)
     {

@@ -17,6 +17,7 @@
 #include <vector>
 
 class AnimationData;
+class BagScreens;
 class FloatingText;
 class Floor;
 class Player;
@@ -50,6 +51,10 @@ public:
 
     // The old room's lights go at once; the new room's come at the next update.
     void roomChanged() override;
+    // The player spoke to a trader: the trade window opens on both bags.
+    void startTrading(Entity& trader) override;
+    // The bag's screen and the trade window.
+    BagScreens* screens() const { return screens_.get(); }
 
     // The satchel beside the notices (its colour carries the fade).
     const sf::Sprite& satchel() const { return satchelSprite; }
@@ -58,8 +63,8 @@ public:
 
     sf::SoundSource::Status musicStatus() const { return music.getStatus(); }
 
-    // Hooks for the screens that come later: the bag's screen sets `inventoryOpen`
-    // while it is shown; the trade window answers `trading()` through the player's state.
+    // True while the bag's screen is shown (also in the trade layout); the trade
+    // window answers `trading()` through the player's state.
     bool inventoryOpen = false;
     bool trading() const;
 
@@ -101,6 +106,8 @@ protected:
     std::shared_ptr<BackgroundLoad> gameOverLoad;
     std::vector<std::unique_ptr<button>> pauseButtons;
     std::vector<std::unique_ptr<SecondFloorLighting>> lights;
+    // The bag's screen and the trade window, over the player's bag.
+    std::unique_ptr<BagScreens> screens_;
     sf::Music music;
     sf::Sprite satchelSprite;
     bool minimapDragging = false;

@@ -13,6 +13,8 @@
 #include "core/RoomNameRegistry.h"
 #include "creatures/Enemy.h"
 #include "creatures/ItemEntity.h"
+#include "creatures/LootTable.h"
+#include "creatures/Trader.h"
 #include "run/PlayerInput.h"
 #include "run/RunTextures.h"
 #include "world/Floor.h"
@@ -42,7 +44,6 @@ constexpr float kStickDeadZone = 0.2f;
 constexpr float kFormThreshold = 40.f;
 constexpr float kDoorReachSquared = 22500.f;
 constexpr float kUseReachSquared = 20000.f;
-constexpr float kPickUpReach = 100.f;
 constexpr float kPentagramHeal = 35.f;
 constexpr float kPentagramKarma = -15.f;
 constexpr float kGodHealth = 100000.f;
@@ -282,7 +283,7 @@ sf::Vector2f Player::aimDirection() const
 float Player::speedBonus() const
 {
     float sum = 0.f;
-    for (const Artefact* artefact : stats.equippedArtefacts)
+    for (const auto& artefact : stats.equippedArtefacts)
         if (artefact && artefact->artefactKind == Artefact::SPEED)
             sum += artefact->speedBonus;
     return sum;
@@ -291,7 +292,7 @@ float Player::speedBonus() const
 float Player::attackReach() const
 {
     float bonus = 0.f;
-    for (const Artefact* artefact : stats.equippedArtefacts)
+    for (const auto& artefact : stats.equippedArtefacts)
         if (artefact)
             bonus += artefact->reachBonus;
     return 25.f * stats.reach * (1.f + bonus);
@@ -300,7 +301,7 @@ float Player::attackReach() const
 int Player::attackDamage() const
 {
     float bonus = 0.f;
-    for (const Artefact* artefact : stats.equippedArtefacts)
+    for (const auto& artefact : stats.equippedArtefacts)
         if (artefact)
             bonus += artefact->damageBonus;
     return static_cast<int>(std::trunc(stats.damage * (1.f + bonus)));
@@ -342,7 +343,9 @@ void Player::placeHitPolygon()
 
 void Player::update(float dt)
 {
-    itemsInReach = 0;
+    // Counted here, with the reach the pick-up uses, so the prompt tells the truth
+    // whatever the drawing order.
+    itemsInReach = countItemsInReach();
     fPromptTime += dt;
     pulse(fPrompt, fPromptTime);
 
@@ -590,9 +593,14 @@ void Player::applyAttack(int facing)
     for (Enemy* enemy : struck)
         if (enemy->health > 0.f)
         {
+            const float before = enemy->health;
             enemy->takeDamage(damage);
-            applyOnHit(*enemy);
-            damaged = true;
+            // An enemy the blow did not hurt (an invulnerable boss) gives nothing on hit.
+            if (enemy->health < before)
+            {
+                applyOnHit(*enemy);
+                damaged = true;
+            }
         }
     if (damaged)
         play(SUCCESS_SOUND);
@@ -607,24 +615,22 @@ void Player::applyAttack(int facing)
 
 void Player::applyOnHit(Enemy& enemy)
 {
-    RunContext* run = RunContext::active();
-    if (!run)
-        return;
-    for (const Artefact* artefact : stats.equippedArtefacts)
-    {
-        if (!artefact)
-            continue;
-        if (artefact->artefactKind == Artefact::GOLD_ON_HIT && uniformDraw() < artefact->goldChance)
-        {
-            if (auto coin = ItemRegistry::find("Gold Coin"))
-            {
-                auto drop = std::make_unique<ItemEntity>(coin, artefact->goldAmount);
-                drop->setPosition(enemy.getPosition());
-                run->addEntity(std::move(drop));
-            }
-        }
-        // Loot on hit rolls the enemy's loot table, which comes with the enemy kinds.
-    }
+    if (RunContext* run = RunContext::active())
+        LootTable::applyOnHit(*run, stats.equippedArtefacts, enemy);
+}
+
+int Player::countItemsInReach() const
+{
+    const RunContext* run = RunContext::active();
+    const Room* room = run ? run->room() : nullptr;
+    if (!room)
+        return 0;
+    int count = 0;
+    for (const Entity* entity : room->entities.members())
+        if (const auto* drop = dynamic_cast<const ItemEntity*>(entity); drop && !drop->isLeaving() && drop->count > 0)
+            if (ItemEntity::withinReach(drop->getPosition(), getPosition(), run->camera().zoom))
+                ++count;
+    return count;
 }
 
 bool Player::updateNearExit() const
@@ -686,6 +692,14 @@ void Player::handleEvent(const sf::Event& event)
             // The floor tells the run about the new room itself.
             if (Floor* floor = run ? run->floor() : nullptr)
                 floor->jumpToBoss(this);
+            return;
+        }
+        // The same kind of shortcut to the floor's shop, to try the trader.
+        if (keyPressed && event.key.code == sf::Keyboard::T && event.key.control)
+        {
+            RunContext* run = RunContext::active();
+            if (Floor* floor = run ? run->floor() : nullptr)
+                floor->jumpToRoomOfType(this, ROOM_SHOP);
             return;
         }
         if (keyPressed && event.key.code == sf::Keyboard::E)
@@ -752,11 +766,10 @@ bool Player::pickUp(const sf::Event& event)
     if ((!key && !pad) || !room)
         return false;
 
-    const float reach = kPickUpReach * run->camera().zoom;
     std::vector<ItemEntity*> inReach;
     for (Entity* entity : room->entities.members())
         if (auto* drop = dynamic_cast<ItemEntity*>(entity); drop && !drop->isLeaving())
-            if (squaredDistance(drop->getPosition(), getPosition()) < reach * reach)
+            if (ItemEntity::withinReach(drop->getPosition(), getPosition(), run->camera().zoom))
                 inReach.push_back(drop);
 
     std::map<std::string, std::int32_t> tally;
@@ -768,8 +781,13 @@ bool Player::pickUp(const sf::Event& event)
         const std::int32_t taken = drop->count - left;
         const std::string name = drop->item->name;
         drop->count = left;
+        // All of it went in: the bag holds the stack now (an artefact moves, it is not
+        // shared), and the room lets the empty entity go.
         if (left == 0)
+        {
+            drop->take();
             room->removeEntity(drop);
+        }
         if (taken > 0)
             tally[name] += taken;
     }
@@ -809,6 +827,21 @@ bool Player::useDoor()
 
 bool Player::openTrade()
 {
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    if (!room)
+        return false;
+    for (Entity* entity : room->entities.members())
+        if (auto* trader = dynamic_cast<Trader*>(entity); trader && !trader->isLeaving())
+            if (squaredDistance(trader->getPosition(), getPosition()) <= kUseReachSquared)
+            {
+                direction = UP;
+                currentAnimation->reset();
+                show("idle", UP);
+                state = TRADING;
+                run->startTrading(*trader);
+                return true;
+            }
     return false;
 }
 

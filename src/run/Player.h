@@ -53,7 +53,8 @@ public:
     {
         float damage = 10.f;
         float reach = 1.f;
-        std::vector<Artefact*> equippedArtefacts;
+        // The equipped list holds its artefacts: equipping moves one here out of the bag.
+        std::vector<std::shared_ptr<Artefact>> equippedArtefacts;
     };
 
     // Needs the player's textures loaded (the three animation sets and the bounds
@@ -222,6 +223,7 @@ private:
     void endOfAnimation();
     void applyAttack(int facing);
     void applyOnHit(Enemy& enemy);
+    int countItemsInReach() const;
     bool updateNearExit() const;
 
     bool startAttack(const sf::Event& event);
@@ -230,7 +232,7 @@ private:
     // The soul choice belongs to the enemy kinds; until they exist no choice is open.
     bool offerSoulChoice(const sf::Event& event);
     bool useDoor();
-    // The trader's stall is not built yet; the hook answers that no trader is near.
+    // Starts trading with the first trader within reach, if any.
     bool openTrade();
     bool useNearestProp();
     void toggleGodMode();

@@ -274,7 +274,25 @@ void Floor::jumpToBoss(Entity* player)
 {
     if (!graph_ || graph_->nodes.empty())
         return;
-    current_ = graph_->nodes.back().get();
+    jumpTo(player, graph_->nodes.back().get());
+}
+
+bool Floor::jumpToRoomOfType(Entity* player, RoomType type)
+{
+    if (!graph_)
+        return false;
+    for (const auto& node : graph_->nodes)
+        if (node && node->type == type)
+        {
+            jumpTo(player, node.get());
+            return true;
+        }
+    return false;
+}
+
+void Floor::jumpTo(Entity* player, OrientedNode* node)
+{
+    current_ = node;
     replaceRoom(player, current_->name);
     if (!player)
         return;

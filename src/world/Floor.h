@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RoomNameRegistry.h"
+
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -53,6 +55,8 @@ public:
     DoorUse useDoor(Entity* player);
     // Control + B: the boss room (last node) becomes current; the player stands at its first Bottom door.
     void jumpToBoss(Entity* player);
+    // The same jump to the first room of a type (a shop, say); false when the floor has none.
+    bool jumpToRoomOfType(Entity* player, RoomType type);
 
     static int oppositeDirection(int direction);
     static const char* iconKey(int roomType);
@@ -75,6 +79,7 @@ public:
 
 private:
     void replaceRoom(Entity* player, const std::string& name);
+    void jumpTo(Entity* player, OrientedNode* node);
 
     std::unique_ptr<Room> room_;
     std::unique_ptr<Graph> graph_;

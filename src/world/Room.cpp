@@ -9,6 +9,7 @@
 #include "creatures/Enemy.h"
 #include "creatures/EnemyFactory.h"
 #include "creatures/Entity.h"
+#include "creatures/Trader.h"
 #include "world/Floor.h"
 #include "world/OrientedNode.h"
 #include "world/PropRegistry.h"
@@ -221,8 +222,8 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
             }
         }
 
-        // The trader of Shop rooms belongs to the trade layer, which is not in the game
-        // yet; a Shop room stands empty of it until then.
+        if (room->type == ROOM_SHOP)
+            room->entities.add(std::make_unique<Trader>());
 
         for (const WaterRecord& record : file.waters)
         {

@@ -36,6 +36,8 @@ public:
     // old room and builds the new room's at its next update.
     virtual void roomChanged() {}
     virtual bool minimapOpen() const { return false; }
+    // The player has spoken to a trader of the room: the run opens its trade window.
+    virtual void startTrading(Entity& trader) { (void)trader; }
     virtual bool paused() const { return false; }
 
     // CreatureWorld

@@ -43,14 +43,17 @@ void Vase::onInteract(Entity*, RunContext* run)
 {
     if (!loot_ || !run)
         return;
+    // The stacks move out of the pot into the room: an artefact has one holder at a time.
     for (int i = 0; i < Inventory::kSlotCount; ++i)
     {
-        const Inventory::Stack& stack = loot_->slot(i);
-        if (stack.empty() || stack.item->name == "NilItem")
+        if (loot_->slot(0).empty())
+            break;
+        Inventory::Stack stack = loot_->takeSlot(0);
+        if (stack.item->name == "NilItem")
             continue;
         const float dy = static_cast<float>(std::rand() % 100 - 50);
         const float dx = static_cast<float>(std::rand() % 100 - 50);
-        auto drop = std::make_unique<ItemEntity>(stack.item, stack.count);
+        auto drop = std::make_unique<ItemEntity>(std::move(stack.item), stack.count, run);
         drop->setPosition(getPosition() + sf::Vector2f(dx, dy));
         run->addEntity(std::move(drop));
     }

@@ -101,10 +101,10 @@ TEST_F(PlayerAttack, EachDirectionHitsItsOwnSideOnlyAndOnlyWhenTheSwingEnds)
 
 TEST_F(PlayerAttack, ArtefactsLengthenTheReachAndSharpenTheBlowDeadEnemiesAreSpared)
 {
-    Artefact reach;
-    reach.reachBonus = 1.f; // R = 50: the tip reaches 82 px to the side
-    Artefact edge;
-    edge.damageBonus = 0.55f;
+    auto reach = std::make_shared<Artefact>();
+    reach->reachBonus = 1.f; // R = 50: the tip reaches 82 px to the side
+    auto edge = std::make_shared<Artefact>();
+    edge->damageBonus = 0.55f;
     TargetDummy* far = dummy({75.f, 0.f});
     TargetDummy* fallen = dummy({40.f, 0.f}, 0.f);
     aim({300.f, 0.f});
@@ -113,7 +113,7 @@ TEST_F(PlayerAttack, ArtefactsLengthenTheReachAndSharpenTheBlowDeadEnemiesAreSpa
     frames(6, 0.05f);
     EXPECT_TRUE(far->blows.empty()) << "reached 75 px without an artefact";
 
-    player->stats.equippedArtefacts = {&reach, &edge};
+    player->stats.equippedArtefacts = {reach, edge};
     player->handleEvent(leftClick(input.cursor));
     frames(6, 0.05f);
     EXPECT_EQ(far->blows, std::vector<int>{15}) << "10 x 1.55 truncated";

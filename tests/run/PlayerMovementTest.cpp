@@ -121,13 +121,13 @@ TEST_F(PlayerWalk, TheFloorOutlineStopsAStepWhoseFeetProbeLeavesIt)
 
 TEST_F(PlayerWalk, SpeedArtefactsAddTheirBonusOthersDoNot)
 {
-    Artefact boots;
-    boots.artefactKind = Artefact::SPEED;
-    boots.speedBonus = 0.5f;
-    Artefact blade;
-    blade.artefactKind = Artefact::STAT;
-    blade.damageBonus = 0.4f;
-    player->stats.equippedArtefacts = {&boots, &blade};
+    auto boots = std::make_shared<Artefact>();
+    boots->artefactKind = Artefact::SPEED;
+    boots->speedBonus = 0.5f;
+    auto blade = std::make_shared<Artefact>();
+    blade->artefactKind = Artefact::STAT;
+    blade->damageBonus = 0.4f;
+    player->stats.equippedArtefacts = {boots, blade};
     input.held = {sf::Keyboard::D};
     frames(10, 0.1f);
     EXPECT_NEAR(player->getPosition().x, 2000.f + 525.f, 0.01f);

@@ -2,6 +2,7 @@
 
 #include "RoomFixture.h"
 #include "core/RunSeed.h"
+#include "creatures/Trader.h"
 #include "support/TestSupport.h"
 #include "world/Graph.h"
 #include "world/OrientedNode.h"
@@ -58,7 +59,8 @@ TEST_F(FloorNavigation, GeneratingAFloorNamesEveryRoomFromItsFloorsList)
 TEST_F(FloorNavigation, ARunSeedReplaysTheFloorAndItsFirstRoomsEnemies)
 {
     FakeRun run;
-    auto play = [&](unsigned seed) {
+    auto play = [&](unsigned seed)
+    {
         RunSeed::apply(seed, true);
         RunSeed::startRun();
         LogCapture log;
@@ -259,6 +261,22 @@ TEST_F(FloorNavigation, JumpingToTheBossStandsThePlayerAtItsBottomDoor)
     const Door* bottom = firstDoor(*floor.room(), DOOR_BOTTOM);
     ASSERT_NE(bottom, nullptr);
     EXPECT_EQ(run.player()->getPosition(), bottom->position);
+}
+
+TEST_F(FloorNavigation, JumpingToTheShopFindsItsTraderByTheBottomDoor)
+{
+    FakeRun run;
+    std::srand(5);
+    Floor floor(0);
+    floor.generateFloor(run.player());
+    ASSERT_TRUE(floor.jumpToRoomOfType(run.player(), ROOM_SHOP));
+    EXPECT_EQ(floor.room()->type, ROOM_SHOP);
+    EXPECT_EQ(floor.room()->name, "ff_shop");
+    int traders = 0;
+    for (const Entity* entity : floor.room()->entities.members())
+        traders += dynamic_cast<const Trader*>(entity) != nullptr;
+    EXPECT_EQ(traders, 1) << "a shop room stands without its merchant";
+    EXPECT_FALSE(floor.jumpToRoomOfType(run.player(), static_cast<RoomType>(42)));
 }
 
 TEST_F(FloorNavigation, RecentringPutsTheCurrentRoomInTheMiddleOfTheMap)

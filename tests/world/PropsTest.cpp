@@ -86,6 +86,29 @@ TEST_F(VaseTest, RarelyHidesAnArtefact)
     EXPECT_LT(withArtefact, 70);
 }
 
+TEST_F(VaseTest, ABrokenPotHandsItsArtefactToTheDropAlone)
+{
+    const Vase prototype("pot_01");
+    for (unsigned seed = 1; seed <= 3000; ++seed)
+    {
+        std::srand(seed);
+        auto pot = prototype.clone();
+        if (pot->loot()->slot(1).empty())
+            continue;
+        const std::weak_ptr<Item> artefact = pot->loot()->slot(1).item;
+        FakeRun run;
+        ASSERT_TRUE(pot->interact(run.player(), &run, true));
+        ASSERT_EQ(run.added().size(), 2u);
+        const auto* drop = dynamic_cast<const ItemEntity*>(run.added()[1]);
+        ASSERT_NE(drop, nullptr);
+        EXPECT_EQ(drop->item, artefact.lock());
+        EXPECT_EQ(artefact.use_count(), 1) << "the pot and the drop both hold the artefact";
+        EXPECT_TRUE(pot->loot()->slot(0).empty()) << "the loot stayed in the broken pot";
+        return;
+    }
+    FAIL() << "no pot held an artefact";
+}
+
 TEST_F(VaseTest, StrikeBreaksThePotOnceAndScattersItsLootAroundIt)
 {
     FakeRun run;

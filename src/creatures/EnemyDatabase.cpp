@@ -3,6 +3,7 @@
 #include "core/AnimationData.h"
 #include "core/JsonReader.h"
 #include "core/Logger.h"
+#include "creatures/KahiyuProj.h"
 
 #include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -503,6 +504,9 @@ void EnemyDatabase::loadAll()
     s.fenceShader = loadShader(s.records.nazar.zaune.shaderPath, "Nazar fence");
     if (!s.records.toaKaipupuhiProj.texture.empty())
         TextureManager::loadTexture("ToaKaipupuhiProj", s.records.toaKaipupuhiProj.texture);
+    KahiyuProj::loadParameters();
+    TextureManager::loadTexture("Kahiyu_Rock", KahiyuProj::kRockFile);
+    TextureManager::loadTexture("Kahiyu_Rock_VFX", KahiyuProj::kBurstFile);
 }
 
 const EnemyRecords& EnemyDatabase::records()
@@ -568,6 +572,8 @@ std::unique_ptr<TextureManager::Group> EnemyDatabase::projectileGroup()
     auto group = std::make_unique<TextureManager::Group>();
     if (!shot.texture.empty())
         group->add("ToaKaipupuhiProj", shot.texture);
+    group->add("Kahiyu_Rock", KahiyuProj::kRockFile);
+    group->add("Kahiyu_Rock_VFX", KahiyuProj::kBurstFile);
     return group;
 }
 

@@ -68,7 +68,7 @@ public:
                                                                     const std::string& indexFile = kIndexFile);
     // The four soul-choice icon files (both languages), for the content catalog.
     static std::unique_ptr<TextureManager::Group> soulChoiceCatalogGroup(const std::string& indexFile = kIndexFile);
-    // Textures loaded outside groups: the ToaKaipupuhi shot's sheet.
+    // Textures loaded outside groups: the ToaKaipupuhi shot's sheet, Kahiyu's rock and its burst.
     static std::unique_ptr<TextureManager::Group> projectileGroup();
 
     // Registers "SoulChoice_Kill" and "SoulChoice_Save" for language 0 (English) or 1 (French).

@@ -10,6 +10,8 @@
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/EnemyKinds.h"
+#include "creatures/SoulChoice.h"
 #include "menus/GameOverState.h"
 #include "menus/MenuGroups.h"
 #include "menus/PreparedSets.h"
@@ -93,6 +95,9 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
     // The menu's Play fills the data registries; a run entered any other way (a
     // test, the tutorial) still finds them filled.
     ItemRegistry::registerItems();
+    registerEnemyKinds();
+    // No soul of an earlier run may be settled in this one.
+    SoulChoice::reset();
     if (PropRegistry::size() == 0)
         PropRegistry::registerProps();
     if (WaterRegistry::registeredNames().empty())
@@ -600,8 +605,10 @@ void InGameState::draw(sf::RenderWindow& window)
     if (floor_->floorIndex == 1)
         drawLightLayer(window);
 
-    // The soul choices over dead enemies, the bag's screen and the trade window are
-    // drawn here once their screens exist.
+    // The soul choice of the pending soul, once, over the whole room; the bag's
+    // screen and the trade window are drawn here once their screens exist.
+    if (live)
+        SoulChoice::draw(window, camera_, *this);
     if (inventoryOpen)
         player_->karmaGauge.drawFull(window, false);
 

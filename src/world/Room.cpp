@@ -8,6 +8,7 @@
 #include "core/TextureManager.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyFactory.h"
+#include "creatures/SoulChoice.h"
 #include "creatures/Entity.h"
 #include "world/Floor.h"
 #include "world/OrientedNode.h"
@@ -139,7 +140,11 @@ Room::Room(Entity* player) : entities(player)
     }
 }
 
-Room::~Room() = default;
+Room::~Room()
+{
+    // A soul left in this room can never be settled from the next one.
+    SoulChoice::reset();
+}
 
 void Room::loadShaders()
 {

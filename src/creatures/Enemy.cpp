@@ -36,7 +36,9 @@ const std::vector<EnemyDatabase::AnimationSpec>& specsOf(const std::string& kind
         return it->second;
     Json::Value document;
     std::vector<EnemyDatabase::AnimationSpec> specs;
-    if (!dataPath.empty() && JsonReader::parseFile(dataPath, document) && document.isObject())
+    if (dataPath.empty())
+        return cache.emplace(dataPath, std::move(specs)).first->second;
+    if (JsonReader::parseFile(dataPath, document) && document.isObject())
         specs = EnemyDatabase::animationSpecs(document, dataPath);
     else
         Logger::Error("Failed to load " + kind + " data");
@@ -68,17 +70,44 @@ void buildAnimations(Enemy::AnimationTable& table, const std::string& kind, cons
             }
             frame = *measured;
         }
-        auto animation = std::make_unique<AnimationData>(spec.key, frame.x, frame.y,
-                                                         static_cast<std::uint32_t>(spec.frameCount), spec.time,
-                                                         ORIGIN_CENTER);
+        auto animation = std::make_unique<AnimationData>(
+            spec.key, frame.x, frame.y, static_cast<std::uint32_t>(spec.frameCount), spec.time, ORIGIN_CENTER);
         animation->once = !spec.isLoop;
         table[spec.key] = std::move(animation);
     }
 }
 
-float squared(float v)
+// The world of an enemy built outside any: nothing to see, walk on or hurt.
+class NoWorld : public CreatureWorld
 {
-    return v * v;
+public:
+    sf::Vector2f playerPosition() const override { return {0.f, 0.f}; }
+    const Polygon* playerHitBox() const override { return nullptr; }
+    void hurtPlayer(int) override {}
+    bool isWalkable(const Entity*, sf::Vector2f) const override { return false; }
+    void addEntity(std::unique_ptr<Entity>) override {}
+    void removeEntity(Entity*) override {}
+    bool holds(const Entity*) const override { return false; }
+    float karma() const override { return 0.f; }
+    void changeKarma(float) override {}
+    int roomType() const override { return 0; }
+    const Camera& camera() const override { return view; }
+
+private:
+    Camera view;
+};
+
+CreatureWorld& noWorld()
+{
+    static NoWorld instance;
+    return instance;
+}
+
+EnemyCommonRecord bareRecord()
+{
+    EnemyCommonRecord record;
+    record.hp = 1.f;
+    return record;
 }
 } // namespace
 
@@ -98,6 +127,8 @@ Enemy::Enemy(CreatureWorld& world, const std::string& kind, const EnemyCommonRec
     buildAnimations(animations_, kind, common.dataPath);
     shadow_ = TextureManager::getTexture("EnemyShadow");
 }
+
+Enemy::Enemy() : Enemy(noWorld(), "", bareRecord(), {0.f, 0.f}) {}
 
 Enemy::~Enemy() = default;
 
@@ -303,6 +334,17 @@ bool Enemy::moveTowards(sf::Vector2f p, bool toward, float dt, bool block)
     }
     if (block && !world_.isWalkable(this, probe))
     {
+        // Straight on is walled off: slide along the wall on one axis, so a corner
+        // between the enemy and its goal does not hold it for ever.
+        const sf::Vector2f step = candidate - here;
+        for (const sf::Vector2f slide : {sf::Vector2f(step.x, 0.f), sf::Vector2f(0.f, step.y)})
+            if (std::abs(slide.x) + std::abs(slide.y) > 0.01f && probeIsWalkable(here + slide))
+            {
+                setPosition(here + slide);
+                if (collisionBox_)
+                    collisionBox_->setPosition(here + slide);
+                return true;
+            }
         if (collisionBox_)
             collisionBox_->setPosition(here);
         return false;
@@ -311,6 +353,19 @@ bool Enemy::moveTowards(sf::Vector2f p, bool toward, float dt, bool block)
     if (collisionBox_)
         collisionBox_->setPosition(candidate);
     return true;
+}
+
+bool Enemy::probeIsWalkable(sf::Vector2f candidate)
+{
+    const sf::Vector2f here = getPosition();
+    const sf::Vector2f d = candidate - here;
+    sf::Vector2f probe = candidate;
+    if (collisionBox_ && collisionBox_->vertexCount() >= 8)
+    {
+        collisionBox_->setPosition(candidate);
+        probe = collisionBox_->point(probeVertexFor(std::atan2(d.y, d.x) * 180.f / kPi));
+    }
+    return world_.isWalkable(this, probe);
 }
 
 bool Enemy::attackHitsPlayer(const PointList& shape)

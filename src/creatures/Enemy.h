@@ -34,6 +34,8 @@ public:
     using Handler = std::function<void(float dt)>;
     using AnimationTable = std::map<std::string, std::unique_ptr<AnimationData>>;
 
+    // A bare enemy with 1 health and no behaviour, in no world: a stand-in target.
+    Enemy();
     ~Enemy() override;
 
     void update(float dt) override;
@@ -135,6 +137,8 @@ protected:
     AnimationTable animations_;
 
 private:
+    // Whether the collision polygon's probe for a step to `candidate` stands on walkable ground.
+    bool probeIsWalkable(sf::Vector2f candidate);
     void drawAnimation(sf::RenderTarget& target, const Camera& camera, AnimationData& animation, sf::Vector2f at,
                        float scale, bool flash) const;
 

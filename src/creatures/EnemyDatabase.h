@@ -94,5 +94,11 @@ public:
     static void loadKind(EnemyRecords& records, const std::string& kind, const Json::Value& document,
                          const std::string& file);
 
+    // The projectile files' readers over parsed documents (defaults where they do not fit).
+    static void loadToaKaipupuhiProj(ToaKaipupuhiProjRecord& record, const Json::Value& document,
+                                     const std::string& file);
+    static void loadDarkHulantFeather(DarkHulantFeatherRecord& record, const Json::Value& document,
+                                      const std::string& file);
+
     static bool isKind(const std::string& name);
 };

@@ -180,7 +180,8 @@ void KahiyuProj::update(float dt)
         impactHandled_ = true;
         const sf::Vector2f player = world_.playerPosition();
         const sf::Vector2f here = getPosition();
-        if (world_.playerHitBox() && std::hypot(player.x - here.x, player.y - here.y) <= static_cast<float>(p.attackReach))
+        if (world_.playerHitBox() &&
+            std::hypot(player.x - here.x, player.y - here.y) <= static_cast<float>(p.attackReach))
             world_.hurtPlayer(p.damage);
     }
     if (animation_->finished())

@@ -1,6 +1,7 @@
 #include "creatures/SoulChoice.h"
 
 #include "core/Camera.h"
+#include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
 #include "creatures/CreatureWorld.h"
 #include "creatures/Enemy.h"
@@ -131,6 +132,7 @@ SoulChoice::Outcome SoulChoice::resolve(CreatureWorld& world, bool open)
     const float delta = EnemyDatabase::records().shared.demonicBarDelta;
     world.changeKarma(kill ? delta : -delta);
     LootTable::dropLoot(world, *enemy, !kill, false);
+    Logger::Info(std::string(kill ? "Killed" : "Saved") + " the soul of " + enemy->kind());
     world.removeEntity(enemy);
     s.pending.reset();
     return kill ? Outcome::Killed : Outcome::Saved;

@@ -37,7 +37,7 @@ public:
     enum class Outcome
     {
         Opened,
-        Closed,    // closed without a decision (no soul, too far, hat centred)
+        Closed, // closed without a decision (no soul, too far, hat centred)
         Killed,
         Saved,
         StayedOpen // a heal room never opens or settles a choice

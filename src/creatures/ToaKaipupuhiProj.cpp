@@ -19,8 +19,8 @@ ToaKaipupuhiProj::ToaKaipupuhiProj(CreatureWorld& world, sf::Vector2f p, float a
     sf::Vector2u size(256, 32);
     if (const sf::Texture* texture = TextureManager::getTexture("ToaKaipupuhiProj"))
         size = texture->getSize();
-    animation_ = std::make_unique<AnimationData>("ToaKaipupuhiProj", std::max(size.x / 4, 1u), std::max(size.y, 1u),
-                                                 4, 0.1f, ORIGIN_RIGHT | ORIGIN_CENTER_Y);
+    animation_ = std::make_unique<AnimationData>("ToaKaipupuhiProj", std::max(size.x / 4, 1u), std::max(size.y, 1u), 4,
+                                                 0.1f, ORIGIN_RIGHT | ORIGIN_CENTER_Y);
     currentAnimation = animation_.get();
 }
 

@@ -142,7 +142,8 @@ void ToaTao::spear(float dt)
     {
         // "spearRotateSpeed" is radians per second; the end angle is reached by clamping.
         if ((showing("ToaTao_Attack_Down_P02") && frame() > 4) || (showing("ToaTao_Attack_Down_P03") && frame() < 3))
-            spearAngle_ = std::max(spearAngle_ - static_cast<float>(r.attack1.spearRotateSpeed) * dt, r.attack1.angleEnd);
+            spearAngle_ =
+                std::max(spearAngle_ - static_cast<float>(r.attack1.spearRotateSpeed) * dt, r.attack1.angleEnd);
         if (world_.playerHitBox() &&
             spearStrikes(spearAngle_, target_ - getPosition(), r.attack1.reach, r.attack1.reachAngle))
             world_.hurtPlayer(r.attack1.damage);
@@ -155,8 +156,8 @@ void ToaTao::spear(float dt)
             // A sheet missing from the chain must not hold the sweep: the spear
             // still comes round at its speed.
             if (!animation("ToaTao_Attack_Down_P02") || !animation("ToaTao_Attack_Down_P03"))
-                spearAngle_ = std::max(spearAngle_ - static_cast<float>(r.attack1.spearRotateSpeed) * dt,
-                                       r.attack1.angleEnd);
+                spearAngle_ =
+                    std::max(spearAngle_ - static_cast<float>(r.attack1.spearRotateSpeed) * dt, r.attack1.angleEnd);
             if (spearAngle_ == r.attack1.angleEnd)
             {
                 show("ToaTao_Idle");
@@ -210,8 +211,8 @@ void ToaTao::dash(float dt)
             const sf::Vector2f p = getPosition();
             const float width = static_cast<float>(r.attack2.reachWidth);
             const float h = static_cast<float>(r.attack2.reachHeight / 2);
-            const bool across = side_ ? (p.x <= target_.x && target_.x <= p.x + width)
-                                      : (p.x - width <= target_.x && target_.x <= p.x);
+            const bool across =
+                side_ ? (p.x <= target_.x && target_.x <= p.x + width) : (p.x - width <= target_.x && target_.x <= p.x);
             if (across && p.y - h <= target_.y && target_.y <= p.y + h && world_.playerHitBox())
                 world_.hurtPlayer(r.attack2.damage);
         }

@@ -7,8 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-Zeyn::Zeyn(CreatureWorld& world, sf::Vector2f position)
-    : Enemy(world, "Zeyn", EnemyDatabase::records().zeyn, position)
+Zeyn::Zeyn(CreatureWorld& world, sf::Vector2f position) : Enemy(world, "Zeyn", EnemyDatabase::records().zeyn, position)
 {
     const ZeynRecord& r = data();
     setCollisionBox(r.colisionBox);

@@ -69,8 +69,8 @@ TEST(EnemyProbe, VertexFollowsTheHeading)
     {
         float degrees;
         std::size_t vertex;
-    } cases[] = {{-90.f, 1}, {180.f, 7}, {-180.f, 7}, {-100.f, 0}, {-170.f, 0}, {-80.f, 1}, {-10.f, 2},
-                 {0.f, 3},   {10.f, 3},  {45.f, 4},   {80.f, 4},   {90.f, 5},   {100.f, 5}, {135.f, 6}, {171.f, 7}};
+    } cases[] = {{-90.f, 1}, {180.f, 7}, {-180.f, 7}, {-100.f, 0}, {-170.f, 0}, {-80.f, 1}, {-10.f, 2}, {0.f, 3},
+                 {10.f, 3},  {45.f, 4},  {80.f, 4},   {90.f, 5},   {100.f, 5},  {135.f, 6}, {171.f, 7}};
     for (const auto& c : cases)
         EXPECT_EQ(Enemy::probeVertexFor(c.degrees), c.vertex) << "heading " << c.degrees;
 }

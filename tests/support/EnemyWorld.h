@@ -66,6 +66,8 @@ public:
     {
         sinceHit += dt;
         sinceSwing += dt;
+        if (fightsBack && playerHealth > 0.f)
+            chase(dt);
         if (fightsBack && playerHealth > 0.f && sinceSwing >= swingEvery)
         {
             sinceSwing = 0.f;
@@ -77,6 +79,44 @@ public:
                         enemy->takeDamage(10);
         }
         entities.update(dt);
+    }
+
+    // Walks (over the ground only) toward the nearest living enemy until in reach.
+    void chase(float dt)
+    {
+        const sf::Vector2f p = playerPosition();
+        Enemy* nearest = nullptr;
+        float best = 1e12f;
+        for (Entity* entity : entities.members())
+            if (auto* enemy = dynamic_cast<Enemy*>(entity); enemy && !enemy->isLeaving() && enemy->health > 0.f)
+            {
+                const sf::Vector2f d = enemy->getPosition() - p;
+                if (d.x * d.x + d.y * d.y < best)
+                    best = d.x * d.x + d.y * d.y, nearest = enemy;
+            }
+        if (!nearest || best < 80.f * 80.f)
+            return;
+        const sf::Vector2f d = nearest->getPosition() - p;
+        const sf::Vector2f step = d / std::sqrt(best) * 300.f * dt;
+        for (const sf::Vector2f move : {step, sf::Vector2f(step.x, 0.f), sf::Vector2f(0.f, step.y)})
+            if (onGround(p + move))
+            {
+                movePlayer(p + move);
+                return;
+            }
+    }
+
+    // The middle of the room's floor when it stands on ground, else a point inside
+    // the template's bottom door, where a player enters.
+    sf::Vector2f middle() const
+    {
+        if (room.boundaries.empty())
+            return {};
+        sf::Vector2f low = room.boundaries.front(), high = low;
+        for (sf::Vector2f v : room.boundaries)
+            low = {std::min(low.x, v.x), std::min(low.y, v.y)}, high = {std::max(high.x, v.x), std::max(high.y, v.y)};
+        const sf::Vector2f centre = (low + high) / 2.f;
+        return onGround(centre) ? centre : entrance();
     }
 
     // A point of the floor inside the template's bottom door, where a player enters.

@@ -133,7 +133,8 @@ void paintRock(Canvas& c)
     }
     cairo_close_path(cr);
     c.stroke(kInk, 5);
-    c.fillRadial(cx - r * 0.35, cy - r * 0.35, 0, r * 1.4, {{0, stone.scaled(1.6)}, {0.6, stone}, {1, stone.scaled(0.4)}});
+    c.fillRadial(cx - r * 0.35, cy - r * 0.35, 0, r * 1.4,
+                 {{0, stone.scaled(1.6)}, {0.6, stone}, {1, stone.scaled(0.4)}});
     c.clearPath();
     cairo_move_to(cr, cx - r * 0.5, cy - r * 0.1);
     cairo_line_to(cr, cx - r * 0.05, cy + r * 0.15);

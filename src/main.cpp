@@ -1,7 +1,9 @@
+#include "Game.h"
 #include "core/Engine.h"
 #include "core/GuiBinding.h"
 #include "core/Logger.h"
 #include "core/Platform.h"
+#include "core/RunSeed.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,8 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -22,7 +26,7 @@ namespace
 }
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     const auto exeDir = Platform::executableDirectory();
     const auto root = Platform::findContentRoot(exeDir);
@@ -32,7 +36,12 @@ int main()
 
     try
     {
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
+        // The one seeding of the random generator for the whole run of the program.
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        const char* environment = std::getenv("UMBRAVALE_SEED");
+        RunSeed::apply(RunSeed::choose(arguments, environment, static_cast<unsigned>(std::time(nullptr))),
+                       RunSeed::given(arguments, environment));
+        Game::start();
         Engine* engine = Engine::instance();
         while (engine->window->isOpen())
             engine->runFrame();

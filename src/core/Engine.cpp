@@ -4,14 +4,9 @@
 #include "core/GameState.h"
 #include "core/GuiBinding.h"
 #include "core/RoomNameRegistry.h"
-#include "menus/Logo.h"
-#include "menus/MainMenuState.h"
 
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
-
-#include <cstdlib>
-#include <ctime>
 
 Engine* Engine::instance()
 {
@@ -22,9 +17,6 @@ Engine* Engine::instance()
 
 Engine::Engine()
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    currentState = new Logo();
-
     window = std::make_unique<sf::RenderWindow>(sf::VideoMode(kWidth, kHeight, 32), "Umbravale", sf::Style::None);
     window->setFramerateLimit(60);
     // A borderless window lands at the wrong height unless it is placed explicitly.
@@ -41,7 +33,6 @@ Engine::Engine()
     frameClock.restart();
 
     RoomNameRegistry::fill();
-    MainMenuState::mainMenuGroup()->load();
 }
 
 void Engine::runFrame()
@@ -105,4 +96,7 @@ void Engine::retireChain(GameState* state)
     }
 }
 
-void Engine::collectRetired() { retired_.clear(); }
+void Engine::collectRetired()
+{
+    retired_.clear();
+}

@@ -11,7 +11,8 @@
 class GameState;
 
 // The application: the one window, the frame clock, the software cursor and the
-// current screen. Created on first use and alive until the process ends.
+// current screen. Created on first use and alive until the process ends; the game
+// hands it its first screen.
 class Engine
 {
 public:

@@ -5,8 +5,7 @@
 
 // The loading screen in front of a screen of type T; T is constructed on the main
 // thread from the loaded groups once every texture is present.
-template <typename T>
-class LoadingState : public LoadingScreen
+template <typename T> class LoadingState : public LoadingScreen
 {
 public:
     using LoadingScreen::LoadingScreen;
@@ -24,8 +23,7 @@ protected:
 };
 
 // Enters LoadingState<T> and keeps the current screen alive as its predecessor.
-template <typename T>
-void pushLoading(const std::string& message, GroupList groups)
+template <typename T> void pushLoading(const std::string& message, GroupList groups)
 {
     Engine* engine = Engine::instance();
     auto* loading = new LoadingState<T>(message, std::move(groups));
@@ -41,17 +39,13 @@ void pushLoading(const std::string& message, GroupList groups)
 
 // Leaves the current screen for good: its whole chain is unloaded before the new
 // loading screen starts its threads. The caller returns at once.
-template <typename T>
-void replaceWithLoading(const std::string& message, GroupList groups)
+template <typename T> void replaceWithLoading(const std::string& message, GroupList groups)
 {
     Engine* engine = Engine::instance();
     engine->retireChain(engine->currentState);
     engine->currentState = new LoadingState<T>(message, std::move(groups));
 }
 
-// replaceWithLoading toward the main menu, with the groups the caller supplies.
-void returnToMainMenu(GroupList groups);
-
-// Back to the paused predecessor, exactly as it was left; to the main menu (with
-// `fallback`) when there is none. The caller returns at once.
-void resumePreviousState(GroupList fallback);
+// Back to the paused predecessor, exactly as it was left; false (and nothing done)
+// when there is none. The caller returns at once after a true.
+bool resumePreviousState();

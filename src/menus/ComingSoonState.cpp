@@ -3,6 +3,7 @@
 #include "core/FontManager.h"
 #include "core/GameSettings.h"
 #include "core/LoadingState.h"
+#include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -19,8 +20,6 @@ const char* title(ComingSoonState::Mode mode, bool french)
 {
     switch (mode)
     {
-    case ComingSoonState::MODE_RUN:
-        return french ? "La descente arrive bientôt" : "The descent is coming soon";
     case ComingSoonState::MODE_TUTORIAL:
         return french ? "Le tutoriel arrive bientôt" : "The tutorial is coming soon";
     case ComingSoonState::MODE_EDITOR:

@@ -2,15 +2,14 @@
 
 #include "core/GameState.h"
 
-// Stands where a mode that is not playable yet (the run, the tutorial, the room
-// editor) will open: says so in the player's language and goes back to the main
+// Stands where a mode that is not playable yet (the tutorial, the room editor)
+// will open: says so in the player's language and goes back to the main
 // menu on Escape or a click.
 class ComingSoonState : public GameState
 {
 public:
     enum Mode
     {
-        MODE_RUN,
         MODE_TUTORIAL,
         MODE_EDITOR,
     };

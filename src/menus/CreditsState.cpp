@@ -2,6 +2,7 @@
 
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>

@@ -148,7 +148,7 @@ void MainMenuState::play()
     WallRegistry::clear();
     WallRegistry::registerWalls();
     // What the menu prepared for the run and the run's own pictures beside it.
-    GroupList groups = InGameState::textureGroups(runSet_);
+    GroupList groups = PreparedSets::runGroups(runSet_);
     replaceWithLoading<InGameState>("Loading...", std::move(groups));
 }
 
@@ -188,4 +188,9 @@ void MainMenuState::openEditor()
     groups.push_back(PreparedSets::props());
     groups.push_back(MenuGroups::backdrop(false));
     replaceWithLoading<ComingSoon<ComingSoonState::MODE_EDITOR>>("Loading...", std::move(groups));
+}
+
+void returnToMainMenu(GroupList groups)
+{
+    replaceWithLoading<MainMenuState>("Loading...", std::move(groups));
 }

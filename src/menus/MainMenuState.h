@@ -59,3 +59,7 @@ private:
     static constexpr std::array<const char*, 4> kFrameKeys = {"menu_background_0", "menu_background_1",
                                                               "menu_background_2", "menu_background_3"};
 };
+
+// Leaves the current screen for good toward the main menu, through its loading
+// screen, with the groups the caller supplies. The caller returns at once.
+void returnToMainMenu(GroupList groups);

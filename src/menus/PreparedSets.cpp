@@ -5,6 +5,9 @@
 #include "menus/MenuGroups.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
+#include "run/RunTextures.h"
+#include "run/healthBar.h"
+#include "run/karmaBar.h"
 #include "world/PropRegistry.h"
 #include "world/RoomTextures.h"
 #include "world/WallRegistry.h"
@@ -163,4 +166,18 @@ std::unique_ptr<TextureManager::Group> PreparedSets::takeReady(Set& set)
         if (part.contentReady && part.group)
             ready->addChild(std::move(part.group));
     return ready;
+}
+
+GroupList PreparedSets::runGroups(Set& prepared)
+{
+    // One group for the set and its extras: each group is one more than the loader
+    // threads it is dealt to.
+    auto runGroup = takeReady(prepared);
+    runGroup->addChild(RunTextures::runGroup());
+    runGroup->addChild(healthBar::textureGroup());
+    runGroup->addChild(karmaBar::textureGroup());
+    GroupList groups;
+    groups.push_back(std::move(runGroup));
+    groups.push_back(props());
+    return groups;
 }

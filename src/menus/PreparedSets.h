@@ -27,6 +27,10 @@ public:
 
     // One group holding the ready parts of the set (moved out of it).
     static std::unique_ptr<TextureManager::Group> takeReady(Set& set);
+    // Every texture a run draws, as the menu's Play hands them to the loading screen:
+    // the ready parts of the prepared run set (which it empties) with the HUD and the
+    // satchel, and the props.
+    static GroupList runGroups(Set& prepared);
 
     // The parts, for the later screens that need them one by one.
     static std::unique_ptr<TextureManager::Group> endScreens();

@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -219,7 +220,8 @@ void SettingState::goBack()
     saveVolumes(settings_);
     if (previousState)
     {
-        resumePreviousState(MenuGroups::returnGroups(MenuGroups::backdrop()));
+        if (!resumePreviousState())
+            returnToMainMenu(MenuGroups::returnGroups(MenuGroups::backdrop()));
         // Leaving unloaded the buttons the paused run's menu draws.
         TextureManager::Group pauseButtons{
             {"play_button", "Assets/Sprites/Buttons/Panels/Play.png"},

@@ -10,15 +10,10 @@
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
-#include "creatures/EnemyKinds.h"
 #include "creatures/SoulChoice.h"
-#include "menus/GameOverState.h"
-#include "menus/MenuGroups.h"
-#include "menus/PreparedSets.h"
-#include "menus/SettingState.h"
-#include "menus/VictoryState.h"
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
+#include "run/RunExits.h"
 #include "run/RunTextures.h"
 #include "world/DoorLight.h"
 #include "world/Floor.h"
@@ -49,8 +44,6 @@ bool& InGameState::clearedEdge = LightFlags::clearedEdge;
 namespace
 {
 constexpr const char* kMinimapShaderFile = "Assets/Shaders/UI/Minimap.frag";
-constexpr const char* kFinalBossRoom = "tf_boss";
-constexpr float kVictoryDelay = 5.f;
 constexpr float kDangerHealth = 50.f;
 constexpr float kSatchelFadeTime = 0.35f;
 constexpr unsigned kSatchelOrigin = 17;
@@ -85,52 +78,21 @@ std::unique_ptr<sf::RenderTexture> makeScreenTexture()
 
 } // namespace
 
-InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
+InGameState::InGameState(GroupList groups) : InGameState(std::move(groups), 0) {}
+
+InGameState::InGameState(GroupList groups, int floorIndex) : GameState(std::move(groups)), Run(floorIndex)
 {
-    camera_.zoom = 1.f;
-    loadSettings(settings);
-    LoadMenuPause(pauseButtons, paused_, &music);
-    openMusic();
-
-    // The menu's Play fills the data registries; a run entered any other way (a
-    // test, the tutorial) still finds them filled.
-    ItemRegistry::registerItems();
-    registerEnemyKinds();
-    // No soul of an earlier run may be settled in this one.
-    SoulChoice::reset();
-    if (PropRegistry::size() == 0)
-        PropRegistry::registerProps();
-    if (WaterRegistry::registeredNames().empty())
-        WaterRegistry::registerPuddles();
-    if (WallRegistry::registeredNames().empty())
-        WallRegistry::registerWalls();
-    PropRegistry::createAnimations();
-    WaterRegistry::createAnimations();
-
-    player_ = std::make_unique<Player>();
-    player_->setPosition({0.f, 0.f});
-    player_->setLayer(0);
-
-    // The first room reads the karma and finds the player through the active run.
     currentRun = this;
-    RunContext::setActive(this);
     try
     {
-        floor_ = std::make_unique<Floor>(0);
-        floor_->generateFloor(player_.get());
-
-        camera_.zoom = 1.f;
+        loadSettings(settings);
+        LoadMenuPause(pauseButtons, paused_, &music);
+        openMusic();
         if (musicOpen)
             music.play();
 
         if (!minimapShader.loadFromFile(kMinimapShaderFile, sf::Shader::Fragment))
             throw std::runtime_error("InGameState::InGameState: Failed to load minimap shader");
-
-        if (Room* first = floor_->room())
-            for (const Door& door : first->doors)
-                if (door.direction == DOOR_BOTTOM)
-                    player_->setPosition(door.position);
-        camera_.centre = player_->getPosition();
 
         satchelSprite = TextureManager::getSprite(RunTextures::kSatchelKey, kSatchelOrigin);
         satchelSprite.setScale(kSatchelScale, kSatchelScale);
@@ -139,7 +101,6 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
         if (sf::Joystick::isConnected(0) && Engine::instance()->window)
             sf::Mouse::setPosition(sf::Vector2i(kScreenCentre), *Engine::instance()->window);
 
-        // The trade window comes with the trader; until then a trading player sees none.
         EnemyDatabase::loadSoulChoiceIcons(static_cast<int>(settings.language));
 
         healAnimation = std::make_unique<AnimationData>(
@@ -161,12 +122,11 @@ InGameState::InGameState(GroupList groups) : GameState(std::move(groups))
     }
     catch (...)
     {
-        // The destructor will not run: leave no dangling active run behind.
-        // (A missing soul-choice icon ends up here as well as the shader.)
+        // The destructor will not run (the run's model is undone by its own):
+        // leave no dangling current run behind. A missing soul-choice icon ends up
+        // here as well as the shader.
         music.stop();
-        floor_.reset();
         currentRun = nullptr;
-        RunContext::setActive(nullptr);
         throw;
     }
 }
@@ -178,13 +138,8 @@ InGameState::~InGameState()
         gameOverLoad->cancelled = true;
     if (gameOverGroup)
         gameOverGroup->unload();
-    // The room's contents may still ask the run about itself while they go.
-    floor_.reset();
-    player_.reset();
     if (currentRun == this)
         currentRun = nullptr;
-    if (RunContext::active() == this)
-        RunContext::setActive(nullptr);
 }
 
 void InGameState::openMusic()
@@ -199,107 +154,37 @@ void InGameState::openMusic()
     music.setLoop(true);
 }
 
-GroupList InGameState::textureGroups(PreparedSets::Set& prepared)
-{
-    // One group for the set and its extras: each group is one more than the loader
-    // threads it is dealt to.
-    auto runGroup = PreparedSets::takeReady(prepared);
-    runGroup->addChild(RunTextures::runGroup());
-    runGroup->addChild(healthBar::textureGroup());
-    runGroup->addChild(karmaBar::textureGroup());
-    GroupList groups;
-    groups.push_back(std::move(runGroup));
-    groups.push_back(PreparedSets::props());
-    return groups;
-}
-
 void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music)
 {
-    auto menuGroups = []
-    {
-        GroupList groups;
-        groups.push_back(MenuGroups::background());
-        groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
-        return groups;
-    };
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"play_button", "play_button_h"},
                                                sf::Vector2i(751, 250), sf::Vector2i(416, 127),
                                                [&paused] { paused = !paused; }));
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"options_button", "options_button_h"},
                                                sf::Vector2i(753, 400), sf::Vector2i(413, 125),
-                                               [music, menuGroups]
+                                               [music]
                                                {
                                                    if (music)
                                                        music->stop();
-                                                   pushLoading<SettingState>("Loading", menuGroups());
+                                                   if (RunExits* exits = RunExits::installed())
+                                                       exits->openSettings();
                                                }));
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"exit_button", "exit_button_h"},
                                                sf::Vector2i(752, 550), sf::Vector2i(415, 124),
-                                               [music, menuGroups]
+                                               [music]
                                                {
                                                    if (music)
                                                        music->stop();
-                                                   returnToMainMenu(menuGroups());
+                                                   if (RunExits* exits = RunExits::installed())
+                                                       exits->leaveToMainMenu();
                                                }));
     for (auto& widget : buttons)
         widget->scale = kPauseButtonScale;
 }
 
-// RunContext ------------------------------------------------------------------
-
-float InGameState::karma() const
-{
-    return player_ ? player_->karma() : 0.f;
-}
-
-Entity* InGameState::player() const
-{
-    return player_.get();
-}
-
-int InGameState::roomType() const
-{
-    Room* live = room();
-    return live ? live->type : ROOM_NORMAL;
-}
-
-const Polygon* InGameState::playerHitBox() const
-{
-    return player_ ? &player_->hitPolygon : nullptr;
-}
-
-void InGameState::hurtPlayer(int damage)
-{
-    if (player_)
-        player_->takeDamage(damage);
-}
-
-void InGameState::changeKarma(float delta)
-{
-    if (player_)
-        player_->karmaGauge.change(delta);
-}
-
-Room* InGameState::room() const
-{
-    return floor_ ? floor_->room() : nullptr;
-}
-
-Floor* InGameState::floor() const
-{
-    return floor_.get();
-}
-
-void InGameState::addNotice(std::unique_ptr<FloatingText> notice)
-{
-    if (notice)
-        floatingTexts.push_back(std::move(notice));
-}
-
 void InGameState::roomChanged()
 {
+    Run::roomChanged();
     lights.clear();
-    lightsDirty = true;
 }
 
 bool InGameState::trading() const
@@ -316,21 +201,12 @@ void InGameState::update(float frameTime)
     const float dt = frameTime;
     Room* live = room();
 
-    // The countdown starts the first frame the final boss room holds a dead enemy
-    // and then ends the run whatever happens to that body (the soul choice removes it).
-    if (!victoryCountdown && live && live->name == kFinalBossRoom && live->entities.any(isDeadEnemy))
+    // Five seconds after the final boss falls, whatever happens to its body (the
+    // soul choice removes it), the run ends.
+    if (countDownToVictory(dt))
     {
-        victoryCountdown = true;
-        victoryElapsed = 0.f;
-    }
-    else if (victoryCountdown)
-    {
-        victoryElapsed += dt;
-        if (victoryElapsed >= kVictoryDelay)
-        {
-            victorySwitch();
-            return;
-        }
+        victorySwitch();
+        return;
     }
 
     if (live && live->isCleared())
@@ -361,11 +237,7 @@ void InGameState::update(float frameTime)
         }
     }
 
-    if (live)
-        live->update(dt);
-    if (floor_)
-        floor_->mapTimer += dt;
-    camera_.centre = player_->getPosition();
+    step(dt);
 
     if (sf::Joystick::isConnected(0) && Engine::instance()->window)
     {
@@ -407,10 +279,7 @@ void InGameState::update(float frameTime)
     updateNotices(dt);
 
     for (auto& light : lights)
-    {
-        float step = dt;
-        light->update(step);
-    }
+        light->update(dt);
 
     if (player_->healing)
     {
@@ -452,6 +321,8 @@ void InGameState::appendPropLights(const Room& live)
 
 void InGameState::rebuildLights()
 {
+    // The old room's lights go with it.
+    lights.clear();
     if (Room* live = room())
     {
         for (const Door& door : live->doors)
@@ -470,8 +341,11 @@ void InGameState::rebuildLights()
 
 void InGameState::prepareGameOver()
 {
-    gameOverGroup = MenuGroups::gameOver();
+    RunExits* exits = RunExits::installed();
     gameOverPrepared = true;
+    if (!exits)
+        return;
+    gameOverGroup = exits->gameOverPictures();
     auto load = std::make_shared<BackgroundLoad>();
     gameOverLoad = load;
     // The thread works on its own copy of the names: the run may end before it does.
@@ -504,6 +378,9 @@ void InGameState::prepareGameOver()
 
 void InGameState::victorySwitch()
 {
+    RunExits* exits = RunExits::installed();
+    if (!exits)
+        return;
     ended = true;
     music.stop();
     Engine* engine = Engine::instance();
@@ -511,10 +388,7 @@ void InGameState::victorySwitch()
     previousState = nullptr;
     engine->retire(this);
 
-    GroupList groups;
-    groups.push_back(MenuGroups::victory(karma()));
-    groups.back()->load();
-    auto* victory = new VictoryState(std::move(groups));
+    GameState* victory = exits->victoryScreen(karma()).release();
     victory->previousState = before;
     engine->currentState = victory;
 }
@@ -544,7 +418,7 @@ void InGameState::gameOverSwitch()
 
     GroupList groups;
     groups.push_back(std::move(gameOverGroup));
-    auto* gameOver = new GameOverState(std::move(groups));
+    GameState* gameOver = RunExits::installed()->gameOverScreen(std::move(groups)).release();
     gameOver->previousState = before;
     engine->currentState = gameOver;
 }
@@ -648,17 +522,6 @@ void InGameState::draw(sf::RenderWindow& window)
 }
 
 // Input -----------------------------------------------------------------------------
-
-void InGameState::applyZoomInput(bool upHeld, bool downHeld, float frameTime)
-{
-    if (upHeld)
-        camera_.zoom += frameTime;
-    else if (downHeld)
-        camera_.zoom -= frameTime;
-    else
-        return;
-    camera_.zoom = std::clamp(camera_.zoom, kMinZoom, kMaxZoom);
-}
 
 void InGameState::handleInput()
 {

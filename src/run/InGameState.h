@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/Camera.h"
 #include "core/GameSettings.h"
 #include "core/GameState.h"
-#include "menus/PreparedSets.h"
+#include "run/Run.h"
 #include "world/LightLayer.h"
-#include "world/RunContext.h"
 #include "world/SecondFloorLighting.h"
 
 #include <SFML/Audio/Music.hpp>
@@ -30,15 +28,15 @@ class RenderTexture;
 class Color;
 } // namespace sf
 
-// The screen of one run: it owns the player, the floor with its live room, the
-// run's music, the pause menu, the minimap switch, the lights of the current room
-// and the pick-up notices, and it decides how the run ends (game over, victory, or
-// back to the menu from the pause menu). While it exists it is the active run.
-class InGameState : public GameState, public RunContext
+// The screen of one run, around the run's model (Run): the run's music, the pause
+// menu, the minimap, the lights of the current room, the HUD and the notices, and
+// the switches to the screens that end it (game over, victory, or back to the menu
+// from the pause menu).
+class InGameState : public GameState, public Run
 {
 public:
-    // Throws std::runtime_error "InGameState::InGameState: Failed to load minimap
-    // shader" when that shader cannot be built.
+    // A run on the first floor. Throws std::runtime_error "InGameState::InGameState:
+    // Failed to load minimap shader" when that shader cannot be built.
     explicit InGameState(GroupList groups);
     ~InGameState() override;
 
@@ -47,44 +45,16 @@ public:
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;
 
-    // Every texture a run draws, as the menu's Play hands them to the loading screen:
-    // the ready parts of the prepared run set (which it empties) with the HUD and the
-    // satchel, and the props.
-    static GroupList textureGroups(PreparedSets::Set& prepared);
-
     // Fills the pause menu's three buttons (resume, options, exit).
     static void LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music);
 
-    // RunContext
-    float karma() const override;
-    Entity* player() const override;
-    int roomType() const override;
-    const Polygon* playerHitBox() const override;
-    void hurtPlayer(int damage) override;
-    void changeKarma(float delta) override;
-    Room* room() const override;
-    Floor* floor() const override;
-    const Camera& camera() const override { return camera_; }
-    void addNotice(std::unique_ptr<FloatingText> notice) override;
+    // The old room's lights go at once; the new room's come at the next update.
     void roomChanged() override;
-    bool minimapOpen() const override { return minimapOpen_; }
-    bool paused() const override { return paused_; }
 
-    Player* thePlayer() const { return player_.get(); }
-    Camera& mutableCamera() { return camera_; }
-
-    // Held arrows zoom the view by the frame time, within [kMinZoom, kMaxZoom].
-    void applyZoomInput(bool upHeld, bool downHeld, float frameTime);
-    static constexpr float kMinZoom = 0.5f;
-    static constexpr float kMaxZoom = 1.66f;
-
-    // The notices in flight and the satchel beside them (its colour carries the fade).
-    std::size_t noticeCount() const { return floatingTexts.size(); }
+    // The satchel beside the notices (its colour carries the fade).
     const sf::Sprite& satchel() const { return satchelSprite; }
     // The game-over pictures being prepared in the background, or null before danger.
     const TextureManager::Group* gameOverPictures() const { return gameOverGroup.get(); }
-    // Seconds since the final boss room first held a dead enemy; negative before that.
-    float victorySeconds() const { return victoryCountdown ? victoryElapsed : -1.f; }
 
     sf::SoundSource::Status musicStatus() const { return music.getStatus(); }
 
@@ -95,7 +65,6 @@ public:
 
     GameSettings settings;
     bool gameOverPrepared = false;
-    bool lightsDirty = false;
     float satchelFade = 0.f;
 
     // Process-wide light flags read by the lights.
@@ -104,6 +73,9 @@ public:
     static bool& clearedEdge;
 
 protected:
+    // A run on the floor `floorIndex` (the tutorial's, for the tutorial).
+    InGameState(GroupList groups, int floorIndex);
+
     // Both end the run: the new screen becomes current and this one is released at
     // the end of the frame. The caller returns at once.
     void victorySwitch();
@@ -125,21 +97,12 @@ protected:
         std::atomic<bool> cancelled{false};
     };
 
-    bool paused_ = false;
     std::unique_ptr<TextureManager::Group> gameOverGroup;
     std::shared_ptr<BackgroundLoad> gameOverLoad;
-    // Counted in frame time, which is the time the player lives through.
-    bool victoryCountdown = false;
-    float victoryElapsed = 0.f;
     std::vector<std::unique_ptr<button>> pauseButtons;
     std::vector<std::unique_ptr<SecondFloorLighting>> lights;
-    std::unique_ptr<Player> player_;
-    std::unique_ptr<Floor> floor_;
-    Camera camera_;
     sf::Music music;
-    std::vector<std::unique_ptr<FloatingText>> floatingTexts;
     sf::Sprite satchelSprite;
-    bool minimapOpen_ = false;
     bool minimapDragging = false;
     sf::Vector2f lastMousePosition;
     sf::Shader minimapShader;

@@ -460,14 +460,14 @@ void Player::update(float dt)
 void Player::walk(float dt)
 {
     const PlayerInput& input = PlayerInput::current();
-    auto held = [&](sf::Keyboard::Key key) { return keysLive_ && input.keyHeld(key); };
     const float stickX = keysLive_ ? input.joystickAxis(sf::Joystick::X) / 100.f : 0.f;
     const float stickY = keysLive_ ? input.joystickAxis(sf::Joystick::Y) / 100.f : 0.f;
 
-    const bool up = held(sf::Keyboard::Z) || stickY < -kStickDeadZone;
-    const bool down = held(sf::Keyboard::S) || stickY > kStickDeadZone;
-    const bool left = held(sf::Keyboard::Q) || stickX < -kStickDeadZone;
-    const bool right = held(sf::Keyboard::D) || stickX > kStickDeadZone;
+    const PlayerInput::Directions keys = keysLive_ ? input.heldDirections() : PlayerInput::Directions{};
+    const bool up = keys.up || stickY < -kStickDeadZone;
+    const bool down = keys.down || stickY > kStickDeadZone;
+    const bool left = keys.left || stickX < -kStickDeadZone;
+    const bool right = keys.right || stickX > kStickDeadZone;
 
     const sf::Vector2f body = bodySize();
     const float step = kWalkSpeed * dt;
@@ -540,11 +540,8 @@ void Player::walkWhileAttacking(float dt)
 {
     // A swing keeps its aim: the keys shuffle the player without turning it.
     const PlayerInput& input = PlayerInput::current();
-    auto held = [&](sf::Keyboard::Key key) { return keysLive_ && input.keyHeld(key); };
-    const bool up = held(sf::Keyboard::Z);
-    const bool down = held(sf::Keyboard::S);
-    const bool left = held(sf::Keyboard::Q);
-    const bool right = held(sf::Keyboard::D);
+    const PlayerInput::Directions keys = keysLive_ ? input.heldDirections() : PlayerInput::Directions{};
+    const bool up = keys.up, down = keys.down, left = keys.left, right = keys.right;
     if (!up && !down && !left && !right)
         return;
 

@@ -40,3 +40,13 @@ void PlayerInput::install(PlayerInput* input)
 {
     installed = input;
 }
+
+PlayerInput::Directions PlayerInput::heldDirections() const
+{
+    Directions held;
+    held.up = keyHeld(sf::Keyboard::Z) || keyHeld(sf::Keyboard::W);
+    held.down = keyHeld(sf::Keyboard::S);
+    held.left = keyHeld(sf::Keyboard::Q) || keyHeld(sf::Keyboard::A);
+    held.right = keyHeld(sf::Keyboard::D);
+    return held;
+}

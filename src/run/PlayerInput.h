@@ -13,6 +13,16 @@ public:
     virtual ~PlayerInput() = default;
 
     virtual bool keyHeld(sf::Keyboard::Key key) const;
+
+    // The movement keys held, from either set: Z Q S D (AZERTY) or W A S D (QWERTY).
+    struct Directions
+    {
+        bool up = false;
+        bool down = false;
+        bool left = false;
+        bool right = false;
+    };
+    Directions heldDirections() const;
     // Position of an axis of joystick 0 in [-100, 100]; 0 when no pad is connected.
     virtual float joystickAxis(sf::Joystick::Axis axis) const;
     // The cursor in the 1920 x 1080 reference pixels of the window.

@@ -2,7 +2,8 @@
 
 #include "world/Props.h"
 
-// Ground moss that breathes: a flat decal whose strip plays at twice the pace of other props.
+// Ground moss that breathes, or a spill of fluid: a flat decal whose strip plays at
+// twice the pace of other props.
 class Moss : public Props
 {
 public:
@@ -14,3 +15,6 @@ public:
     }
     std::unique_ptr<Props> clone() const override { return std::make_unique<Moss>(*this); }
 };
+
+// Fluid spills behave exactly as moss.
+using Fluid = Moss;

@@ -3,7 +3,6 @@
 #include "core/KeyedRegistry.h"
 #include "core/Logger.h"
 #include "world/Bridge.h"
-#include "world/Fluid.h"
 #include "world/Moss.h"
 #include "world/Pentagram.h"
 #include "world/Props.h"

@@ -87,7 +87,7 @@ RoomTemplate RoomTemplate::fromJson(const Json::Value& root, const std::string& 
         p.get("prop", s.prop);
         p.get("good", s.good);
         p.get("evil", s.evil);
-        p.get("neutral", s.neutral, true);
+        p.get("neutral", s.neutral, false);
         room.staticProps.push_back(std::move(s));
     }
     for (const JsonReader& c : r.objects("dynamicProps"))
@@ -97,7 +97,7 @@ RoomTemplate RoomTemplate::fromJson(const Json::Value& root, const std::string& 
         c.get("pickOne", collection.pickOne);
         c.get("good", collection.good);
         c.get("evil", collection.evil);
-        c.get("neutral", collection.neutral, true);
+        c.get("neutral", collection.neutral, false);
         for (const JsonReader& i : c.objects("props"))
         {
             PropItem item;

@@ -17,7 +17,7 @@ class Value;
 // The room editor's editable form of a room file: outlines are red polygons,
 // spawners carry the whole enemy name list with a selection flag each, and
 // props can be hidden from the view. It reads the file with the editor's
-// rules (an absent "neutral" is neutral, the karma textures only for a
+// rules (an absent "neutral" is false, as for the builder; the karma textures only for a
 // karma-dependent room) and writes it back in the form the builder reads.
 class RoomTemplate
 {

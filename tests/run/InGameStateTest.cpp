@@ -66,7 +66,7 @@ protected:
         Engine::instance();
         EnemyDatabase::loadAll();
         PreparedSets::Set set = PreparedSets::run();
-        for (const auto& group : InGameState::textureGroups(set))
+        for (const auto& group : PreparedSets::runGroups(set))
             group->load();
         loaded_ = true;
     }

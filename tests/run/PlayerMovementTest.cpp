@@ -33,6 +33,12 @@ TEST_F(PlayerWalk, KeysAndStickMoveAt350PixelsPerSecondPerAxisWithoutNormalising
         {"Q", {sf::Keyboard::Q}, {}, {-350.f, 0.f}, Player::LEFT, "walk"},
         {"D", {sf::Keyboard::D}, {}, {350.f, 0.f}, Player::RIGHT, "walk"},
         {"Z+Q", {sf::Keyboard::Z, sf::Keyboard::Q}, {}, {-350.f, -350.f}, Player::LEFT, "walk"},
+        // The QWERTY set moves the same way.
+        {"W", {sf::Keyboard::W}, {}, {0.f, -350.f}, Player::UP, "walk"},
+        {"A", {sf::Keyboard::A}, {}, {-350.f, 0.f}, Player::LEFT, "walk"},
+        {"W+A", {sf::Keyboard::W, sf::Keyboard::A}, {}, {-350.f, -350.f}, Player::LEFT, "walk"},
+        {"W+D", {sf::Keyboard::W, sf::Keyboard::D}, {}, {350.f, -350.f}, Player::RIGHT, "walk"},
+        {"Z and W together count once", {sf::Keyboard::Z, sf::Keyboard::W}, {}, {0.f, -350.f}, Player::UP, "walk"},
         {"stick down-right",
          {},
          {{sf::Joystick::X, 100.f}, {sf::Joystick::Y, 60.f}},

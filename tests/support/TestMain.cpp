@@ -2,6 +2,8 @@
 // whole run: otherwise SFML closes its X connection whenever the last texture goes
 // and reopens it for the next, and Xvfb now and then refuses such a quick reconnect.
 
+#include "Game.h"
+
 #include <SFML/Graphics/Texture.hpp>
 
 #include <gtest/gtest.h>
@@ -11,7 +13,9 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (std::getenv("DISPLAY"))
-        [[maybe_unused]] static auto* keepAlive = new sf::Texture();
+    // The screens and creature kinds the game wires together, as the game does.
+    Game::wire();
+    if (std::getenv("DISPLAY")) [[maybe_unused]]
+        static auto* keepAlive = new sf::Texture();
     return RUN_ALL_TESTS();
 }

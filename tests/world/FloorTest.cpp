@@ -1,6 +1,7 @@
 #include "world/Floor.h"
 
 #include "RoomFixture.h"
+#include "core/RunSeed.h"
 #include "support/TestSupport.h"
 #include "world/Graph.h"
 #include "world/OrientedNode.h"
@@ -52,6 +53,27 @@ TEST_F(FloorNavigation, GeneratingAFloorNamesEveryRoomFromItsFloorsList)
             }
             EXPECT_EQ(room->name, floor.current()->name);
         }
+}
+
+TEST_F(FloorNavigation, ARunSeedReplaysTheFloorAndItsFirstRoomsEnemies)
+{
+    FakeRun run;
+    auto play = [&](unsigned seed) {
+        RunSeed::apply(seed, true);
+        RunSeed::startRun();
+        LogCapture log;
+        Floor floor(1);
+        Room* room = floor.generateFloor(run.player());
+        std::string trace;
+        for (const auto& node : floor.graph()->nodes)
+            trace += node->name + " ";
+        for (const Entity* e : room->entities.members())
+            trace += std::to_string(e->getPosition().x) + "," + std::to_string(e->getPosition().y) + " ";
+        return trace + std::to_string(log.count("Spawning "));
+    };
+    for (unsigned seed : {3u, 41u, 977u})
+        EXPECT_EQ(play(seed), play(seed)) << "seed " << seed;
+    EXPECT_NE(play(3), play(41));
 }
 
 TEST_F(FloorNavigation, OppositeDirectionsAndIconKeys)

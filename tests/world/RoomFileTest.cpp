@@ -1,6 +1,6 @@
+#include "world/RoomFile.h"
 #include "core/JsonReader.h"
 #include "support/TestSupport.h"
-#include "world/RoomFile.h"
 #include "world/RoomTemplate.h"
 
 #include <json/value.h>
@@ -117,7 +117,8 @@ TEST_F(RoomFileTest, EditorWriterRoundTripsThroughBothReaders)
     ASSERT_EQ(built.spawners.size(), 1u);
     EXPECT_EQ(built.spawners[0].enemies, (std::vector<std::string>{"Zeyn", "Nazar"}));
     ASSERT_EQ(built.walls.size(), 1u);
-    EXPECT_EQ(built.walls[0].boundaries[0], sf::Vector2f(-10.f, -5.f)) << "wall outlines are saved relative to the wall";
+    EXPECT_EQ(built.walls[0].boundaries[0], sf::Vector2f(-10.f, -5.f))
+        << "wall outlines are saved relative to the wall";
     ASSERT_EQ(built.restricted.size(), 1u);
     EXPECT_EQ(built.restricted[0][1], sf::Vector2f(40.f, 20.f));
 
@@ -192,8 +193,8 @@ TEST_F(RoomFileTest, AbsentMembersFollowEachReadersRules)
     EXPECT_EQ(built.type, 0);
 
     const RoomTemplate edited = RoomTemplate::load(path, kEnemies);
-    EXPECT_TRUE(edited.staticProps[0].neutral) << "the editor reads an absent neutral as true";
-    EXPECT_TRUE(edited.collections[0].neutral);
+    EXPECT_FALSE(edited.staticProps[0].neutral) << "the editor must show what the builder places";
+    EXPECT_FALSE(edited.collections[0].neutral);
     EXPECT_FALSE(edited.karmaDependent);
     EXPECT_EQ(edited.evilTexture, "") << "variants are read only for a karma-dependent room";
     const std::vector<std::pair<std::string, bool>> expected{

@@ -399,3 +399,32 @@ TEST_F(Kinds, AFenceOutlivingItsNazarEndsWithoutTouchingIt)
     EXPECT_EQ(countOf<NazarZaune>(world), 0);
 }
 } // namespace
+
+namespace
+{
+// Tuning files that are missing or empty leave every record at its zero defaults:
+// each kind is still built, steps without a crash or a hang, and dies to its soul.
+TEST(KindsWithoutTuning, StepAndDieOnDefaultRecords)
+{
+    EnemyDatabase::setRecords(EnemyRecords{});
+    KahiyuProj::setParameters(KahiyuProjParameters{});
+    Enemy::clearAnimationCache();
+    EnemyFactory::reset();
+    registerEnemyKinds();
+    for (const char* kind : kKinds)
+    {
+        FakeWorld local;
+        local.movePlayer({40.f, 80.f});
+        auto* enemy = static_cast<Enemy*>(local.entities.add(EnemyFactory::create(kind, local, {0.f, 0.f})));
+        ASSERT_NE(enemy, nullptr) << kind;
+        enemy->health = 10.f;
+        local.step(600);
+        enemy->takeDamage(100);
+        local.step(60);
+        EXPECT_TRUE(enemy->soulShown()) << kind;
+        SoulChoice::reset();
+    }
+    EnemyFactory::reset();
+    loadGameEnemyData();
+}
+} // namespace

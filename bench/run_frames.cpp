@@ -146,6 +146,11 @@ Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run, Crowd& crowd
     Player* player = run.thePlayer();
     crowd = Crowd{};
     long missileFrames = 0;
+    // Five seconds of the fight before the timing starts, so the enemies have closed
+    // in and their first rocks, bolts and brambles are out.
+    player->health = 1e6f;
+    for (int i = 0; i < 300; ++i)
+        run.update(kFrame);
     const sf::Vector2f entry = player->getPosition();
     const sf::Vector2f middle = room->position + sf::Vector2f(room->pictureSize()) * 0.25f;
     std::vector<double> samples;

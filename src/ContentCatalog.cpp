@@ -74,7 +74,7 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
 
 std::vector<std::string> ContentCatalog::looseTextures()
 {
-    return {Engine::kCursorFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile,
+    return {Engine::kCursorFile, Engine::kIconFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile,
             Player::kBoundsFile};
 }
 

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         const char* environment = std::getenv("UMBRAVALE_SEED");
         RunSeed::apply(RunSeed::choose(arguments, environment, static_cast<unsigned>(std::time(nullptr))),
                        RunSeed::given(arguments, environment));
-        Game::start();
+        Game::start(*root);
         Engine* engine = Engine::instance();
         while (engine->window->isOpen())
             engine->runFrame();

@@ -5,8 +5,12 @@
 #include "core/GuiBinding.h"
 #include "core/RoomNameRegistry.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
+
+#include <cstdlib>
+#include <fstream>
 
 Engine* Engine::instance()
 {
@@ -24,6 +28,10 @@ Engine::Engine()
     window->setMouseCursorVisible(false);
     window->setVerticalSyncEnabled(true);
 
+    sf::Image icon;
+    if (icon.loadFromFile(kIconFile))
+        window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
+
     // A missing cursor picture leaves an invisible cursor; the game goes on.
     if (cursorTexture_.loadFromFile(kCursorFile))
         cursor.setTexture(cursorTexture_, false);
@@ -33,6 +41,8 @@ Engine::Engine()
     frameClock.restart();
 
     RoomNameRegistry::fill();
+    if (const char* heartbeat = std::getenv("UMBRAVALE_HEARTBEAT"))
+        heartbeatFile_ = heartbeat;
 }
 
 void Engine::runFrame()
@@ -43,6 +53,16 @@ void Engine::runFrame()
     update();
     render();
     collectRetired();
+    ++frames_;
+    beat();
+}
+
+void Engine::beat()
+{
+    if (heartbeatFile_.empty() || heartbeatClock_.getElapsedTime().asSeconds() < 1.f)
+        return;
+    heartbeatClock_.restart();
+    std::ofstream(heartbeatFile_, std::ios::trunc) << frames_ << '\n';
 }
 
 void Engine::dispatchEvent(const sf::Event& event)
@@ -72,8 +92,9 @@ void Engine::render()
     window->clear(sf::Color(41, 12, 14, 255));
     if (currentState)
         currentState->draw(*window);
-    window->draw(cursor);
     GuiBinding::render(*window);
+    // Over the GUI's windows too, so the pointer stays visible in the room editor.
+    window->draw(cursor);
     window->display();
 }
 

@@ -6,6 +6,7 @@
 #include <SFML/System/Clock.hpp>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class GameState;
@@ -43,10 +44,21 @@ public:
     static constexpr unsigned kWidth = 1920;
     static constexpr unsigned kHeight = 1080;
     static constexpr const char* kCursorFile = "Assets/Sprites/Curseur/Curseur.png";
+    // The window's icon, also the one the desktop's menu shows for the installed game.
+    static constexpr const char* kIconFile = "Assets/Sprites/Logo/Icon.png";
+
+    // Frames presented since the start.
+    unsigned long long frameCount() const { return frames_; }
 
 private:
     Engine();
+    // With UMBRAVALE_HEARTBEAT naming a file, the frame count is written there once a
+    // second, so that a program driving the game can tell a frozen game from a slow one.
+    void beat();
 
     sf::Texture cursorTexture_;
+    unsigned long long frames_ = 0;
+    std::string heartbeatFile_;
+    sf::Clock heartbeatClock_;
     std::vector<std::unique_ptr<GameState>> retired_;
 };

@@ -240,3 +240,18 @@ bool GuiBinding::imageButton(const sf::Texture& texture, sf::Vector2f size)
 {
     return ImGui::ImageButton(textureId(texture), ImVec2(size.x, size.y));
 }
+
+bool GuiBinding::imageButton(const sf::Texture& texture, sf::Vector2f size, sf::Vector2f uv0, sf::Vector2f uv1)
+{
+    return ImGui::ImageButton(textureId(texture), ImVec2(size.x, size.y), ImVec2(uv0.x, uv0.y), ImVec2(uv1.x, uv1.y));
+}
+
+bool GuiBinding::wantsMouse()
+{
+    return gActive && (ImGui::GetIO().WantCaptureMouse || ImGui::IsAnyItemActive());
+}
+
+bool GuiBinding::wantsKeyboard()
+{
+    return gActive && (ImGui::GetIO().WantCaptureKeyboard || ImGui::GetIO().WantTextInput);
+}

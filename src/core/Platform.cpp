@@ -1,6 +1,11 @@
 #include "core/Platform.h"
 
+#include <cstdlib>
 #include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #ifdef _WIN32
 #include <windows.h>
@@ -28,8 +33,41 @@ std::optional<std::filesystem::path> Platform::findContentRoot(const std::filesy
     {
         if (std::filesystem::is_directory(dir / "Assets", error))
             return dir;
+        if (std::filesystem::is_directory(dir / "share" / "umbravale" / "Assets", error))
+            return dir / "share" / "umbravale";
         if (dir == dir.parent_path())
             break;
     }
     return std::nullopt;
+}
+
+std::filesystem::path Platform::configDirectory()
+{
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        return std::filesystem::path(config) / "umbravale";
+#ifdef _WIN32
+    const char* home = std::getenv("APPDATA");
+    if (home && *home)
+        return std::filesystem::path(home) / "umbravale";
+#else
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return std::filesystem::path(home) / ".config" / "umbravale";
+#endif
+    return {};
+}
+
+bool Platform::isWritable(const std::filesystem::path& folder)
+{
+#ifdef _WIN32
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error);
+#else
+    return ::access(folder.c_str(), W_OK) == 0;
+#endif
+}
+
+bool Platform::isInstalledContent(const std::filesystem::path& root)
+{
+    return root.filename() == "umbravale" && root.parent_path().filename() == "share";
 }

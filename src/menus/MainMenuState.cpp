@@ -22,6 +22,7 @@
 
 namespace
 {
+MainMenuState::ScreenOpener gEditorOpener = nullptr;
 constexpr float kButtonScale = button::kStandardScale;
 
 void drawBackdropSprite(sf::RenderWindow& window, const char* key, float x, float y)
@@ -179,9 +180,19 @@ void MainMenuState::credits()
     replaceWithLoading<CreditsState>("Loading...", std::move(groups));
 }
 
+void MainMenuState::setEditorOpener(ScreenOpener opener)
+{
+    gEditorOpener = opener;
+}
+
 void MainMenuState::openEditor()
 {
     left_ = true;
+    if (gEditorOpener)
+    {
+        gEditorOpener();
+        return;
+    }
     PreparedSets::Set editorSet = PreparedSets::editor();
     GroupList groups;
     groups.push_back(PreparedSets::takeReady(editorSet));

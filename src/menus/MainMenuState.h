@@ -31,6 +31,11 @@ public:
     void handleInput() override;
     void handleEvent(const sf::Event& event) override;
 
+    // What Control + F4 runs: the game sets it to open the room editor, which
+    // lives above the menus. With none set the shortcut shows "coming soon".
+    using ScreenOpener = void (*)();
+    static void setEditorOpener(ScreenOpener opener);
+
     // The sixteen textures of the menu's buttons and backdrop.
     static std::unique_ptr<TextureManager::Group> mainMenuGroup();
 

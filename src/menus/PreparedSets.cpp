@@ -151,9 +151,16 @@ PreparedSets::Set PreparedSets::tutorial()
 
 PreparedSets::Set PreparedSets::editor()
 {
+    // Every room an author may open, the tutorial's included, with its doors; the
+    // backgrounds without the second floor's light; the icons, puddles and walls.
+    auto backgrounds = std::make_unique<TextureManager::Group>();
+    for (const char* floor : {"ff", "sf", "tf", "Tu"})
+        backgrounds->add(std::string("bg_") + floor, std::string("Assets/Sprites/Background_map/bg_") + floor + ".png");
     Set set;
-    set.push_back({"floor backgrounds", floorBackgrounds(), true});
-    set.push_back({"editor icons", editorIcons(), false});
+    set.push_back({"rooms", rooms(), true});
+    set.push_back({"tutorial rooms", tutorialRooms(), true});
+    set.push_back({"floor backgrounds", std::move(backgrounds), true});
+    set.push_back({"editor icons", editorIcons(), true});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"walls", WallRegistry::textureGroup(), true});
     return set;

@@ -25,6 +25,8 @@ struct DoorRecord
     bool input = false;
     bool output = false;
     sf::Vector2f spriteDelta;
+
+    friend bool operator==(const DoorRecord&, const DoorRecord&) = default;
 };
 
 struct StaticPropRecord
@@ -34,6 +36,8 @@ struct StaticPropRecord
     bool good = false;
     bool evil = false;
     bool neutral = false;
+
+    friend bool operator==(const StaticPropRecord&, const StaticPropRecord&) = default;
 };
 
 struct PropItemRecord
@@ -41,6 +45,8 @@ struct PropItemRecord
     sf::Vector2f position;
     std::string prop;
     int chance = 0;
+
+    friend bool operator==(const PropItemRecord&, const PropItemRecord&) = default;
 };
 
 struct PropCollectionRecord
@@ -51,6 +57,8 @@ struct PropCollectionRecord
     bool evil = false;
     bool neutral = false;
     std::vector<PropItemRecord> props;
+
+    friend bool operator==(const PropCollectionRecord&, const PropCollectionRecord&) = default;
 };
 
 struct SpawnerRecord
@@ -58,12 +66,16 @@ struct SpawnerRecord
     sf::Vector2f position;
     int chance = 0;
     std::vector<std::string> enemies;
+
+    friend bool operator==(const SpawnerRecord&, const SpawnerRecord&) = default;
 };
 
 struct WaterRecord
 {
     sf::Vector2f position;
     std::string texture;
+
+    friend bool operator==(const WaterRecord&, const WaterRecord&) = default;
 };
 
 struct WallRecord
@@ -72,6 +84,8 @@ struct WallRecord
     std::string texture;
     // Relative to the wall's position.
     std::vector<sf::Vector2f> boundaries;
+
+    friend bool operator==(const WallRecord&, const WallRecord&) = default;
 };
 
 // A room template as the room builder reads it from "Assets/Rooms/<name>.json":
@@ -111,4 +125,6 @@ public:
     std::vector<WaterRecord> waters;
     std::vector<WallRecord> walls;
     std::vector<std::vector<sf::Vector2f>> restricted;
+
+    friend bool operator==(const RoomFile&, const RoomFile&) = default;
 };

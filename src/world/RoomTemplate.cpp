@@ -8,16 +8,34 @@
 #include <json/writer.h>
 
 #include <algorithm>
-#include <fstream>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace
 {
+// The shortest decimal that reads back as the same float, so 0.7f is saved as
+// 0.7 rather than 0.699999988079071.
+double number(float value)
+{
+    if (!std::isfinite(value))
+        return static_cast<double>(value);
+    char text[32];
+    for (int digits = 6; digits < 9; ++digits)
+    {
+        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+        if (std::strtof(text, nullptr) == value)
+            return std::strtod(text, nullptr);
+    }
+    return static_cast<double>(value);
+}
+
 Json::Value point(sf::Vector2f p)
 {
     Json::Value v(Json::objectValue);
-    v["x"] = static_cast<double>(p.x);
-    v["y"] = static_cast<double>(p.y);
+    v["x"] = number(p.x);
+    v["y"] = number(p.y);
     return v;
 }
 
@@ -114,6 +132,7 @@ RoomTemplate RoomTemplate::fromJson(const Json::Value& root, const std::string& 
         s.get("chance", spawner.chance);
         for (const std::string& listed : s.strings("enemies"))
         {
+            spawner.listedOrder.push_back(listed);
             auto known = std::find_if(spawner.enemies.begin(), spawner.enemies.end(),
                                       [&](const auto& e) { return e.first == listed; });
             // A name the enemy data does not know is kept selected, so saving
@@ -163,8 +182,8 @@ Json::Value RoomTemplate::toJson() const
         v["direction"] = d.direction;
         v["input"] = d.input;
         v["output"] = d.output;
-        v["spriteDeltaX"] = static_cast<double>(d.spriteDelta.x);
-        v["spriteDeltaY"] = static_cast<double>(d.spriteDelta.y);
+        v["spriteDeltaX"] = number(d.spriteDelta.x);
+        v["spriteDeltaY"] = number(d.spriteDelta.y);
         doorList.append(v);
     }
     root["doors"] = list(doorList);
@@ -185,7 +204,7 @@ Json::Value RoomTemplate::toJson() const
     for (const PropCollection& c : collections)
     {
         Json::Value v(Json::objectValue);
-        v["chance"] = static_cast<double>(c.chance);
+        v["chance"] = number(c.chance);
         v["pickOne"] = c.pickOne;
         v["good"] = c.good;
         v["evil"] = c.evil;
@@ -213,8 +232,17 @@ Json::Value RoomTemplate::toJson() const
         Json::Value v = point(s.position);
         v["chance"] = s.chance;
         Json::Value names(Json::arrayValue);
-        for (const auto& [enemy, selected] : s.enemies)
-            if (selected)
+        auto selected = [&](const std::string& enemy)
+        {
+            return std::any_of(s.enemies.begin(), s.enemies.end(),
+                               [&](const auto& e) { return e.second && e.first == enemy; });
+        };
+        // The file's order (repeats included, they weigh the draw), then names ticked since.
+        for (const std::string& enemy : s.listedOrder)
+            if (selected(enemy))
+                names.append(enemy);
+        for (const auto& [enemy, on] : s.enemies)
+            if (on && std::find(s.listedOrder.begin(), s.listedOrder.end(), enemy) == s.listedOrder.end())
                 names.append(enemy);
         v["enemies"] = list(names);
         spawnerList.append(v);
@@ -253,35 +281,41 @@ Json::Value RoomTemplate::toJson() const
 
 bool RoomTemplate::isValidName(const std::string& name)
 {
-    if (name.empty() || name == "." || name == "..")
+    // The name becomes a file name in the rooms folder: plain ASCII letters,
+    // digits, "_" and "-" only, so it can neither leave the folder nor clash
+    // with the file system's own rules.
+    if (name.empty() || name.size() > kMaxNameLength)
         return false;
-    return name.find_first_of("/\\:") == std::string::npos && name.find('\0') == std::string::npos;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) {
+                           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                                  c == '_' || c == '-';
+                       });
 }
 
-bool RoomTemplate::save(const std::string& directory) const
+bool RoomTemplate::save(const std::string& directory, std::string* problem,
+                        const AtomicFile::BeforeRename& beforeRename) const
 {
+    auto refuse = [&](const std::string& why)
+    {
+        Logger::Error(why);
+        if (problem)
+            *problem = why;
+        return false;
+    };
     if (!isValidName(name))
-    {
-        Logger::Error("Cannot save a room named \"" + name + "\": a room name must be a plain file name");
-        return false;
-    }
+        return refuse("Cannot save a room named \"" + name +
+                      "\": a room name is 1 to 63 letters, digits, \"_\" or \"-\"");
     const std::string path = directory + name + ".json";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-    {
-        Logger::Error("Cannot open room file " + path + " for writing");
-        return false;
-    }
     Json::StreamWriterBuilder builder;
-    std::unique_ptr<Json::StreamWriter> writer(builder.newStreamWriter());
-    writer->write(toJson(), &out);
-    out << '\n';
-    out.flush();
-    if (!out)
-    {
-        Logger::Error("Failed to write room file " + path);
-        return false;
-    }
+    std::string text = Json::writeString(builder, toJson());
+    text += '\n';
+    std::string why;
+    // Written beside the old file and renamed over it: a failed save leaves the old room whole.
+    if (!AtomicFile::write(path, text, &why, beforeRename))
+        return refuse("Cannot save room file " + path + ": " + why);
     Logger::Success("Room saved to " + path);
+    if (problem)
+        problem->clear();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AtomicFile.h"
 #include "core/Polygon.h"
 #include "world/RoomFile.h"
 
@@ -54,6 +55,9 @@ public:
         int chance = 0;
         // Every known enemy name with whether this spawner may spawn it.
         std::vector<std::pair<std::string, bool>> enemies;
+        // The names in the order the file listed them: the builder draws by
+        // index, so saving keeps that order (names selected later come after).
+        std::vector<std::string> listedOrder;
     };
     struct Wall
     {
@@ -70,11 +74,15 @@ public:
 
     // The document the editor saves; empty lists are written as null.
     Json::Value toJson() const;
-    // Writes "<directory><name>.json", replacing any file of that name. Refuses
-    // (returning false, with an error logged) an empty name or one that would
-    // leave the directory, and reports a file that cannot be written.
-    bool save(const std::string& directory = RoomFile::kDirectory) const;
+    // Writes "<directory><name>.json", replacing any file of that name through a
+    // temporary file and a rename. Refuses (returning false, with an error logged
+    // and put in `problem`) a name that isValidName rejects, and reports a file
+    // that cannot be written; the old file is then left whole.
+    bool save(const std::string& directory = RoomFile::kDirectory, std::string* problem = nullptr,
+              const AtomicFile::BeforeRename& beforeRename = {}) const;
+    // 1 to kMaxNameLength ASCII letters, digits, "_" or "-".
     static bool isValidName(const std::string& name);
+    static constexpr std::size_t kMaxNameLength = 63;
 
     // A spawner listing every known enemy, none selected.
     static Spawner makeSpawner(sf::Vector2f position, const std::vector<std::string>& enemyNames);

@@ -63,6 +63,20 @@ bool GameProcess::start(const std::string& binary, const std::string& workingDir
     return pid_ > 0;
 }
 
+bool GameProcess::running(int* status)
+{
+    if (pid_ <= 0 || exited_)
+        return false;
+    int raw = 0;
+    const pid_t done = ::waitpid(pid_, &raw, WNOHANG);
+    if (done == 0)
+        return true;
+    exited_ = true;
+    if (status)
+        *status = raw;
+    return false;
+}
+
 bool GameProcess::waitForWindow(std::chrono::seconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -35,6 +35,10 @@ public:
     sf::Image screenshot(const std::string& file);
     // Waits for the process to end; returns its exit status, or -1 on timeout or signal.
     int waitForExit(std::chrono::seconds timeout);
+    // True while the game runs; once it has ended, `status` tells how (the raw
+    // waitpid status).
+    bool running(int* status = nullptr);
+    int pid() const { return pid_; }
 
     static int run(const std::string& command);
     static std::string output(const std::string& command);

@@ -156,6 +156,44 @@ void paintGameLogo(Canvas& c)
     c.title("kill or spare every soul", fonts::kRitual, 90, w / 2, h * 0.84, kBone, kAsh, kInk, 5);
 }
 
+// The game's icon, for the desktop's menu and the window: a soul's flame split
+// between the angelic side (pale gold) and the demonic one (crimson and black),
+// with the reaper's scythe across it, on a dark tile.
+void paintIcon(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width();
+    c.roundedRect(w * 0.03, w * 0.03, w * 0.94, w * 0.94, w * 0.18);
+    c.fillRadial(w / 2, w * 0.45, 0, w * 0.7,
+                 {{0, Rgba::rgb(70, 18, 22)}, {0.6, Rgba::rgb(36, 10, 14)}, {1, Rgba::rgb(14, 4, 6)}});
+    c.stroke(kPaleGold, w * 0.025);
+    cairo_new_path(cr);
+    // The flame: a teardrop, each half in its side's colours.
+    auto flame = [&](double side) {
+        cairo_move_to(cr, w * 0.5, w * 0.16);
+        cairo_curve_to(cr, w * (0.5 + side * 0.06), w * 0.34, w * (0.5 + side * 0.30), w * 0.42, w * (0.5 + side * 0.26),
+                       w * 0.64);
+        cairo_curve_to(cr, w * (0.5 + side * 0.22), w * 0.80, w * (0.5 + side * 0.08), w * 0.86, w * 0.5, w * 0.86);
+        cairo_close_path(cr);
+    };
+    flame(-1);
+    c.fillLinear(0, w * 0.16, 0, w * 0.86, {{0, kHoly}, {0.5, kPaleGold}, {1, kGold}});
+    cairo_new_path(cr);
+    flame(1);
+    c.fillLinear(0, w * 0.16, 0, w * 0.86, {{0, kCrimson}, {0.6, kBlood}, {1, kInk}});
+    cairo_new_path(cr);
+    flame(-1);
+    c.stroke(kInk, w * 0.012);
+    cairo_new_path(cr);
+    flame(1);
+    c.stroke(kInk, w * 0.012);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_scale(cr, w / 1600.0, w / 1600.0);
+    scythe(c, 380, 1420, 1120, 360, 1.0);
+    cairo_restore(cr);
+}
+
 // ---- Main menu backdrop ----
 double ridge(double x, std::uint32_t seed, double base, double amplitude, double scale)
 {
@@ -776,6 +814,8 @@ public:
             return save(4096, 4096, output, paintStudioLogo);
         if (path == "Assets/Sprites/Logo/Logo.png")
             return save(2000, 1100, output, paintGameLogo);
+        if (path == "Assets/Sprites/Logo/Icon.png")
+            return save(256, 256, output, paintIcon);
         if (path == "Assets/Sprites/Buttons/background.png")
             return save(3840, 2160, output, paintMenuBackground);
         if (path == "Assets/Sprites/Buttons/flagpole.png")

@@ -34,18 +34,6 @@
 
 namespace
 {
-std::string capitalised(std::string word)
-{
-    if (!word.empty())
-        word[0] = char(std::toupper(static_cast<unsigned char>(word[0])));
-    return word;
-}
-
-char directionLetter(const std::string& direction)
-{
-    return direction == "top" ? 'U' : char(std::toupper(static_cast<unsigned char>(direction[0])));
-}
-
 constexpr float kWalkSpeed = 350.f;
 constexpr float kAttackWalkSpeed = 175.f;
 constexpr float kDodgeSpeed = 900.f;
@@ -61,7 +49,6 @@ constexpr float kPickUpReach = 100.f;
 constexpr float kPentagramHeal = 35.f;
 constexpr float kPentagramKarma = -15.f;
 constexpr float kGodHealth = 100000.f;
-constexpr float kPromptRise = 100.f;
 constexpr float kNoticeLifetime = 3.f;
 const sf::Color kPromptFill(208, 177, 31, 255);
 const sf::Color kPromptOutline(68, 53, 21, 255);
@@ -132,61 +119,6 @@ sf::Vector2f facingVector(int direction)
     }
 }
 } // namespace
-
-std::string Player::textureKey(const SheetLayout& sheet, Form form)
-{
-    std::string key = std::string("Player_") + sheet.action + "_" + sheet.direction;
-    if (form == Form::Good)
-        key += "_good";
-    else if (form == Form::Bad)
-        key += "_bad";
-    return key;
-}
-
-std::string Player::sheetFile(const SheetLayout& sheet, Form form)
-{
-    const std::string action = capitalised(sheet.action);
-    const std::string letter(1, directionLetter(sheet.direction));
-    if (form == Form::Neutral)
-    {
-        // The loading screen's running figure is the neutral reaper walking right: one picture for both.
-        if (action == "Walk" && std::string(sheet.direction) == "right")
-            return "Assets/Sprites/Player/Walk_Right/spritesheet_2.png";
-        return "Assets/Sprites/Player/" + action + "_" + capitalised(sheet.direction) + "/SpriteSheet_Player_" +
-               action + letter + ".png";
-    }
-    const std::string side = form == Form::Bad ? "Evil" : "Holy";
-    return "Assets/Sprites/Player/" + action + "/SpriteSheet-" + side + "_Player_" + action + "_" + letter + ".png";
-}
-
-bool Player::sheetOfFile(const std::string& file, SheetLayout& sheet, Form& form)
-{
-    for (const auto& candidate : kSheets)
-        for (Form f : kForms)
-            if (sheetFile(candidate, f) == file)
-            {
-                sheet = candidate;
-                form = f;
-                return true;
-            }
-    return false;
-}
-
-std::unique_ptr<TextureManager::Group> Player::textureGroup()
-{
-    auto group = std::make_unique<TextureManager::Group>();
-    for (Form form : kForms)
-        for (const auto& sheet : kSheets)
-            group->add(textureKey(sheet, form), sheetFile(sheet, form));
-    group->add(kNepturathShadowKey, kNepturathShadowFile);
-    group->add(RunTextures::kHealRuneKey, RunTextures::kHealRuneFile);
-    return group;
-}
-
-std::vector<std::string> Player::soundFiles()
-{
-    return {kScytheSound, kDodgeSound, kHitSound, kDeathSound, kSuccessSound};
-}
 
 Player::Player()
 {
@@ -942,53 +874,5 @@ void Player::healAtPentagram()
         health = std::min(health + kPentagramHeal, static_cast<float>(maximumHealth));
         karmaGauge.change(kPentagramKarma);
         healing = true;
-    }
-}
-
-void Player::draw(sf::RenderTarget& target, const Camera& camera)
-{
-    boundsSprite.setScale(camera.zoom * 0.5f, camera.zoom * 0.5f);
-    const sf::Vector2f s = camera.toScreen(getPosition());
-
-    sf::Sprite& sprite = currentAnimation->frameSprite();
-    sprite.setPosition(s);
-    sprite.setRotation(0.f);
-    sprite.setScale(camera.zoom, camera.zoom);
-    if (changingForm)
-    {
-        const sf::Texture* next = formTargets_[static_cast<std::size_t>(currentSlot_)];
-        if (formShaderReady_ && next)
-        {
-            formShader.setUniform("textureEnd", *next);
-            target.draw(sprite, &formShader);
-        }
-        else
-            target.draw(sprite);
-    }
-    else if (damageShaderReady_ && damageFlashTimer <= damageFlashDuration)
-        target.draw(sprite, &damageShader);
-    else
-        target.draw(sprite);
-
-    const RunContext* run = RunContext::active();
-    const Room* room = run ? run->room() : nullptr;
-    if (room && room->type == ROOM_HEAL && !healing)
-        for (const auto& prop : room->props)
-            if (const auto* pentagram = dynamic_cast<const Pentagram*>(prop.get()))
-                if (pentagram->playerInRange())
-                    target.draw(pentagram->prompt());
-
-    // A fallen player has nothing left to open or pick up.
-    if (state == DYING || state == DEAD)
-        return;
-    if (nearExit)
-    {
-        ePrompt.setPosition(s - sf::Vector2f(0.f, kPromptRise));
-        target.draw(ePrompt);
-    }
-    else if (itemsInReach > 0)
-    {
-        fPrompt.setPosition(s - sf::Vector2f(0.f, kPromptRise));
-        target.draw(fPrompt);
     }
 }

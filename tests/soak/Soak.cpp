@@ -90,9 +90,10 @@ int main(int argc, char** argv)
     const std::string beatFile = scratch + "/heartbeat";
     ::setenv("UMBRAVALE_HEARTBEAT", beatFile.c_str(), 1);
 
-    const std::vector<std::string> keys = {
-        "z", "q", "s", "d", "w", "a", "space", "e", "f", "Tab", "m", "Escape", "Return", "Up", "Down", "Left",
-        "Right", "t", "ctrl+b", "ctrl+F4", "BackSpace", "1", "F1", "Escape+F1", "KP_7", "KP_9", "KP_8"};
+    const std::vector<std::string> keys = {"z",    "q",    "s",         "d",    "w",      "a",       "space",
+                                           "e",    "f",    "Tab",       "m",    "Escape", "Return",  "Up",
+                                           "Down", "Left", "Right",     "t",    "ctrl+b", "ctrl+F4", "BackSpace",
+                                           "1",    "F1",   "Escape+F1", "KP_7", "KP_9",   "KP_8"};
     std::uniform_int_distribution<int> pickKey(0, static_cast<int>(keys.size()) - 1);
     std::uniform_int_distribution<int> x(0, 1919), y(0, 1079), action(0, 9);
 
@@ -109,7 +110,8 @@ int main(int argc, char** argv)
         std::remove(beatFile.c_str());
         if (!process.start(game, workingDirectory, log) || !process.waitForWindow(std::chrono::seconds(60)))
         {
-            std::printf("crash: the game did not open its window (start %d)\n%s\n", starts, tail(process.log(), 20).c_str());
+            std::printf("crash: the game did not open its window (start %d)\n%s\n", starts,
+                        tail(process.log(), 20).c_str());
             ++crashes;
             break;
         }
@@ -161,7 +163,8 @@ int main(int argc, char** argv)
             if (Clock::now() >= nextReport)
             {
                 nextReport += reportEvery;
-                const auto minutes = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - began).count() / 60.0;
+                const auto minutes =
+                    std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - began).count() / 60.0;
                 std::printf("%.1f min: resident %ld kB (peak %ld kB), %d starts, %d exits, %d crashes, %d freezes\n",
                             minutes, residentKilobytes(process.pid()), peak, starts, exits, crashes, freezes);
                 std::fflush(stdout);

@@ -2,16 +2,20 @@
 
 #include "core/JsonReader.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/KahiyuProj.h"
 
 #include <json/value.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 
 // Any text read as the enemy index file and as every kind's data file fills the
 // records (defaults where it does not fit) without crashing, and any "animData"
-// it holds yields frame sizes that fit inside the sheet they are cut from.
+// it holds yields frame sizes that fit inside the sheet they are cut from. The same
+// text read as the two projectile files fills their records, and read as Kahiyu's
+// rock file it is accepted or rejected with an error, never looping or dividing by 0.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     silenceLogForFuzzing();
@@ -20,8 +24,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    {
+        std::istringstream in(text);
+        KahiyuProjParameters rock;
+        std::string error;
+        const bool read = KahiyuProj::parseParameters(in, rock, error);
+        if (read != error.empty())
+            __builtin_trap();
+        if (read && rock.frameCount < 1)
+            __builtin_trap();
+    }
     Json::Value root;
-    if (!JsonReader::parseText(std::string(reinterpret_cast<const char*>(data), size), root) || !root.isObject())
+    if (!JsonReader::parseText(text, root))
+        return 0;
+    // The projectile files' readers take any document, object or not.
+    ToaKaipupuhiProjRecord shot;
+    EnemyDatabase::loadToaKaipupuhiProj(shot, root, "ToaKaipupuhiProj.json");
+    DarkHulantFeatherRecord feather;
+    EnemyDatabase::loadDarkHulantFeather(feather, root, "DarkHulantFeather.json");
+    if (!root.isObject())
         return 0;
     EnemyRecords records;
     EnemyDatabase::loadIndex(records, root, "fuzz.json");

@@ -7,6 +7,10 @@
 struct Camera;
 class Entity;
 class Polygon;
+namespace sf
+{
+class Texture;
+}
 
 // Everything a creature may ask of the world it stands in: where the player is and
 // the polygon its attacks must touch, hurting the player, where it may walk, adding
@@ -26,6 +30,9 @@ public:
     virtual void hurtPlayer(int damage) = 0;
 
     virtual bool isWalkable(const Entity* walker, sf::Vector2f point) const = 0;
+    // Whether a point lies on the room's floor, whatever stands there (a shot flies
+    // over water and zones, and ends at the floor's edge).
+    virtual bool isOnFloor(sf::Vector2f point) const { return isWalkable(nullptr, point); }
     // Hands a new entity (a projectile, a hazard, loot) to the room, which owns it from then on.
     virtual void addEntity(std::unique_ptr<Entity> entity) = 0;
     // Asks the room to let the entity go once the frame's update is over; an entity
@@ -40,4 +47,8 @@ public:
     // The room type of the live room (a soul choice never opens in a heal room).
     virtual int roomType() const = 0;
     virtual const Camera& camera() const = 0;
+    // The picture the live room shows and its wall mask, for decals that blend with
+    // the floor; null where there is none (tests, rooms without a mask).
+    virtual const sf::Texture* roomPicture() const { return nullptr; }
+    virtual const sf::Texture* roomWallMask() const { return nullptr; }
 };

@@ -3,6 +3,7 @@
 #include "core/AnimationData.h"
 #include "core/JsonReader.h"
 #include "core/Logger.h"
+#include "creatures/KahiyuProj.h"
 
 #include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -372,11 +373,26 @@ void loadTheGod(TheGodRecord& r, const Fields& data, const Fields& root)
     r.attack2RightBox = root.points("attack2RightBoxPoints");
 }
 
-void loadToaKaipupuhiProj(ToaKaipupuhiProjRecord& r, const std::string& file)
+void readToaKaipupuhiProjFile(ToaKaipupuhiProjRecord& r, const std::string& file)
 {
     Json::Value document(Json::objectValue);
     if (!parseFile(file, document))
         Logger::Error("Failed to load ToaKaipupuhiProj data");
+    EnemyDatabase::loadToaKaipupuhiProj(r, document, file);
+}
+
+void readDarkHulantFeatherFile(DarkHulantFeatherRecord& r, const std::string& file)
+{
+    Json::Value document(Json::objectValue);
+    if (!parseFile(file, document))
+        Logger::Error("Failed to load DarkHulantFeather data");
+    EnemyDatabase::loadDarkHulantFeather(r, document, file);
+}
+} // namespace
+
+void EnemyDatabase::loadToaKaipupuhiProj(ToaKaipupuhiProjRecord& r, const Json::Value& document,
+                                         const std::string& file)
+{
     const Fields root(document, file);
     r.texture = root.getString("texture");
     const Fields data = root.child("data");
@@ -386,11 +402,9 @@ void loadToaKaipupuhiProj(ToaKaipupuhiProjRecord& r, const std::string& file)
     r.damage = data.getInt("damage");
 }
 
-void loadDarkHulantFeather(DarkHulantFeatherRecord& r, const std::string& file)
+void EnemyDatabase::loadDarkHulantFeather(DarkHulantFeatherRecord& r, const Json::Value& document,
+                                          const std::string& file)
 {
-    Json::Value document(Json::objectValue);
-    if (!parseFile(file, document))
-        Logger::Error("Failed to load DarkHulantFeather data");
     const Fields data = Fields(document, file).child("data");
     r.scale = data.getFloat("scale");
     r.speed = data.getFloat("speed");
@@ -399,6 +413,8 @@ void loadDarkHulantFeather(DarkHulantFeatherRecord& r, const std::string& file)
     r.damage = data.getInt("damage");
 }
 
+namespace
+{
 std::unique_ptr<sf::Shader> loadShader(const std::string& path, const char* what)
 {
     if (!sf::Shader::isAvailable())
@@ -488,9 +504,9 @@ void EnemyDatabase::loadData(const std::string& indexFile)
         loadKind(records, kind, document, path);
         // The kinds that fire a projectile read its tuning with their own.
         if (std::string(kind) == "ToaKaipupuhi")
-            loadToaKaipupuhiProj(records.toaKaipupuhiProj, kToaKaipupuhiProjFile);
+            readToaKaipupuhiProjFile(records.toaKaipupuhiProj, kToaKaipupuhiProjFile);
         else if (std::string(kind) == "DarkHulant")
-            loadDarkHulantFeather(records.darkHulantFeather, kDarkHulantFeatherFile);
+            readDarkHulantFeatherFile(records.darkHulantFeather, kDarkHulantFeatherFile);
     }
     state().records = std::move(records);
 }
@@ -503,6 +519,9 @@ void EnemyDatabase::loadAll()
     s.fenceShader = loadShader(s.records.nazar.zaune.shaderPath, "Nazar fence");
     if (!s.records.toaKaipupuhiProj.texture.empty())
         TextureManager::loadTexture("ToaKaipupuhiProj", s.records.toaKaipupuhiProj.texture);
+    KahiyuProj::loadParameters();
+    TextureManager::loadTexture("Kahiyu_Rock", KahiyuProj::kRockFile);
+    TextureManager::loadTexture("Kahiyu_Rock_VFX", KahiyuProj::kBurstFile);
 }
 
 const EnemyRecords& EnemyDatabase::records()
@@ -564,10 +583,12 @@ std::unique_ptr<TextureManager::Group> EnemyDatabase::soulChoiceCatalogGroup(con
 std::unique_ptr<TextureManager::Group> EnemyDatabase::projectileGroup()
 {
     ToaKaipupuhiProjRecord shot;
-    loadToaKaipupuhiProj(shot, kToaKaipupuhiProjFile);
+    readToaKaipupuhiProjFile(shot, kToaKaipupuhiProjFile);
     auto group = std::make_unique<TextureManager::Group>();
     if (!shot.texture.empty())
         group->add("ToaKaipupuhiProj", shot.texture);
+    group->add("Kahiyu_Rock", KahiyuProj::kRockFile);
+    group->add("Kahiyu_Rock_VFX", KahiyuProj::kBurstFile);
     return group;
 }
 

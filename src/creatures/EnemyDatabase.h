@@ -68,7 +68,7 @@ public:
                                                                     const std::string& indexFile = kIndexFile);
     // The four soul-choice icon files (both languages), for the content catalog.
     static std::unique_ptr<TextureManager::Group> soulChoiceCatalogGroup(const std::string& indexFile = kIndexFile);
-    // Textures loaded outside groups: the ToaKaipupuhi shot's sheet.
+    // Textures loaded outside groups: the ToaKaipupuhi shot's sheet, Kahiyu's rock and its burst.
     static std::unique_ptr<TextureManager::Group> projectileGroup();
 
     // Registers "SoulChoice_Kill" and "SoulChoice_Save" for language 0 (English) or 1 (French).
@@ -93,6 +93,12 @@ public:
     static void loadIndex(EnemyRecords& records, const Json::Value& index, const std::string& file);
     static void loadKind(EnemyRecords& records, const std::string& kind, const Json::Value& document,
                          const std::string& file);
+
+    // The projectile files' readers over parsed documents (defaults where they do not fit).
+    static void loadToaKaipupuhiProj(ToaKaipupuhiProjRecord& record, const Json::Value& document,
+                                     const std::string& file);
+    static void loadDarkHulantFeather(DarkHulantFeatherRecord& record, const Json::Value& document,
+                                      const std::string& file);
 
     static bool isKind(const std::string& name);
 };

@@ -10,6 +10,7 @@
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/SoulChoice.h"
 #include "creatures/Trader.h"
 #include "run/BagScreens.h"
 #include "run/BossLifeBar.h"
@@ -492,6 +493,9 @@ void InGameState::draw(sf::RenderWindow& window)
     if (floor_->floorIndex == 1)
         drawLightLayer(window);
 
+    // The soul choice of the pending soul, once, over the whole room.
+    if (live)
+        SoulChoice::draw(window, camera_, *this);
     // The bag's screen, or the trade window with both bags while trading.
     if (screens_)
         screens_->draw(window);

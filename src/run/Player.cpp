@@ -12,6 +12,7 @@
 #include "core/Random.h"
 #include "core/RoomNameRegistry.h"
 #include "creatures/Enemy.h"
+#include "creatures/SoulChoice.h"
 #include "creatures/ItemEntity.h"
 #include "creatures/LootTable.h"
 #include "creatures/Trader.h"
@@ -43,6 +44,8 @@ constexpr float kDodgeCooldown = 0.9f;
 constexpr float kStickDeadZone = 0.2f;
 constexpr float kFormThreshold = 40.f;
 constexpr float kDoorReachSquared = 22500.f;
+// How near an enemy (alive or a soul) E opens the soul choice.
+constexpr float kSoulChoiceReachSquared = 9000.f;
 constexpr float kUseReachSquared = 20000.f;
 constexpr float kPentagramHeal = 35.f;
 constexpr float kPentagramKarma = -15.f;
@@ -811,9 +814,26 @@ bool Player::pickUp(const sf::Event& event)
     return !tally.empty();
 }
 
-bool Player::offerSoulChoice(const sf::Event&)
+bool Player::offerSoulChoice(const sf::Event& event)
 {
-    return false;
+    if (event.type != sf::Event::KeyPressed || event.key.code != sf::Keyboard::E)
+        return false;
+    RunContext* run = RunContext::active();
+    Room* room = run ? run->room() : nullptr;
+    if (!room)
+        return false;
+    if (SoulChoice::isOpen())
+    {
+        SoulChoice::resolve(*run, false);
+        return true;
+    }
+    bool near = false;
+    for (Entity* entity : room->entities.members())
+        if (dynamic_cast<Enemy*>(entity) && !entity->isLeaving() &&
+            squaredDistance(entity->getPosition(), getPosition()) <= kSoulChoiceReachSquared)
+            near = true;
+    // A heal room never opens the choice, and then E goes on to the pentagram and doors.
+    return near && SoulChoice::resolve(*run, true) == SoulChoice::Outcome::Opened;
 }
 
 bool Player::useDoor()

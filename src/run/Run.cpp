@@ -5,6 +5,8 @@
 #include "core/RoomNameRegistry.h"
 #include "core/RunSeed.h"
 #include "creatures/Enemy.h"
+#include "creatures/EnemyKinds.h"
+#include "creatures/SoulChoice.h"
 #include "run/Player.h"
 #include "world/Floor.h"
 #include "world/PropRegistry.h"
@@ -26,6 +28,9 @@ Run::Run(int floorIndex) : seed_(RunSeed::startRun())
     // The menu's Play fills the data registries; a run entered any other way (a
     // test, the tutorial) still finds them filled.
     ItemRegistry::registerItems();
+    registerEnemyKinds();
+    // No soul of an earlier run may be settled in this one.
+    SoulChoice::reset();
     if (PropRegistry::size() == 0)
         PropRegistry::registerProps();
     if (WaterRegistry::registeredNames().empty())

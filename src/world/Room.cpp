@@ -8,6 +8,7 @@
 #include "core/TextureManager.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyFactory.h"
+#include "creatures/SoulChoice.h"
 #include "creatures/Entity.h"
 #include "creatures/Trader.h"
 #include "world/Floor.h"
@@ -102,7 +103,11 @@ Room::Room(Entity* player) : entities(player)
     }
 }
 
-Room::~Room() = default;
+Room::~Room()
+{
+    // A soul left in this room can never be settled from the next one.
+    SoulChoice::reset();
+}
 
 std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& requestedName, OrientedNode* node,
                                       Floor& floor)

@@ -1,6 +1,7 @@
 #include "world/RunContext.h"
 
 #include "core/Camera.h"
+#include "core/TextureManager.h"
 #include "creatures/Entity.h"
 #include "world/Room.h"
 
@@ -28,6 +29,25 @@ bool RunContext::isWalkable(const Entity* walker, sf::Vector2f point) const
 {
     const Room* live = room();
     return live && live->isWalkable(walker, point);
+}
+
+bool RunContext::isOnFloor(sf::Vector2f point) const
+{
+    const Room* live = room();
+    return live && live->boundaries.contains(point);
+}
+
+const sf::Texture* RunContext::roomPicture() const
+{
+    const Room* live = room();
+    return live && !live->pictureKey().empty() ? TextureManager::getTexture(live->pictureKey()) : nullptr;
+}
+
+const sf::Texture* RunContext::roomWallMask() const
+{
+    // Only the first floor's rooms have masks; the key follows the room's name.
+    const Room* live = room();
+    return live && !live->name.empty() ? TextureManager::getTexture(live->name + "_wall_mask") : nullptr;
 }
 
 void RunContext::addEntity(std::unique_ptr<Entity> entity)

@@ -45,6 +45,9 @@ public:
     const Polygon* playerHitBox() const override { return nullptr; }
     void hurtPlayer(int damage) override { (void)damage; }
     bool isWalkable(const Entity* walker, sf::Vector2f point) const override;
+    bool isOnFloor(sf::Vector2f point) const override;
+    const sf::Texture* roomPicture() const override;
+    const sf::Texture* roomWallMask() const override;
     void addEntity(std::unique_ptr<Entity> entity) override;
     void removeEntity(Entity* entity) override;
     bool holds(const Entity* entity) const override;

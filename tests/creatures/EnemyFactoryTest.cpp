@@ -11,6 +11,8 @@ namespace
 {
 struct FactoryTest : ::testing::Test
 {
+    // Another test (a run) may have registered the game's kinds before.
+    void SetUp() override { EnemyFactory::reset(); }
     void TearDown() override { EnemyFactory::reset(); }
     FakeWorld world;
 };

@@ -115,17 +115,87 @@ void paintToaShot(Canvas& sheet)
                });
 }
 
+// Kahiyu's thrown rock: a craggy boulder with a glowing ember crack.
+void paintRock(Canvas& c)
+{
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    const Rgba stone = Rgba::rgb(112, 100, 96);
+    const double cx = w / 2, cy = h / 2, r = w * 0.4;
+    for (int i = 0; i < 9; ++i)
+    {
+        const double a = i * 2 * M_PI / 9;
+        const double rr = r * (0.82 + 0.18 * std::sin(i * 2.3));
+        if (i == 0)
+            cairo_move_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
+        else
+            cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
+    }
+    cairo_close_path(cr);
+    c.stroke(kInk, 5);
+    c.fillRadial(cx - r * 0.35, cy - r * 0.35, 0, r * 1.4,
+                 {{0, stone.scaled(1.6)}, {0.6, stone}, {1, stone.scaled(0.4)}});
+    c.clearPath();
+    cairo_move_to(cr, cx - r * 0.5, cy - r * 0.1);
+    cairo_line_to(cr, cx - r * 0.05, cy + r * 0.15);
+    cairo_line_to(cr, cx + r * 0.45, cy - r * 0.35);
+    c.glow(kEmber, 6, 4);
+    c.stroke(kEmber.mix(kHoly, 0.3), 3);
+    c.clearPath();
+}
+
+// The rock bursting where it lands: a dust ring widening and fading, shards flying
+// out and an ember flash at the heart, eight frames.
+void paintRockBurst(Canvas& sheet)
+{
+    const int fw = 128, fh = 128, n = 8;
+    paintSheet(sheet, fw, fh, n, n,
+               [&](Canvas& c, int i, double)
+               {
+                   cairo_t* cr = c.cr();
+                   const double u = (i + 1) / static_cast<double>(n);
+                   const double cx = fw / 2.0, cy = fh / 2.0;
+                   const Rgba dust = Rgba::rgb(150, 128, 112);
+                   c.ellipse(cx, cy + 10, 14 + 46 * u, (14 + 46 * u) * 0.55);
+                   c.fillRadial(cx, cy + 10, 0, 14 + 46 * u,
+                                {{0, dust.alpha(0.0)}, {0.7, dust.alpha(0.55 * (1 - u))}, {1, dust.alpha(0)}});
+                   c.clearPath();
+                   if (u < 0.6)
+                   {
+                       c.ellipse(cx, cy, 26 * (1 - u), 22 * (1 - u));
+                       c.glow(kEmber, 12, 6);
+                       c.fillRadial(cx, cy, 0, 26, {{0, kHoly}, {0.5, kEmber}, {1, kEmber.alpha(0)}});
+                       c.clearPath();
+                   }
+                   for (int k = 0; k < 7; ++k)
+                   {
+                       const double a = k * 2 * M_PI / 7 + 0.4;
+                       const double d = 10 + 48 * u;
+                       const double x = cx + d * std::cos(a), y = cy + d * std::sin(a) * 0.7 - 20 * u * (1 - u);
+                       const double s = 7 * (1 - u * 0.6);
+                       cairo_move_to(cr, x - s, y);
+                       cairo_line_to(cr, x, y - s);
+                       cairo_line_to(cr, x + s, y + s * 0.4);
+                       cairo_close_path(cr);
+                       c.stroke(kInk, 2);
+                       c.fillColour(Rgba::rgb(112, 100, 96).scaled(1.2 - 0.4 * u));
+                       c.clearPath();
+                   }
+               });
+}
+
 class EnemySharedPainter : public PatternPainter
 {
 public:
     EnemySharedPainter()
         : PatternPainter({R"(Assets/Sprites/Enemy/Shadow\.png)",
                           R"(Assets/Sprites/SoulChoice/(En|Fr)/(kill|save)\.png)",
-                          R"(Assets/Sprites/Projectile/ToaKaipupuhiProj\.png)"})
+                          R"(Assets/Sprites/Projectile/ToaKaipupuhiProj\.png)",
+                          R"(Assets/Sprites/Projectile/Kahiyu_Rock(_VFX)?\.png)"})
     {
     }
     std::string name() const override { return "enemy-shared"; }
-    int version() const override { return 2; }
+    int version() const override { return 3; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
@@ -133,6 +203,20 @@ public:
         {
             Canvas c(128, 48);
             paintShadow(c);
+            c.savePng(output);
+            return;
+        }
+        if (path.find("Kahiyu_Rock_VFX") != std::string::npos)
+        {
+            Canvas c(128 * 8, 128);
+            paintRockBurst(c);
+            c.savePng(output);
+            return;
+        }
+        if (path.find("Kahiyu_Rock") != std::string::npos)
+        {
+            Canvas c(96, 96);
+            paintRock(c);
             c.savePng(output);
             return;
         }

@@ -39,8 +39,8 @@ for target in $targets; do
   "$target" -max_total_time="$seconds" -timeout=5 -artifact_prefix="$artifacts" "$work" "$seeds" > "$log" 2>&1
   rc=$?
   set -e
-  runs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)
-  [ -n "$runs" ] || runs=$(grep -Eo '#[0-9]+' "$log" | tail -1 | tr -d '#')
+  runs=$(grep -Eo 'Done [0-9]+ runs' "$log" | grep -Eo '[0-9]+' | tail -1 || true)
+  [ -n "$runs" ] || runs=$(grep -Eo '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
   findings=$(find "$artifacts" -type f | wc -l)
   [ "$rc" -ne 0 ] && status=1
   summary+=("$name: ${runs:-0} executions, $findings findings, exit $rc")

@@ -5,7 +5,6 @@
 
 // Something the player can carry: a material, the gold coin or an artefact. Items
 // held by the registry are shared by every stack that names them.
-// (Bag-level data only for now; the icon and the inventory screen come with the HUD.)
 class Item
 {
 public:

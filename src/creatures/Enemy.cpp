@@ -49,31 +49,31 @@ const std::vector<EnemyDatabase::AnimationSpec>& specsOf(const std::string& kind
 // is not (a test without textures) takes the frame size its data file declares.
 void buildAnimations(Enemy::AnimationTable& table, const std::string& kind, const std::string& dataPath)
 {
-    for (const EnemyDatabase::AnimationSpec& spec : specsOf(kind, dataPath))
+    for (const EnemyDatabase::AnimationSpec& sheet : specsOf(kind, dataPath))
     {
-        if (spec.frameCount < 1)
+        if (sheet.frameCount < 1)
         {
-            Logger::Error("Skipped animation " + spec.key + " of " + kind + ": frameCount " +
-                          std::to_string(spec.frameCount) + " is below 1");
+            Logger::Error("Skipped animation " + sheet.key + " of " + kind + ": frameCount " +
+                          std::to_string(sheet.frameCount) + " is below 1");
             continue;
         }
-        sf::Vector2u frame(static_cast<unsigned>(std::max<std::int64_t>(spec.frameWidth, 1)),
-                           static_cast<unsigned>(std::max<std::int64_t>(spec.frameHeight, 1)));
-        if (const sf::Texture* texture = TextureManager::getTexture(spec.key))
+        sf::Vector2u frame(static_cast<unsigned>(std::max<std::int64_t>(sheet.frameWidth, 1)),
+                           static_cast<unsigned>(std::max<std::int64_t>(sheet.frameHeight, 1)));
+        if (const sf::Texture* texture = TextureManager::getTexture(sheet.key))
         {
-            const auto measured = EnemyDatabase::frameSizeFor(spec, texture->getSize());
+            const auto measured = EnemyDatabase::frameSizeFor(sheet, texture->getSize());
             if (!measured)
             {
-                Logger::Error("Skipped animation " + spec.key + " of " + kind + ": its sheet cannot hold " +
-                              std::to_string(spec.frameCount) + " frames");
+                Logger::Error("Skipped animation " + sheet.key + " of " + kind + ": its sheet cannot hold " +
+                              std::to_string(sheet.frameCount) + " frames");
                 continue;
             }
             frame = *measured;
         }
         auto animation = std::make_unique<AnimationData>(
-            spec.key, frame.x, frame.y, static_cast<std::uint32_t>(spec.frameCount), spec.time, ORIGIN_CENTER);
-        animation->once = !spec.isLoop;
-        table[spec.key] = std::move(animation);
+            sheet.key, frame.x, frame.y, static_cast<std::uint32_t>(sheet.frameCount), sheet.time, ORIGIN_CENTER);
+        animation->once = !sheet.isLoop;
+        table[sheet.key] = std::move(animation);
     }
 }
 

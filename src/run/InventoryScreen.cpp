@@ -208,25 +208,31 @@ bool InventoryScreen::menuKey(sf::Keyboard::Key key, const Owner& owner)
     }
 }
 
-bool InventoryScreen::dialogKey(sf::Keyboard::Key key)
+bool InventoryScreen::stepAmount(sf::Keyboard::Key key, std::int32_t& amount)
 {
     switch (key)
     {
     case sf::Keyboard::Right:
         amount += 1;
-        break;
+        return true;
     case sf::Keyboard::Left:
         amount -= 1;
-        break;
+        return true;
     case sf::Keyboard::Up:
         amount += 10;
-        break;
+        return true;
     case sf::Keyboard::Down:
         amount -= 10;
-        break;
+        return true;
     default:
         return false;
     }
+}
+
+bool InventoryScreen::dialogKey(sf::Keyboard::Key key)
+{
+    if (!stepAmount(key, amount))
+        return false;
     clampAmount();
     return true;
 }

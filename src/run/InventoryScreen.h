@@ -76,6 +76,9 @@ public:
     bool deleteUnits();
     // Closes the menu and both dialogs and forgets the amount.
     void closeActions();
+    // The amount keys of the drop, delete and trade dialogs: Right and Left by one,
+    // Up and Down by ten. False for any other key (the amount is left as it was).
+    static bool stepAmount(sf::Keyboard::Key key, std::int32_t& amount);
     // Holds the amount within 0 and the smaller of 999 and the target stack's count.
     void clampAmount();
 

@@ -348,23 +348,8 @@ bool TradeWindow::handleEvent(const sf::Event& event)
             }
             return false;
         }
-        switch (key)
-        {
-        case sf::Keyboard::Right:
-            amount += 1;
-            break;
-        case sf::Keyboard::Left:
-            amount -= 1;
-            break;
-        case sf::Keyboard::Up:
-            amount += 10;
-            break;
-        case sf::Keyboard::Down:
-            amount -= 10;
-            break;
-        default:
+        if (!InventoryScreen::stepAmount(key, amount))
             return false;
-        }
         clampAmount();
         return false;
     }

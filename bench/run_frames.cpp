@@ -7,6 +7,8 @@
 // Run on a display: xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/run_frames
 
 #include "ContentRoot.h"
+#include "FrameTiming.h"
+#include "RunFromMenu.h"
 #include "core/Engine.h"
 #include "core/FontManager.h"
 #include "core/GameSettings.h"
@@ -42,94 +44,22 @@
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Figures;
+using bench::figuresOf;
+using bench::milliseconds;
+using bench::timedFrame;
 constexpr float kFrame = 1.f / 60.f;
 constexpr int kFramesPerRoom = 120;
 
-double milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-struct Figures
-{
-    double median = 0.0;
-    double p95 = 0.0;
-};
-
-Figures figuresOf(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    Figures f;
-    f.median = samples[samples.size() / 2];
-    f.p95 = samples[std::min(samples.size() - 1, samples.size() * 95 / 100)];
-    return f;
-}
-
-// One frame as the engine draws it, waiting until the picture is really finished.
-double timedFrame(sf::RenderWindow& window, const std::function<void()>& drawFrame)
-{
-    const auto start = Clock::now();
-    drawFrame();
-    window.display();
-    glFinish();
-    return milliseconds(Clock::now() - start);
-}
-
 Figures referenceFrame(sf::RenderWindow& window)
 {
-    sf::Image image;
-    image.create(Engine::kWidth, Engine::kHeight, sf::Color(90, 30, 36));
-    sf::Texture texture;
-    texture.loadFromImage(image);
-    sf::Sprite screen(texture);
-    std::vector<double> samples;
-    for (int i = 0; i < kFramesPerRoom + 10; ++i)
-    {
-        const double ms = timedFrame(window,
-                                     [&]
-                                     {
-                                         window.clear(sf::Color(41, 12, 14));
-                                         window.draw(screen);
-                                     });
-        if (i >= 10)
-            samples.push_back(ms);
-    }
-    return figuresOf(samples);
+    return bench::referenceFrame(window, kFramesPerRoom);
 }
 
-// From the Play click to the first frame the run has drawn, through the real menu
-// and loading screen, with `threads` loader threads.
 double playToFirstFrame(Engine* engine, unsigned threads)
 {
-    engine->retireChain(engine->currentState);
-    engine->currentState = nullptr;
-    engine->collectRetired();
-    TextureManager::clear();
-    TextureManager::loadTexture(LoadingScreen::kAnimationKey, LoadingScreen::kAnimationFile);
-    auto menuGroup = MainMenuState::mainMenuGroup();
-    menuGroup->addChild(MenuGroups::menuResources(GameSettings::kEnglish));
-    menuGroup->load();
-    GroupList groups;
-    groups.push_back(std::move(menuGroup));
-    auto* menu = new MainMenuState(std::move(groups));
-    engine->currentState = menu;
-
-    LoadingScreen::setThreadCountOverride(threads);
-    const auto start = Clock::now();
-    const auto& play = menu->buttons()[MainMenuState::BUTTON_PLAY];
-    menu->clickAt(play->position + sf::Vector2i(3, 3));
-    engine->collectRetired();
-    while (!dynamic_cast<InGameState*>(engine->currentState))
-    {
-        engine->runFrame();
-        if (milliseconds(Clock::now() - start) > 600000.0)
-            return -1.0;
-    }
-    engine->runFrame();
-    glFinish();
-    LoadingScreen::setThreadCountOverride(0);
-    return milliseconds(Clock::now() - start) / 1000.0;
+    return bench::playToFirstFrame(engine, threads);
 }
 
 struct Crowd

@@ -4,6 +4,7 @@
 // missing file that stops a run: it must end the game cleanly with its message.
 
 #include "support/GameProcess.h"
+#include "support/RunDriving.h"
 
 #include <gtest/gtest.h>
 
@@ -69,19 +70,7 @@ bool showsLoadingTitle(const sf::Image& image)
     return false;
 }
 
-// Skips the splash and waits for the menu, then presses Play until the run has
-// generated its first floor.
-void startRun(GameProcess& game)
-{
-    ASSERT_TRUE(until([&] { return game.countInLog("Loading map textures") >= 1; }, [&] { game.click(400, 400); },
-                      60s))
-        << "the main menu never appeared:\n"
-        << game.log();
-    ASSERT_TRUE(until([&] { return game.countInLog("Generated floor with") >= 1 || game.countInLog("Fatal") > 0; },
-                      [&] { game.click(1500, 455); }, 120s))
-        << "Play did not start a run:\n"
-        << game.log();
-}
+using rundriving::startRun;
 
 // Screenshots until `wanted` holds of one (the last one is returned either way):
 // under a software renderer a frame of the run can take a good part of a second.

@@ -44,7 +44,7 @@ public:
     int roomType() const override { return 1; }
     const Camera& camera() const override { return view_; }
 
-    static constexpr sf::Vector2f kPlayer{1800.f, 1150.f};
+    static inline const sf::Vector2f kPlayer{1800.f, 1150.f};
     float karmaValue = 0.f;
     EntityList entities;
 

@@ -47,6 +47,12 @@ public:
     // The room type of the live room (a soul choice never opens in a heal room).
     virtual int roomType() const = 0;
     virtual const Camera& camera() const = 0;
+    // The boss life bar along the bottom of the screen: a boss shows it when it
+    // appears, feeds it its health every update and hides it when it falls. Worlds
+    // without a screen ignore it.
+    virtual void showBossBar(float bossMaximumHealth) { (void)bossMaximumHealth; }
+    virtual void updateBossBar(float health) { (void)health; }
+    virtual void hideBossBar() {}
     // The picture the live room shows and its wall mask, for decals that blend with
     // the floor; null where there is none (tests, rooms without a mask).
     virtual const sf::Texture* roomPicture() const { return nullptr; }

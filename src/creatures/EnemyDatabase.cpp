@@ -3,6 +3,7 @@
 #include "core/AnimationData.h"
 #include "core/JsonReader.h"
 #include "core/Logger.h"
+#include "creatures/BossDefaults.h"
 #include "creatures/KahiyuProj.h"
 
 #include <SFML/Graphics/Shader.hpp>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <tuple>
 
 namespace
 {
@@ -282,46 +284,55 @@ void loadToaKaipupuhi(ToaKaipupuhiRecord& r, const Fields& data)
     r.idle.moveStopDist = idle.getInt("moveStopDist");
 }
 
+// The bosses and the owls read every key with a fallback of their own: a fight must
+// stay winnable and losable whatever is wrong with the file.
 void loadLittleOwl(LittleOwlRecord& r, const Fields& data)
 {
-    r.scale = data.getFloat("scale");
-    r.hp = data.getFloat("hp");
-    r.moveSpeed = data.getFloat("moveSpeed");
-    r.followMaxCloseDist = data.getFloat("followMaxCloseDist");
-    r.followBackDist = data.getFloat("followBackDist");
-    r.attackDelayMin = data.getFloat("attackDelayMin");
-    r.attackDelayMax = data.getFloat("attackDelayMax");
-    r.attackMoveSpeed = data.getFloat("attackMoveSpeed");
-    r.startAttackDist = data.getFloat("startAttackDist");
-    r.attackReach = data.getFloat("attackReach");
-    r.damageToBoss = data.getInt("damageToBoss");
-    r.damage = data.getInt("damage");
+    const LittleOwlRecord d = BossDefaults::littleOwl();
+    r.scale = data.getFloat("scale", d.scale);
+    r.hp = data.getFloat("hp", d.hp);
+    r.moveSpeed = data.getFloat("moveSpeed", d.moveSpeed);
+    r.followMaxCloseDist = data.getFloat("followMaxCloseDist", d.followMaxCloseDist);
+    r.followBackDist = data.getFloat("followBackDist", d.followBackDist);
+    r.attackDelayMin = data.getFloat("attackDelayMin", d.attackDelayMin);
+    r.attackDelayMax = data.getFloat("attackDelayMax", d.attackDelayMax);
+    r.attackMoveSpeed = data.getFloat("attackMoveSpeed", d.attackMoveSpeed);
+    r.startAttackDist = data.getFloat("startAttackDist", d.startAttackDist);
+    r.attackReach = data.getFloat("attackReach", d.attackReach);
+    r.damageToBoss = data.getInt("damageToBoss", d.damageToBoss);
+    r.damage = data.getInt("damage", d.damage);
 }
 
 void loadNepturath(NepturathRecord& r, const Fields& data, const Fields& root)
 {
-    readCommon(r, data);
-    r.deathEmergeDelay = data.getFloat("deathEmergeDelay");
+    const NepturathRecord d = BossDefaults::nepturath();
+    r.lootFileName = data.getString("lootFileName", d.lootFileName);
+    r.scale = data.getFloat("scale", d.scale);
+    r.hp = data.getFloat("hp", d.hp);
+    r.attackDelay = data.getFloat("attackDelay", d.attackDelay);
+    r.deathEmergeDelay = data.getFloat("deathEmergeDelay", d.deathEmergeDelay);
+    r.soulScale = data.getFloat("soulScale", d.soulScale);
+    r.soulPosDeltaY = data.getInt("soulPosDeltaY", d.soulPosDeltaY);
     const Fields idle = data.child("idle");
-    r.idle.moveSpeed = idle.getFloat("moveSpeed");
-    r.idle.moveCenterDist = idle.getInt("moveCenterDist");
+    r.idle.moveSpeed = idle.getFloat("moveSpeed", d.idle.moveSpeed);
+    r.idle.moveCenterDist = idle.getInt("moveCenterDist", d.idle.moveCenterDist);
     const Fields a1 = data.child("attack1");
-    r.attack1.prob = a1.getInt("prob");
-    r.attack1.startPlayerCenterDist = a1.getInt("startPlayerCenterDist");
-    r.attack1.moveSpeed = a1.getFloat("moveSpeed");
-    r.attack1.maxCenterDist = a1.getInt("maxCenterDist");
-    r.attack1.stunnedTime = a1.getFloat("stunnedTime");
-    r.attack1.hitRadius = a1.getInt("hitRadius");
-    r.attack1.damage = a1.getInt("damage");
+    r.attack1.prob = a1.getInt("prob", d.attack1.prob);
+    r.attack1.startPlayerCenterDist = a1.getInt("startPlayerCenterDist", d.attack1.startPlayerCenterDist);
+    r.attack1.moveSpeed = a1.getFloat("moveSpeed", d.attack1.moveSpeed);
+    r.attack1.maxCenterDist = a1.getInt("maxCenterDist", d.attack1.maxCenterDist);
+    r.attack1.stunnedTime = a1.getFloat("stunnedTime", d.attack1.stunnedTime);
+    r.attack1.hitRadius = a1.getInt("hitRadius", d.attack1.hitRadius);
+    r.attack1.damage = a1.getInt("damage", d.attack1.damage);
     const Fields a2 = data.child("attack2");
-    r.attack2.prob = a2.getInt("prob");
-    r.attack2.moveSpeed = a2.getFloat("moveSpeed");
-    r.attack2.chargeBuildCenterDelataY = a2.getInt("chargeBuildCenterDelataY");
-    r.attack2.chargeDelta = a2.getInt("chargeDelta");
-    r.attack2.chargeSpeed = a2.getFloat("chargeSpeed");
-    r.attack2.sardineTime = a2.getFloat("sardineTime");
-    r.attack2.sardineSpeed = a2.getFloat("sardineSpeed");
-    r.attack2.damage = a2.getInt("damage");
+    r.attack2.prob = a2.getInt("prob", d.attack2.prob);
+    r.attack2.moveSpeed = a2.getFloat("moveSpeed", d.attack2.moveSpeed);
+    r.attack2.chargeBuildCenterDelataY = a2.getInt("chargeBuildCenterDelataY", d.attack2.chargeBuildCenterDelataY);
+    r.attack2.chargeDelta = a2.getInt("chargeDelta", d.attack2.chargeDelta);
+    r.attack2.chargeSpeed = a2.getFloat("chargeSpeed", d.attack2.chargeSpeed);
+    r.attack2.sardineTime = a2.getFloat("sardineTime", d.attack2.sardineTime);
+    r.attack2.sardineSpeed = a2.getFloat("sardineSpeed", d.attack2.sardineSpeed);
+    r.attack2.damage = a2.getInt("damage", d.attack2.damage);
     r.stunnedHitBox = root.points("stunnedHitBoxPoints");
     r.sardineHitBox = root.points("sardineHitBoxPoints");
     r.exitWaterBox = root.points("exitWaterBoxPoints");
@@ -331,37 +342,45 @@ void loadNepturath(NepturathRecord& r, const Fields& data, const Fields& root)
 
 void loadDarkHulant(DarkHulantRecord& r, const Fields& data)
 {
-    readCommon(r, data);
+    const DarkHulantRecord d = BossDefaults::darkHulant();
+    r.lootFileName = data.getString("lootFileName", d.lootFileName);
+    r.scale = data.getFloat("scale", d.scale);
+    r.hp = data.getFloat("hp", d.hp);
+    r.attackDelay = data.getFloat("attackDelay", d.attackDelay);
+    r.soulScale = d.soulScale;
+    r.soulPosDeltaY = data.getInt("soulPosDeltaY", d.soulPosDeltaY);
     const Fields idle = data.child("idle");
-    r.idle.moveSpeed = idle.getFloat("moveSpeed");
-    r.idle.step1DeltaY = idle.getInt("step1DeltaY");
+    r.idle.moveSpeed = idle.getFloat("moveSpeed", d.idle.moveSpeed);
+    r.idle.step1DeltaY = idle.getInt("step1DeltaY", d.idle.step1DeltaY);
     const Fields a1 = data.child("attack1");
-    r.attack1.prob = a1.getInt("prob");
-    r.attack1.moveSpeed = a1.getFloat("moveSpeed");
-    r.attack1.dashUpSpeed = a1.getFloat("dashUpSpeed");
-    r.attack1.dashUpDeltaY = a1.getInt("dashUpDeltaY");
-    r.attack1.dashDownDelayMin = a1.getFloat("dashDownDelayMin");
-    r.attack1.dashDownDelayMax = a1.getFloat("dashDownDelayMax");
-    r.attack1.stunnedTime = a1.getFloat("stunnedTime");
-    r.attack1.damage = a1.getInt("damage");
+    r.attack1.prob = a1.getInt("prob", d.attack1.prob);
+    r.attack1.moveSpeed = a1.getFloat("moveSpeed", d.attack1.moveSpeed);
+    r.attack1.dashUpSpeed = a1.getFloat("dashUpSpeed", d.attack1.dashUpSpeed);
+    r.attack1.dashUpDeltaY = a1.getInt("dashUpDeltaY", d.attack1.dashUpDeltaY);
+    r.attack1.dashDownDelayMin = a1.getFloat("dashDownDelayMin", d.attack1.dashDownDelayMin);
+    r.attack1.dashDownDelayMax = a1.getFloat("dashDownDelayMax", d.attack1.dashDownDelayMax);
+    r.attack1.stunnedTime = a1.getFloat("stunnedTime", d.attack1.stunnedTime);
+    r.attack1.damage = a1.getInt("damage", d.attack1.damage);
     const Fields a2 = data.child("attack2");
-    r.attack2.prob = a2.getInt("prob");
-    r.attack2.launchFeatherDelay = a2.getFloat("launchFeatherDelay");
-    r.attack2.featherDeltaPosX = a2.getInt("featherDeltaPosX");
+    r.attack2.prob = a2.getInt("prob", d.attack2.prob);
+    r.attack2.launchFeatherDelay = a2.getFloat("launchFeatherDelay", d.attack2.launchFeatherDelay);
+    r.attack2.featherDeltaPosX = a2.getInt("featherDeltaPosX", d.attack2.featherDeltaPosX);
 }
 
 void loadTheGod(TheGodRecord& r, const Fields& data, const Fields& root)
 {
-    r.scale = data.getFloat("scale");
-    r.hp = data.getFloat("hp");
-    r.attackDelay = data.getFloat("attackDelay");
-    for (auto [key, attack] : {std::pair{"attack1", &r.attack1}, std::pair{"attack2", &r.attack2}})
+    const TheGodRecord d = BossDefaults::theGod();
+    r.scale = data.getFloat("scale", d.scale);
+    r.hp = data.getFloat("hp", d.hp);
+    r.attackDelay = data.getFloat("attackDelay", d.attackDelay);
+    for (auto [key, attack, fallback] :
+         {std::tuple{"attack1", &r.attack1, d.attack1}, std::tuple{"attack2", &r.attack2, d.attack2}})
     {
         const Fields a = data.child(key);
-        attack->goodProb = a.getInt("goodProb");
-        attack->badProb = a.getInt("badProb");
-        attack->moveSpeed = a.getFloat("moveSpeed");
-        attack->damage = a.getInt("damage");
+        attack->goodProb = a.getInt("goodProb", fallback.goodProb);
+        attack->badProb = a.getInt("badProb", fallback.badProb);
+        attack->moveSpeed = a.getFloat("moveSpeed", fallback.moveSpeed);
+        attack->damage = a.getInt("damage", fallback.damage);
     }
     r.attack1UpBox = root.points("attack1UpBoxPoints");
     r.attack1DownBox = root.points("attack1DownBoxPoints");
@@ -486,6 +505,14 @@ void EnemyDatabase::loadKind(EnemyRecords& records, const std::string& kind, con
         return;
     common->dataPath = file;
     readBoxes(*common, root);
+    if (kind == "Nepturath")
+        BossDefaults::repair(records.nepturath, file);
+    else if (kind == "DarkHulant")
+        BossDefaults::repair(records.darkHulant, file);
+    else if (kind == "LittleOwl")
+        BossDefaults::repair(records.littleOwl, file);
+    else if (kind == "TheGod")
+        BossDefaults::repair(records.theGod, file);
 }
 
 void EnemyDatabase::loadData(const std::string& indexFile)

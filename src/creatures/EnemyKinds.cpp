@@ -1,8 +1,11 @@
 #include "creatures/EnemyKinds.h"
 
+#include "creatures/DarkHulant.h"
 #include "creatures/EnemyFactory.h"
 #include "creatures/Kahiyu.h"
 #include "creatures/Nazar.h"
+#include "creatures/Nepturath.h"
+#include "creatures/TheGod.h"
 #include "creatures/ToaKaipupuhi.h"
 #include "creatures/ToaMangere.h"
 #include "creatures/ToaTao.h"
@@ -24,4 +27,7 @@ void registerEnemyKinds()
     EnemyFactory::registerKind("ToaTao", builderOf<ToaTao>());
     EnemyFactory::registerKind("ToaMangere", builderOf<ToaMangere>());
     EnemyFactory::registerKind("ToaKaipupuhi", builderOf<ToaKaipupuhi>());
+    EnemyFactory::registerKind("Nepturath", builderOf<Nepturath>());
+    EnemyFactory::registerKind("DarkHulant", builderOf<DarkHulant>());
+    EnemyFactory::registerKind("TheGod", builderOf<TheGod>());
 }

@@ -396,6 +396,7 @@ void InGameState::victorySwitch()
     if (!exits)
         return;
     ended = true;
+    Logger::Info(std::string("Victory: the ") + (karma() < 0.f ? "diabolic" : "angelic") + " ending");
     music.stop();
     Engine* engine = Engine::instance();
     GameState* before = previousState;

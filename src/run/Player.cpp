@@ -697,6 +697,28 @@ void Player::handleEvent(const sf::Event& event)
                 floor->jumpToBoss(this);
             return;
         }
+        // On from a floor's boss room to the next floor's, to try the bosses in turn.
+        if (keyPressed && event.key.code == sf::Keyboard::N && event.key.control)
+        {
+            RunContext* run = RunContext::active();
+            Floor* floor = run ? run->floor() : nullptr;
+            if (floor && !RoomNameRegistry::names(ROOM_BOSS, floor->floorIndex + 1).empty())
+            {
+                floor->floorIndex += 1;
+                floor->generateFloor(this);
+                floor->jumpToBoss(this);
+            }
+            return;
+        }
+        // And to end a boss fight at once: every enemy of the room falls.
+        if (keyPressed && event.key.code == sf::Keyboard::K && event.key.control)
+        {
+            if (RunContext* run = RunContext::active())
+                for (Entity* entity : run->roomEntities())
+                    if (auto* enemy = dynamic_cast<Enemy*>(entity); enemy && enemy->health > 0.f)
+                        enemy->health = 0.f;
+            return;
+        }
         // The same kind of shortcut to the floor's shop, to try the trader.
         if (keyPressed && event.key.code == sf::Keyboard::T && event.key.control)
         {

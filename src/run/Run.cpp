@@ -7,6 +7,7 @@
 #include "creatures/Enemy.h"
 #include "creatures/EnemyKinds.h"
 #include "creatures/SoulChoice.h"
+#include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "world/Floor.h"
 #include "world/PropRegistry.h"
@@ -171,4 +172,19 @@ void Run::changeKarma(float delta)
 {
     if (player_)
         player_->karmaGauge.change(delta);
+}
+
+void Run::showBossBar(float bossMaximumHealth)
+{
+    BossLifeBar::show(bossMaximumHealth);
+}
+
+void Run::updateBossBar(float health)
+{
+    BossLifeBar::updateBossBar(health);
+}
+
+void Run::hideBossBar()
+{
+    BossLifeBar::hide();
 }

@@ -51,6 +51,9 @@ public:
     const Polygon* playerHitBox() const override;
     void hurtPlayer(int damage) override;
     void changeKarma(float delta) override;
+    void showBossBar(float bossMaximumHealth) override;
+    void updateBossBar(float health) override;
+    void hideBossBar() override;
 
     Player* thePlayer() const { return player_.get(); }
     Camera& mutableCamera() { return camera_; }

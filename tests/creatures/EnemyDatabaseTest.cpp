@@ -1,3 +1,4 @@
+#include "creatures/BossDefaults.h"
 #include "creatures/EnemyDatabase.h"
 #include "core/AnimationData.h"
 #include "core/TextureManager.h"
@@ -331,7 +332,8 @@ TEST_F(EnemyDatabaseTest, BrokenFilesLogTheirFailureAndFallBackToDefaults)
              return t.writeIndex();
          },
          {"Failed to load TheGod data"},
-         [](const EnemyRecords& r) { EXPECT_EQ(r.theGod.hp, 0.f); }},
+         // A boss falls back on tuning it can be fought with, never on 0 health.
+         [](const EnemyRecords& r) { EXPECT_EQ(r.theGod.hp, BossDefaults::theGod().hp); }},
         {"values of the wrong type",
          [](EnemyDatabaseTest& t)
          {

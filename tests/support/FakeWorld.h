@@ -35,6 +35,13 @@ public:
     void changeKarma(float delta) override { karmaValue = std::clamp(karmaValue + delta, -160.f, 160.f); }
     int roomType() const override { return type; }
     const Camera& camera() const override { return view; }
+    void showBossBar(float maximum) override { bossBarShown = true, bossBarMaximum = maximum, bossBarHealth = maximum; }
+    void updateBossBar(float health) override
+    {
+        if (bossBarShown)
+            bossBarHealth = health;
+    }
+    void hideBossBar() override { bossBarShown = false; }
 
     // The player stands at `p` with a 64 x 140 box centred on it.
     void movePlayer(sf::Vector2f p)
@@ -57,6 +64,9 @@ public:
     }
 
     bool hasPlayer = true;
+    bool bossBarShown = false;
+    float bossBarMaximum = 0.f;
+    float bossBarHealth = 0.f;
     float karmaValue = 0.f;
     int type = 0;
     Camera view;

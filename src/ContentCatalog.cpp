@@ -27,6 +27,8 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
     groups.push_back({"menu resources (English)", MenuGroups::menuResources(GameSettings::kEnglish)});
     groups.push_back({"menu resources (French)", MenuGroups::menuResources(GameSettings::kFrench)});
+    groups.push_back({"pictures with words (English)", MenuGroups::wordedPictures(GameSettings::kEnglish)});
+    groups.push_back({"pictures with words (French)", MenuGroups::wordedPictures(GameSettings::kFrench)});
     groups.push_back({"settings backdrop", MenuGroups::backdrop()});
     groups.push_back({"credits", MenuGroups::credits()});
     groups.push_back({"game over", MenuGroups::gameOver()});

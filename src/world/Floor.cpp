@@ -435,9 +435,16 @@ Floor::MapView Floor::mapView(const sf::FloatRect& area, const IconSizes& sizes)
     // Too large: as much as fits around the offset (the current room when the map
     // opens), and never dragged so far that the floor leaves the area.
     view.scale = kMinMapScale;
-    const sf::Vector2f half(area.width / 2.f / view.scale, area.height / 2.f / view.scale);
-    view.centre.x = std::clamp(mapOffset.x, bounds.left + half.x, bounds.left + bounds.width - half.x);
-    view.centre.y = std::clamp(mapOffset.y, bounds.top + half.y, bounds.top + bounds.height - half.y);
+    // Along an axis the floor fits in, it stays in the middle.
+    auto axis = [&](float offset, float low, float extent, float shown)
+    {
+        const float half = shown / 2.f / view.scale;
+        if (extent <= 2.f * half)
+            return low + extent / 2.f;
+        return std::clamp(offset, low + half, low + extent - half);
+    };
+    view.centre.x = axis(mapOffset.x, bounds.left, bounds.width, area.width);
+    view.centre.y = axis(mapOffset.y, bounds.top, bounds.height, area.height);
     return view;
 }
 

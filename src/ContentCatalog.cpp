@@ -57,6 +57,7 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"hud", healthBar::textureGroup()});
     groups.push_back({"hud", karmaBar::textureGroup()});
     groups.push_back({"hud", RunTextures::runGroup()});
+    groups.push_back({"hud", RunTextures::promptGroup()});
     groups.push_back({"boss life bar", BossLifeBar::bossBarGroup()});
 
     // The rooms of every floor with their doors, the backgrounds around them and the minimap.

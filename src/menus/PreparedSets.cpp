@@ -45,7 +45,10 @@ GroupPtr PreparedSets::floorBackgrounds()
 
 GroupPtr PreparedSets::player()
 {
-    return Player::textureGroup();
+    // The prompts over the player's head come with him.
+    auto group = Player::textureGroup();
+    group->addChild(RunTextures::promptGroup());
+    return group;
 }
 
 GroupPtr PreparedSets::traderInventoryItemsAndBars()

@@ -70,8 +70,6 @@ std::unique_ptr<TextureManager::Group> Player::textureGroup()
             group->add(textureKey(sheet, form), sheetFile(sheet, form));
     group->add(kNepturathShadowKey, kNepturathShadowFile);
     group->add(RunTextures::kHealRuneKey, RunTextures::kHealRuneFile);
-    group->add(RunTextures::kKeyCapEKey, RunTextures::kKeyCapEFile);
-    group->add(RunTextures::kKeyCapFKey, RunTextures::kKeyCapFFile);
     return group;
 }
 

@@ -34,4 +34,6 @@ public:
 
     // The satchel is drawn by the run but named by no other set, so the run loads it itself.
     static std::unique_ptr<TextureManager::Group> runGroup();
+    // The key caps of the prompts, which the run and the tutorial both draw.
+    static std::unique_ptr<TextureManager::Group> promptGroup();
 };

@@ -102,8 +102,8 @@ std::unique_ptr<TextureManager::Group> MenuGroups::buttons(unsigned language)
 std::unique_ptr<TextureManager::Group> MenuGroups::pauseMenu(unsigned language)
 {
     auto group = std::make_unique<TextureManager::Group>();
-    for (const char* key : {"resume_button", "resume_button_h", "options_button", "options_button_h", "exit_button",
-                            "exit_button_h"})
+    for (const char* key :
+         {"resume_button", "resume_button_h", "options_button", "options_button_h", "exit_button", "exit_button_h"})
         addWorded(*group, key, language);
     return group;
 }
@@ -171,9 +171,8 @@ void MenuGroups::fillMenuResources(TextureManager::Group& group, unsigned langua
     TextureManager::Group languageEntries;
     const unsigned wordsLanguage = language == GameSettings::kFrench ? language : GameSettings::kEnglish;
     addWorded(group, "credit_background", wordsLanguage);
-    for (const char* key : {"play_button", "credit_button", "exit_button", "options_button",
-                            "play_button_h", "credit_button_h", "exit_button_h", "options_button_h", "tuto_button",
-                            "tuto_button_h"})
+    for (const char* key : {"play_button", "credit_button", "exit_button", "options_button", "play_button_h",
+                            "credit_button_h", "exit_button_h", "options_button_h", "tuto_button", "tuto_button_h"})
     {
         addWorded(group, key, wordsLanguage);
         addWorded(languageEntries, key, wordsLanguage);

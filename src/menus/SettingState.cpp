@@ -225,8 +225,8 @@ void SettingState::goBack()
         // Leaving unloaded the buttons the paused run's menu draws (and the run's
         // own copy of the menu's buttons); put them back in the chosen language.
         TextureManager::Group pauseButtons;
-        for (const auto& group : {MenuGroups::buttons(MenuGroups::shownLanguage()),
-                                  MenuGroups::pauseMenu(MenuGroups::shownLanguage())})
+        for (const auto& group :
+             {MenuGroups::buttons(MenuGroups::shownLanguage()), MenuGroups::pauseMenu(MenuGroups::shownLanguage())})
             for (const auto& [key, path] : group->flatten())
                 pauseButtons.add(key, path);
         for (const auto& [key, path] : pauseButtons.entries())

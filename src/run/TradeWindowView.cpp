@@ -25,7 +25,8 @@ void title(sf::Text& text, const sf::Font* font, UiText::Id words, sf::Color fil
 
 TradeWindowView::TradeWindowView() : font_(FontManager::getFont("Ironhelm"))
 {
-    title(traderTitle_, font_, UiText::TRADER_INVENTORY, sf::Color(200, 45, 45), sf::Color(113, 26, 26), {240.f, 250.f});
+    title(traderTitle_, font_, UiText::TRADER_INVENTORY, sf::Color(200, 45, 45), sf::Color(113, 26, 26),
+          {240.f, 250.f});
     title(playerTitle_, font_, UiText::PLAYER_INVENTORY, sf::Color(109, 1, 120), sf::Color(53, 0, 57), {1200.f, 250.f});
     InventoryView::styleInfoText(amount_, font_);
     InventoryView::styleInfoText(notice_, font_);

@@ -395,8 +395,8 @@ std::vector<Floor::MapPiece> Floor::mapPieces(const IconSizes& sizes) const
             const sf::Vector2f middle =
                 (node->position + child->position) / 2.f - sf::Vector2f(0.f, 0.2f * sizes(node->type).y);
             const float degrees = angleDegrees(node->position, child->position);
-            pieces.push_back({MapPiece::LINE, node, middle, 1.f, degrees, length, colour,
-                              lineBox(middle, degrees, length, 1.f)});
+            pieces.push_back(
+                {MapPiece::LINE, node, middle, 1.f, degrees, length, colour, lineBox(middle, degrees, length, 1.f)});
         }
 
         float scale = kIconScale;
@@ -479,16 +479,13 @@ void Floor::drawMap(sf::RenderTarget& target, const sf::FloatRect& area)
     if (!graph_)
         return;
     const MapView view = mapView(area);
-    for (const MapPiece& piece : mapPieces(textureIconSize))
-        if (piece.kind == MapPiece::ICON && piece.node == current_)
-            iconScale = {piece.scale, piece.scale};
 
     // Nothing of the map is drawn outside the area: a view the size of the area, on it.
     const sf::View before = target.getView();
     const sf::Vector2f targetSize(target.getSize());
     sf::View clip(area);
-    clip.setViewport({area.left / targetSize.x, area.top / targetSize.y, area.width / targetSize.x,
-                      area.height / targetSize.y});
+    clip.setViewport(
+        {area.left / targetSize.x, area.top / targetSize.y, area.width / targetSize.x, area.height / targetSize.y});
     target.setView(clip);
     sf::Transform placed;
     placed.translate(area.left + area.width / 2.f, area.top + area.height / 2.f)
@@ -496,7 +493,11 @@ void Floor::drawMap(sf::RenderTarget& target, const sf::FloatRect& area)
         .translate(-view.centre);
     const sf::RenderStates states(placed);
     for (const MapPiece& piece : mapPieces(textureIconSize))
+    {
+        if (piece.kind == MapPiece::ICON && piece.node == current_)
+            iconScale = {piece.scale, piece.scale};
         drawPiece(target, piece, states);
+    }
     target.setView(before);
 }
 

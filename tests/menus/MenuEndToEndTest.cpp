@@ -258,8 +258,8 @@ TEST(MenuEndToEnd, InFrenchTheMenusARunAndThePauseMenuPlayWithACleanLog)
     std::this_thread::sleep_for(2s);
 
     // A run: god mode at once (the first room's enemies fight), the minimap, the pause menu.
-    ASSERT_TRUE(until([&] { return game.countInLog("Generated floor with") >= 1; }, [&] { game.click(1500, 455); },
-                      120s))
+    ASSERT_TRUE(
+        until([&] { return game.countInLog("Generated floor with") >= 1; }, [&] { game.click(1500, 455); }, 120s))
         << game.log();
     game.press("KP_Add");
     std::this_thread::sleep_for(4s);

@@ -337,7 +337,8 @@ TEST_F(FloorNavigation, TheMinimapShowsEveryFloorInsideTheParchment)
             {
                 for (const Floor::MapPiece& piece : pieces)
                     EXPECT_TRUE(holds(kParchment, view.toArea(piece.box)))
-                        << (piece.kind == Floor::MapPiece::ICON ? "icon " : "line ") << describe(view.toArea(piece.box));
+                        << (piece.kind == Floor::MapPiece::ICON ? "icon " : "line ")
+                        << describe(view.toArea(piece.box));
                 // The floor uses the parchment: it spans its width or its height.
                 const sf::FloatRect shown = view.toArea(view.graph);
                 EXPECT_TRUE(shown.width > 0.95f * kParchment.width || shown.height > 0.95f * kParchment.height ||

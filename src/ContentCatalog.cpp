@@ -27,6 +27,8 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"main menu", MainMenuState::mainMenuGroup()});
     groups.push_back({"menu resources (English)", MenuGroups::menuResources(GameSettings::kEnglish)});
     groups.push_back({"menu resources (French)", MenuGroups::menuResources(GameSettings::kFrench)});
+    groups.push_back({"pictures with words (English)", MenuGroups::wordedPictures(GameSettings::kEnglish)});
+    groups.push_back({"pictures with words (French)", MenuGroups::wordedPictures(GameSettings::kFrench)});
     groups.push_back({"settings backdrop", MenuGroups::backdrop()});
     groups.push_back({"credits", MenuGroups::credits()});
     groups.push_back({"game over", MenuGroups::gameOver()});
@@ -55,6 +57,7 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"hud", healthBar::textureGroup()});
     groups.push_back({"hud", karmaBar::textureGroup()});
     groups.push_back({"hud", RunTextures::runGroup()});
+    groups.push_back({"hud", RunTextures::promptGroup()});
     groups.push_back({"boss life bar", BossLifeBar::bossBarGroup()});
 
     // The rooms of every floor with their doors, the backgrounds around them and the minimap.

@@ -4,6 +4,7 @@
 #include "core/GameSettings.h"
 #include "core/Logger.h"
 #include "core/Platform.h"
+#include "core/UiText.h"
 #include "editor/EditorState.h"
 #include "menus/Logo.h"
 #include "menus/MainMenuState.h"
@@ -50,6 +51,8 @@ void Game::start(const std::filesystem::path& contentRoot, const std::vector<std
     chooseSettingsFile(contentRoot);
     GameSettings settings;
     loadSettings(settings);
+    // Every screen speaks the saved language, the menu preloaded below included.
+    UiText::setLanguage(settings.language);
     const bool windowedAsked = std::find(arguments.begin(), arguments.end(), "--windowed") != arguments.end();
     Engine::requestWindowed(settings.windowed || windowedAsked);
     wire();

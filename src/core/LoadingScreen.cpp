@@ -3,6 +3,7 @@
 #include "core/BackgroundFailures.h"
 #include "core/FontManager.h"
 #include "core/Logger.h"
+#include "core/UiText.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -22,13 +23,26 @@ LoadingScreen::LoadingScreen(std::string message, GroupList input)
       animation_(kAnimationKey, kFrameWidth, kFrameHeight, kFrameCount, kFrameTime, ORIGIN_BOTTOM_LEFT)
 {
     const unsigned threads = threadCount();
+    // More groups than threads is no trouble: every entry is merged and dealt out anew.
     if (input.size() > threads)
-        Logger::Warning("Group size should be less than " + std::to_string(threads));
+        Logger::Debug("Group size should be less than " + std::to_string(threads));
     loadGroups = dealGroups(std::move(input), threads);
 
     // Font lookups warn on a miss; ask once, not every frame.
     if (FontManager::count() > 0)
         font_ = FontManager::getFont("Ironhelm");
+    if (font_)
+    {
+        // The title is given in English; it is shown in the player's language.
+        title_.setString(UiText::shown(UiText::translate(this->message)));
+        title_.setFont(*font_);
+        title_.setCharacterSize(120);
+        title_.setFillColor(kTitleColour);
+        title_.setPosition(48.f, 48.f);
+        progress_.setFont(*font_);
+        progress_.setCharacterSize(48);
+        progress_.setFillColor(kTitleColour);
+    }
 
     for (unsigned i = 0; i < loadGroups.size(); ++i)
         startLoader({loadGroups[i]->entries()}, static_cast<int>(i));
@@ -45,7 +59,10 @@ GroupList LoadingScreen::dealGroups(GroupList input, unsigned threads)
     {
         for (const auto& [key, path] : group->flatten())
         {
-            if (!combined.emplace(key, path).second)
+            // Screens share pictures (the buttons, the backdrop): the same key for the
+            // same file is one texture. Only two files under one key are a fault.
+            auto [at, inserted] = combined.emplace(key, path);
+            if (!inserted && at->second != path)
                 Logger::Warning("Key " + key + " already exists in another group");
         }
     }
@@ -93,9 +110,12 @@ void LoadingScreen::startLoader(std::vector<std::map<std::string, std::string>> 
         {
             try
             {
+                // A key already present is the picture of a live screen (the paused
+                // run behind the settings) or of the start-up: the same file, kept.
                 for (const auto& batch : batches)
                     for (const auto& [key, path] : batch)
-                        TextureManager::loadTexture(key, path);
+                        if (!TextureManager::isPresent(key))
+                            TextureManager::loadTexture(key, path);
             }
             catch (...)
             {
@@ -105,6 +125,16 @@ void LoadingScreen::startLoader(std::vector<std::map<std::string, std::string>> 
             --*running;
         })
         .detach();
+}
+
+std::string LoadingScreen::progressText(std::size_t loaded, std::size_t total)
+{
+    return UiText::get(UiText::LOADING_COUNTER) + std::to_string(loaded) + "/" + std::to_string(total);
+}
+
+std::string LoadingScreen::shownTitle() const
+{
+    return UiText::translate(message);
 }
 
 std::size_t LoadingScreen::totalCount() const
@@ -138,15 +168,17 @@ void LoadingScreen::draw(sf::RenderWindow& window)
     const float height = window.getView().getSize().y;
     if (font_)
     {
-        sf::Text title(message, *font_, 120);
-        title.setFillColor(kTitleColour);
-        title.setPosition(48.f, 48.f);
-        window.draw(title);
-
-        sf::Text progress("Loading: " + std::to_string(loadedCount()) + "/" + std::to_string(totalCount()), *font_, 48);
-        progress.setFillColor(kTitleColour);
-        progress.setPosition(145.f, height - 96.f - progress.getGlobalBounds().height);
-        window.draw(progress);
+        window.draw(title_);
+        // The counter's words change only when a texture arrives.
+        const std::size_t loaded = loadedCount(), total = totalCount();
+        if (loaded != shownLoaded_ || total != shownTotal_)
+        {
+            shownLoaded_ = loaded;
+            shownTotal_ = total;
+            progress_.setString(UiText::shown(progressText(loaded, total)));
+        }
+        progress_.setPosition(145.f, height - 96.f - progress_.getGlobalBounds().height);
+        window.draw(progress_);
     }
     sf::Sprite& figure = animation_.frameSprite();
     figure.setPosition(36.f, height - 48.f);

@@ -3,6 +3,8 @@
 #include "core/AnimationData.h"
 #include "core/GameState.h"
 
+#include <SFML/Graphics/Text.hpp>
+
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -47,6 +49,9 @@ public:
     // True while a loader thread of this screen is still working.
     bool loading() const { return *running_ > 0; }
     int animationFrame() const { return animation_.currentFrame; }
+    // The words shown: the title in the player's language, and the counter's line.
+    std::string shownTitle() const;
+    static std::string progressText(std::size_t loaded, std::size_t total);
 
 protected:
     // Constructs the target with `loadGroups` and makes it current.
@@ -60,5 +65,9 @@ private:
 
     AnimationData animation_;
     sf::Font* font_ = nullptr;
+    sf::Text title_;
+    sf::Text progress_;
+    std::size_t shownLoaded_ = static_cast<std::size_t>(-1);
+    std::size_t shownTotal_ = static_cast<std::size_t>(-1);
     std::shared_ptr<std::atomic<int>> running_ = std::make_shared<std::atomic<int>>(0);
 };

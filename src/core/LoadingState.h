@@ -26,14 +26,16 @@ protected:
 template <typename T> void pushLoading(const std::string& message, GroupList groups)
 {
     Engine* engine = Engine::instance();
-    auto* loading = new LoadingState<T>(message, std::move(groups));
     GameState* current = engine->currentState;
-    loading->previousState = current;
+    // The predecessor's predecessor goes first: its textures are unloaded before the
+    // loader threads look at what is already present.
     if (current && current->previousState)
     {
         engine->retire(current->previousState);
         current->previousState = nullptr;
     }
+    auto* loading = new LoadingState<T>(message, std::move(groups));
+    loading->previousState = current;
     engine->currentState = loading;
 }
 

@@ -1,6 +1,7 @@
 #include "creatures/Entity.h"
 
 #include "core/AnimationData.h"
+#include "core/Camera.h"
 
 #include <atomic>
 
@@ -34,6 +35,15 @@ Entity& Entity::operator=(const Entity& other)
 void Entity::update(float) {}
 
 void Entity::handleEvent(const sf::Event&) {}
+
+sf::FloatRect Entity::screenBounds(const Camera& camera) const
+{
+    const sf::Vector2f s = camera.toScreen(getPosition());
+    if (!currentAnimation)
+        return {s.x, s.y, 0.f, 0.f};
+    const sf::Vector2f size = sf::Vector2f(currentAnimation->frameSize) * camera.zoom;
+    return {s.x - size.x / 2.f, s.y - size.y / 2.f, size.x, size.y};
+}
 
 float Entity::footY() const
 {

@@ -9,6 +9,7 @@
 #include <string>
 
 class AnimationData;
+struct Camera;
 namespace sf
 {
 class Event;
@@ -32,6 +33,9 @@ public:
 
     // An animated entity stands on the lower edge of the frame it shows.
     float footY() const override;
+    // Where the entity shows on the screen: the frame it shows, centred on its
+    // position, at the camera's zoom (a point without an animation).
+    virtual sf::FloatRect screenBounds(const Camera& camera) const;
 
     // A number no other entity of this process has had, so that a link to an entity
     // can tell it apart from a newcomer built where a removed one stood.

@@ -4,6 +4,7 @@
 #include "core/GameSettings.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
+#include "core/UiText.h"
 #include "creatures/EnemyDatabase.h"
 #include "menus/MainMenuState.h"
 #include "menus/MenuGroups.h"
@@ -121,11 +122,15 @@ void Logo::handleEvent(const sf::Event& event)
 
 void Logo::startGame()
 {
+    // Every screen from here on speaks the saved language.
+    GameSettings settings;
+    loadSettings(settings);
+    UiText::setLanguage(settings.language);
     FontManager::loadAll();
     TextureManager::loadTexture(LoadingScreen::kAnimationKey, LoadingScreen::kAnimationFile);
     GroupList groups;
     groups.push_back(MainMenuState::mainMenuGroup());
-    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    groups.push_back(MenuGroups::menuResources(MenuGroups::shownLanguage()));
     EnemyDatabase::loadAll();
     pushLoading<MainMenuState>("Starting game", std::move(groups));
 }

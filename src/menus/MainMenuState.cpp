@@ -168,7 +168,7 @@ void MainMenuState::options()
     left_ = true;
     GroupList groups;
     groups.push_back(MenuGroups::backdrop());
-    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    groups.push_back(MenuGroups::menuResources(MenuGroups::shownLanguage()));
     replaceWithLoading<SettingState>("Loading...", std::move(groups));
 }
 

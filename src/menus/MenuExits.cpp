@@ -15,7 +15,7 @@ GroupList menuGroups()
 {
     GroupList groups;
     groups.push_back(MenuGroups::background());
-    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    groups.push_back(MenuGroups::menuResources(MenuGroups::shownLanguage()));
     return groups;
 }
 } // namespace

@@ -28,7 +28,7 @@ using GroupPtr = std::unique_ptr<TextureManager::Group>;
 GroupPtr PreparedSets::endScreens()
 {
     auto group = std::make_unique<TextureManager::Group>();
-    group->add("game_over", "Assets/Sprites/GameOver/GameOver.png");
+    group->add("game_over", MenuGroups::picturePath("game_over", MenuGroups::shownLanguage()));
     group->add("soul_fire", "Assets/Sprites/GameOver/SoulFire.png");
     group->add("victory_holy", "Assets/Sprites/Victory/victory_holy.png");
     return group;
@@ -45,7 +45,10 @@ GroupPtr PreparedSets::floorBackgrounds()
 
 GroupPtr PreparedSets::player()
 {
-    return Player::textureGroup();
+    // The prompts over the player's head come with him.
+    auto group = Player::textureGroup();
+    group->addChild(RunTextures::promptGroup());
+    return group;
 }
 
 GroupPtr PreparedSets::traderInventoryItemsAndBars()
@@ -125,7 +128,8 @@ GroupPtr PreparedSets::editorIcons()
 PreparedSets::Set PreparedSets::run()
 {
     Set set;
-    set.push_back({"menu buttons", MenuGroups::buttons(), true});
+    set.push_back({"menu buttons", MenuGroups::buttons(MenuGroups::shownLanguage()), true});
+    set.push_back({"pause menu", MenuGroups::pauseMenu(MenuGroups::shownLanguage()), true});
     set.push_back({"end screens", endScreens(), true});
     set.push_back({"rooms", rooms(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), true});
@@ -142,7 +146,8 @@ PreparedSets::Set PreparedSets::run()
 PreparedSets::Set PreparedSets::tutorial()
 {
     Set set;
-    set.push_back({"menu resources", MenuGroups::menuResources(GameSettings::kEnglish), true});
+    set.push_back({"menu resources", MenuGroups::menuResources(MenuGroups::shownLanguage()), true});
+    set.push_back({"pause menu", MenuGroups::pauseMenu(MenuGroups::shownLanguage()), true});
     set.push_back({"end screens", endScreens(), true});
     set.push_back({"rooms", tutorialRooms(), true});
     set.push_back({"floor backgrounds", floorBackgrounds(), true});

@@ -222,17 +222,16 @@ void SettingState::goBack()
     {
         if (!resumePreviousState())
             returnToMainMenu(MenuGroups::returnGroups(MenuGroups::backdrop()));
-        // Leaving unloaded the buttons the paused run's menu draws.
-        TextureManager::Group pauseButtons{
-            {"play_button", "Assets/Sprites/Buttons/Panels/Play.png"},
-            {"exit_button", "Assets/Sprites/Buttons/Panels/Exit.png"},
-            {"options_button", "Assets/Sprites/Buttons/Panels/Options.png"},
-            {"options_button_h", "Assets/Sprites/Buttons/Panels_selected/Options.png"},
-            {"exit_button_h", "Assets/Sprites/Buttons/Panels_selected/Exit.png"},
-            {"credit_button_h", "Assets/Sprites/Buttons/Panels_selected/Credits.png"},
-            {"play_button_h", "Assets/Sprites/Buttons/Panels_selected/Play.png"},
-        };
-        pauseButtons.load();
+        // Leaving unloaded the buttons the paused run's menu draws (and the run's
+        // own copy of the menu's buttons); put them back in the chosen language.
+        TextureManager::Group pauseButtons;
+        for (const auto& group :
+             {MenuGroups::buttons(MenuGroups::shownLanguage()), MenuGroups::pauseMenu(MenuGroups::shownLanguage())})
+            for (const auto& [key, path] : group->flatten())
+                pauseButtons.add(key, path);
+        for (const auto& [key, path] : pauseButtons.entries())
+            if (!TextureManager::isPresent(key))
+                TextureManager::loadTexture(key, path);
         return;
     }
     returnToMainMenu(MenuGroups::returnGroups(MenuGroups::backdrop()));

@@ -2,6 +2,7 @@
 
 #include "core/Artefact.h"
 #include "core/Item.h"
+#include "core/UiText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -35,31 +36,33 @@ std::string BagTexts::wrap(const std::string& text)
 
 std::string BagTexts::tooltip(const Item& item, std::int32_t count)
 {
-    std::string text = wrap(item.name);
+    std::string text = wrap(UiText::translate(item.name));
     if (count > 1)
-        text += "    Nb: " + std::to_string(count);
-    text += "\n\n" + wrap(item.description);
+        text += UiText::get(UiText::BAG_COUNT) + std::to_string(count);
+    text += "\n\n" + wrap(UiText::translate(item.description));
     const std::int32_t v = item.value;
     if (v > 0)
     {
-        text += "\n" + std::to_string(v) + " Gold / Unit" + "  //  " + std::to_string(soulPrice(v)) + " Soul / Unit";
+        text += "\n" + std::to_string(v) + UiText::get(UiText::BAG_GOLD_PER_UNIT) + "  //  " +
+                std::to_string(soulPrice(v)) + UiText::get(UiText::BAG_SOUL_PER_UNIT);
         if (count > 1)
-            text += "\nTotal " + std::to_string(static_cast<long long>(count) * v) + " Gold" + "  //  " +
-                    std::to_string(static_cast<long long>(count) * soulPrice(v)) + " Soul";
+            text += UiText::get(UiText::BAG_TOTAL) + std::to_string(static_cast<long long>(count) * v) +
+                    UiText::get(UiText::BAG_GOLD) + "  //  " +
+                    std::to_string(static_cast<long long>(count) * soulPrice(v)) + UiText::get(UiText::BAG_SOUL);
     }
     if (const auto* a = dynamic_cast<const Artefact*>(&item))
     {
         if (a->damageBonus > 0.f)
-            text += "\n" + percent(a->damageBonus) + "% Damage";
+            text += "\n" + percent(a->damageBonus) + UiText::get(UiText::BAG_DAMAGE_BONUS);
         if (a->reachBonus > 0.f)
-            text += "\n" + percent(a->reachBonus) + "% Reach";
+            text += "\n" + percent(a->reachBonus) + UiText::get(UiText::BAG_REACH_BONUS);
         if (a->artefactKind == Artefact::GOLD_ON_HIT)
-            text +=
-                "\n" + percent(a->goldChance) + "% Chance of " + std::to_string(a->goldAmount) + " Gold spawing on hit";
+            text += "\n" + percent(a->goldChance) + UiText::get(UiText::BAG_GOLD_CHANCE) +
+                    std::to_string(a->goldAmount) + UiText::get(UiText::BAG_GOLD_ON_HIT);
         if (a->artefactKind == Artefact::LOOT_ON_HIT)
-            text += "\n" + percent(a->lootChance) + "% Chance of looting on hit";
+            text += "\n" + percent(a->lootChance) + UiText::get(UiText::BAG_LOOT_CHANCE);
         if (a->speedBonus > 0.f)
-            text += "\n" + percent(a->speedBonus) + "% Speed";
+            text += "\n" + percent(a->speedBonus) + UiText::get(UiText::BAG_SPEED_BONUS);
     }
     return text;
 }
@@ -79,14 +82,17 @@ std::string BagTexts::summary(float damage, float reach, const std::vector<std::
     char reachText[32];
     std::snprintf(reachText, sizeof reachText, "%.2f", static_cast<double>(reach * (1.f + reachBonus)));
 
-    std::string text = "Damage: " + std::to_string(effectiveDamage) + "   (+" + percent(damageBonus) + "% Damage)";
-    text += "\nReach: " + std::string(reachText) + "   (+" + percent(reachBonus) + "% Reach)";
-    text += "\n+" + percent(speedBonus) + "% speed";
+    std::string text = UiText::get(UiText::BAG_DAMAGE) + std::to_string(effectiveDamage) + "   (+" +
+                       percent(damageBonus) + UiText::get(UiText::BAG_DAMAGE_BONUS) + ")";
+    text += "\n" + UiText::get(UiText::BAG_REACH) + std::string(reachText) + "   (+" + percent(reachBonus) +
+            UiText::get(UiText::BAG_REACH_BONUS) + ")";
+    text += "\n+" + percent(speedBonus) + UiText::get(UiText::BAG_SPEED);
     for (const auto& a : equipped)
         if (a && a->artefactKind == Artefact::GOLD_ON_HIT)
-            text += "\n+ " + percent(a->goldChance) + "% " + std::to_string(a->goldAmount) + " G on hit";
+            text += "\n+ " + percent(a->goldChance) + "% " + std::to_string(a->goldAmount) +
+                    UiText::get(UiText::BAG_GOLD_ON_HIT_SHORT);
     for (const auto& a : equipped)
         if (a && a->artefactKind == Artefact::LOOT_ON_HIT)
-            text += "\n+ " + percent(a->lootChance) + "% loot on hit";
+            text += "\n+ " + percent(a->lootChance) + UiText::get(UiText::BAG_LOOT_ON_HIT);
     return text;
 }

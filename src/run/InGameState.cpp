@@ -3,10 +3,12 @@
 #include "core/AnimationData.h"
 #include "core/Engine.h"
 #include "core/FloatingText.h"
+#include "core/FontManager.h"
 #include "core/ItemRegistry.h"
 #include "core/LoadingState.h"
 #include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
+#include "core/UiText.h"
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
@@ -89,6 +91,7 @@ InGameState::InGameState(GroupList groups, int floorIndex) : GameState(std::move
     {
         loadSettings(settings);
         LoadMenuPause(pauseButtons, paused_, &music);
+        preparePauseTexts();
         openMusic();
         if (musicOpen)
             music.play();
@@ -159,7 +162,7 @@ void InGameState::openMusic()
 
 void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music)
 {
-    buttons.push_back(std::make_unique<button>(std::vector<std::string>{"play_button", "play_button_h"},
+    buttons.push_back(std::make_unique<button>(std::vector<std::string>{"resume_button", "resume_button_h"},
                                                sf::Vector2i(751, 250), sf::Vector2i(416, 127),
                                                [&paused] { paused = !paused; }));
     buttons.push_back(std::make_unique<button>(std::vector<std::string>{"options_button", "options_button_h"},
@@ -182,6 +185,33 @@ void InGameState::LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, b
                                                }));
     for (auto& widget : buttons)
         widget->scale = kPauseButtonScale;
+}
+
+void InGameState::preparePauseTexts()
+{
+    const sf::Font* font = FontManager::count() ? FontManager::getFont("Ironhelm") : nullptr;
+    if (!font)
+        return;
+    pauseTitle_.setFont(*font);
+    pauseTitle_.setString(UiText::shown(UiText::PAUSE_TITLE));
+    pauseTitle_.setCharacterSize(110);
+    pauseTitle_.setFillColor(sf::Color(236, 214, 150));
+    pauseTitle_.setOutlineColor(sf::Color(20, 6, 8));
+    pauseTitle_.setOutlineThickness(5.f);
+    const sf::FloatRect title = pauseTitle_.getLocalBounds();
+    pauseTitle_.setOrigin(title.left + title.width / 2.f, title.top + title.height / 2.f);
+    pauseTitle_.setPosition(959.f, 170.f);
+
+    // The seed replays the run: shown where a player can copy it down.
+    pauseSeed_.setFont(*font);
+    pauseSeed_.setString(UiText::shown(UiText::get(UiText::RUN_SEED) + std::to_string(seed())));
+    pauseSeed_.setCharacterSize(44);
+    pauseSeed_.setFillColor(sf::Color(214, 200, 180));
+    pauseSeed_.setOutlineColor(sf::Color(20, 6, 8));
+    pauseSeed_.setOutlineThickness(3.f);
+    const sf::FloatRect seedBounds = pauseSeed_.getLocalBounds();
+    pauseSeed_.setOrigin(seedBounds.left + seedBounds.width / 2.f, seedBounds.top);
+    pauseSeed_.setPosition(959.f, 720.f);
 }
 
 void InGameState::roomChanged()
@@ -445,12 +475,25 @@ void InGameState::drawLightLayer(sf::RenderWindow& window)
     lightLayer.draw(window, layerGrey(floor_->floorIndex, roomType()), lights);
 }
 
+sf::FloatRect InGameState::minimapArea()
+{
+    // The parchment is drawn at half its size in the middle of the screen; the map
+    // keeps off its ragged, scorched rim.
+    constexpr float kRim = 70.f;
+    sf::Vector2f size(1500.f, 900.f);
+    if (const sf::Texture* parchment = TextureManager::getTexture("background_mm"))
+        size = sf::Vector2f(parchment->getSize()) * 0.5f;
+    return {kScreenCentre.x - size.x / 2.f + kRim, kScreenCentre.y - size.y / 2.f + kRim, size.x - 2.f * kRim,
+            size.y - 2.f * kRim};
+}
+
 void InGameState::drawMinimap(sf::RenderWindow& window)
 {
+    const sf::FloatRect area = minimapArea();
     if (minimapDragging)
     {
         const sf::Vector2f mouse = Engine::instance()->mousePosition();
-        floor_->mapOffset -= mouse - lastMousePosition;
+        floor_->dragMap(mouse - lastMousePosition, area);
         lastMousePosition = mouse;
     }
     player_->karmaGauge.drawFull(window, false);
@@ -472,7 +515,7 @@ void InGameState::drawMinimap(sf::RenderWindow& window)
     minimapPanel->display();
 
     minimapMap->clear(sf::Color::Transparent);
-    floor_->drawMap(*minimapMap);
+    floor_->drawMap(*minimapMap, area);
     minimapMap->display();
 
     minimapComposite->clear(sf::Color::Transparent);
@@ -531,11 +574,16 @@ void InGameState::draw(sf::RenderWindow& window)
     }
 
     if (paused_)
-    {
-        player_->karmaGauge.drawFull(window, true);
-        for (const auto& widget : pauseButtons)
-            widget->drawScaled(window, widget->currentImage(), kPauseButtonScale, kPauseButtonScale);
-    }
+        drawPauseMenu(window);
+}
+
+void InGameState::drawPauseMenu(sf::RenderWindow& window)
+{
+    player_->karmaGauge.drawFull(window, true);
+    window.draw(pauseTitle_);
+    for (const auto& widget : pauseButtons)
+        widget->drawScaled(window, widget->currentImage(), kPauseButtonScale, kPauseButtonScale);
+    window.draw(pauseSeed_);
 }
 
 // Input -----------------------------------------------------------------------------
@@ -555,9 +603,13 @@ void InGameState::handleEvent(const sf::Event& event)
 
     if (event.type == sf::Event::LostFocus)
     {
-        // Keys released while another window has the focus never reach us.
+        // Keys released while another window has the focus never reach us; and
+        // nothing plays on while the player looks elsewhere: the run pauses.
         player_->releaseKeys();
         minimapDragging = false;
+        minimapOpen_ = false;
+        paused_ = true;
+        pauseSeen = true;
         return;
     }
 

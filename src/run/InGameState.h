@@ -9,6 +9,7 @@
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Clock.hpp>
 
 #include <atomic>
@@ -48,6 +49,12 @@ public:
 
     // Fills the pause menu's three buttons (resume, options, exit).
     static void LoadMenuPause(std::vector<std::unique_ptr<button>>& buttons, bool& paused, sf::Music* music);
+    // The pause menu's words: its title and the line with the run's seed.
+    const sf::Text& pauseTitle() const { return pauseTitle_; }
+    const sf::Text& pauseSeed() const { return pauseSeed_; }
+    const std::vector<std::unique_ptr<button>>& pauseMenuButtons() const { return pauseButtons; }
+    // Where the minimap is drawn: the parchment, within its rim.
+    static sf::FloatRect minimapArea();
 
     // The old room's lights go at once; the new room's come at the next update.
     void roomChanged() override;
@@ -91,6 +98,11 @@ protected:
     void updateNotices(float dt);
     void drawLightLayer(sf::RenderWindow& window);
     void drawMinimap(sf::RenderWindow& window);
+
+    // The pause menu over the dimmed run: its title, the three buttons and the seed.
+    void drawPauseMenu(sf::RenderWindow& window);
+    // Builds the pause menu's title and seed line in the shown language.
+    void preparePauseTexts();
     void openMusic();
 
     // What the background loader of the game-over pictures reports back. The run may
@@ -105,6 +117,8 @@ protected:
     std::unique_ptr<TextureManager::Group> gameOverGroup;
     std::shared_ptr<BackgroundLoad> gameOverLoad;
     std::vector<std::unique_ptr<button>> pauseButtons;
+    sf::Text pauseTitle_;
+    sf::Text pauseSeed_;
     std::vector<std::unique_ptr<SecondFloorLighting>> lights;
     // The bag's screen and the trade window, over the player's bag.
     std::unique_ptr<BagScreens> screens_;

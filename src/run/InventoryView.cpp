@@ -4,6 +4,7 @@
 #include "core/Inventory.h"
 #include "core/Item.h"
 #include "core/TextureManager.h"
+#include "core/UiText.h"
 #include "run/BagTexts.h"
 #include "run/InventoryScreen.h"
 
@@ -183,7 +184,7 @@ void InventoryView::drawTooltip(sf::RenderTarget& target, const InventoryScreen&
         tooltipItem_ = stack.item.get();
         tooltipCount_ = stack.count;
         tooltipString_ = BagTexts::tooltip(*stack.item, stack.count);
-        tooltip_.setString(tooltipString_);
+        tooltip_.setString(UiText::shown(tooltipString_));
     }
     const sf::FloatRect bounds = tooltip_.getLocalBounds();
     const float width = bounds.width + 30.f, height = bounds.height + 30.f;
@@ -208,7 +209,7 @@ void InventoryView::drawSummary(sf::RenderTarget& target, const InventoryScreen&
     {
         summaryKey_ = key;
         summaryString_ = BagTexts::summary(totals.damage, totals.reach, equipped);
-        summary_.setString(summaryString_);
+        summary_.setString(UiText::shown(summaryString_));
     }
     const sf::Vector2f size = screen.panelSize();
     const sf::Vector2f right = screen.home + sf::Vector2f(size.x / 2.f + 12.f, -size.y / 2.f + 40.f * screen.scale);
@@ -217,12 +218,12 @@ void InventoryView::drawSummary(sf::RenderTarget& target, const InventoryScreen&
 
 void InventoryView::drawDialog(sf::RenderTarget& target, const InventoryScreen& screen)
 {
-    const std::string text = std::string(screen.deleteDialog ? "Delete Amount: " : "Drop Amount: ") +
-                             std::to_string(screen.amount) + "\n<  >  1      Up / Down  10      Enter";
+    const std::string text = UiText::get(screen.deleteDialog ? UiText::DELETE_AMOUNT : UiText::DROP_AMOUNT) +
+                             std::to_string(screen.amount) + UiText::get(UiText::AMOUNT_KEYS);
     if (text != dialogString_)
     {
         dialogString_ = text;
-        dialog_.setString(dialogString_);
+        dialog_.setString(UiText::shown(dialogString_));
     }
     const sf::Vector2f at = screen.layoutSlot(screen.target) + sf::Vector2f(-60.f, 65.f) * screen.scale;
     drawInfoBox(target, dialog_, at);

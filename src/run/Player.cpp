@@ -11,6 +11,7 @@
 #include "core/ItemRegistry.h"
 #include "core/Random.h"
 #include "core/RoomNameRegistry.h"
+#include "core/UiText.h"
 #include "creatures/Enemy.h"
 #include "creatures/SoulChoice.h"
 #include "creatures/ItemEntity.h"
@@ -79,30 +80,18 @@ float squaredDistance(sf::Vector2f a, sf::Vector2f b)
     return d.x * d.x + d.y * d.y;
 }
 
-// The prompts breathe: the alpha of both colours follows cos(2t) squared.
-void pulse(sf::Text& text, float t)
+// The prompts breathe: their alpha follows cos(2t) squared.
+void pulse(sf::Sprite& prompt, float t)
 {
     const float c = std::cos(2.f * t);
-    const auto alpha = static_cast<sf::Uint8>(std::trunc(c * c * 128.f + 127.f));
-    sf::Color fill = text.getFillColor();
-    sf::Color outline = text.getOutlineColor();
-    fill.a = alpha;
-    outline.a = alpha;
-    text.setFillColor(fill);
-    text.setOutlineColor(outline);
+    prompt.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(std::trunc(c * c * 128.f + 127.f))));
 }
 
-void preparePrompt(sf::Text& text, const char* letter, unsigned size)
+// A key prompt is a small key cap with its letter, centred over the player's head.
+void preparePrompt(sf::Sprite& prompt, const char* key)
 {
-    if (const sf::Font* font = FontManager::getFont(kPromptFont))
-        text.setFont(*font);
-    text.setString(letter);
-    text.setCharacterSize(size);
-    text.setFillColor(kPromptFill);
-    text.setOutlineThickness(1.f);
-    text.setOutlineColor(kPromptOutline);
-    const sf::FloatRect bounds = text.getLocalBounds();
-    text.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f);
+    prompt = TextureManager::getSprite(key, ORIGIN_CENTER_X | ORIGIN_CENTER_Y);
+    prompt.setScale(Player::kPromptScale, Player::kPromptScale);
 }
 
 sf::Vector2f facingVector(int direction)
@@ -137,8 +126,8 @@ Player::Player()
     currentSlot_ = slotOf("idle", RIGHT);
     currentAnimation = animations[static_cast<std::size_t>(currentSlot_)].get();
 
-    preparePrompt(ePrompt, "E", 40);
-    preparePrompt(fPrompt, "F", 30);
+    preparePrompt(ePrompt, RunTextures::kKeyCapEKey);
+    preparePrompt(fPrompt, RunTextures::kKeyCapFKey);
 
     if (sf::Shader::isAvailable())
     {
@@ -821,7 +810,7 @@ bool Player::pickUp(const sf::Event& event)
     for (const auto& [name, count] : tally)
     {
         auto notice = std::make_unique<FloatingText>();
-        notice->text = "+ " + std::to_string(count) + " " + name;
+        notice->text = "+ " + std::to_string(count) + " " + UiText::translate(name);
         if (const sf::Font* font = FontManager::getFont(kPromptFont))
             notice->font = *font;
         notice->fillColour = kPromptFill;

@@ -67,6 +67,8 @@ public:
     void update(float dt) override;
     void handleEvent(const sf::Event& event) override;
     void draw(sf::RenderTarget& target, const Camera& camera) override;
+    // The shown frame with the prompt's key cap above it.
+    sf::FloatRect screenBounds(const Camera& camera) const override;
     // An enemy's hit; ignored during a dodge, while the damage flash runs and once fallen.
     void takeDamage(int amount);
 
@@ -190,8 +192,12 @@ public:
     bool nearExit = false;
     std::int32_t itemsInReach = 0;
     float fPromptTime = 0.f;
-    sf::Text ePrompt;
-    sf::Text fPrompt;
+    // The E (doors) and F (pick up) prompts: key caps over the player's head, drawn
+    // at this share of their picture's size, their middle this high above the player.
+    static constexpr float kPromptScale = 0.5f;
+    static constexpr float kPromptRise = 100.f;
+    sf::Sprite ePrompt;
+    sf::Sprite fPrompt;
     float ePromptTime = 0.f;
     healthBar healthGauge;
     karmaBar karmaGauge;

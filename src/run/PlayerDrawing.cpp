@@ -13,10 +13,12 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
+
 namespace
 {
 // How far above the player's centre the prompts stand.
-constexpr float kPromptRise = 100.f;
+constexpr float kPromptRise = Player::kPromptRise;
 } // namespace
 
 void Player::draw(sf::RenderTarget& target, const Camera& camera)
@@ -65,4 +67,19 @@ void Player::draw(sf::RenderTarget& target, const Camera& camera)
         fPrompt.setPosition(s - sf::Vector2f(0.f, kPromptRise));
         target.draw(fPrompt);
     }
+}
+
+sf::FloatRect Player::screenBounds(const Camera& camera) const
+{
+    // The shown frame and, above it, the key cap a prompt shows there.
+    sf::FloatRect body = Entity::screenBounds(camera);
+    const sf::Vector2f s = camera.toScreen(getPosition());
+    const sf::FloatRect local = ePrompt.getLocalBounds();
+    const sf::Vector2f cap(std::max(local.width, 1.f) * kPromptScale, std::max(local.height, 1.f) * kPromptScale);
+    const float capTop = s.y - kPromptRise - cap.y / 2.f;
+    const float left = std::min(body.left, s.x - cap.x / 2.f);
+    const float right = std::max(body.left + body.width, s.x + cap.x / 2.f);
+    const float top = std::min(body.top, capTop);
+    const float bottom = std::max(body.top + body.height, s.y);
+    return {left, top, right - left, bottom - top};
 }

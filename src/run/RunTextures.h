@@ -24,8 +24,16 @@ public:
     static constexpr const char* kSatchelKey = "satchel";
     static constexpr const char* kSatchelFile = "Assets/Sprites/HUD/satchel.png";
 
+    // The key caps of the prompts over the player's head: E at a door, F by loot.
+    static constexpr const char* kKeyCapEKey = "key_cap_E";
+    static constexpr const char* kKeyCapEFile = "Assets/Sprites/HUD/KeyCap_E.png";
+    static constexpr const char* kKeyCapFKey = "key_cap_F";
+    static constexpr const char* kKeyCapFFile = "Assets/Sprites/HUD/KeyCap_F.png";
+
     static constexpr const char* kZoneMusic = "Assets/Sounds/Zone/Zone 1.ogg";
 
     // The satchel is drawn by the run but named by no other set, so the run loads it itself.
     static std::unique_ptr<TextureManager::Group> runGroup();
+    // The key caps of the prompts, which the run and the tutorial both draw.
+    static std::unique_ptr<TextureManager::Group> promptGroup();
 };

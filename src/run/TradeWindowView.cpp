@@ -2,6 +2,7 @@
 
 #include "core/FontManager.h"
 #include "core/TextureManager.h"
+#include "core/UiText.h"
 #include "run/InventoryScreen.h"
 #include "run/TradeWindow.h"
 
@@ -9,11 +10,11 @@
 
 namespace
 {
-void title(sf::Text& text, const sf::Font* font, const char* words, sf::Color fill, sf::Color outline, sf::Vector2f at)
+void title(sf::Text& text, const sf::Font* font, UiText::Id words, sf::Color fill, sf::Color outline, sf::Vector2f at)
 {
     if (font)
         text.setFont(*font);
-    text.setString(words);
+    text.setString(UiText::shown(words));
     text.setCharacterSize(50);
     text.setFillColor(fill);
     text.setOutlineColor(outline);
@@ -24,8 +25,9 @@ void title(sf::Text& text, const sf::Font* font, const char* words, sf::Color fi
 
 TradeWindowView::TradeWindowView() : font_(FontManager::getFont("Ironhelm"))
 {
-    title(traderTitle_, font_, "Trader Inventory", sf::Color(200, 45, 45), sf::Color(113, 26, 26), {240.f, 250.f});
-    title(playerTitle_, font_, "Player Inventory", sf::Color(109, 1, 120), sf::Color(53, 0, 57), {1200.f, 250.f});
+    title(traderTitle_, font_, UiText::TRADER_INVENTORY, sf::Color(200, 45, 45), sf::Color(113, 26, 26),
+          {240.f, 250.f});
+    title(playerTitle_, font_, UiText::PLAYER_INVENTORY, sf::Color(109, 1, 120), sf::Color(53, 0, 57), {1200.f, 250.f});
     InventoryView::styleInfoText(amount_, font_);
     InventoryView::styleInfoText(notice_, font_);
     notice_.setCharacterSize(30);
@@ -62,11 +64,11 @@ void TradeWindowView::draw(sf::RenderTarget& target, const TradeWindow& window, 
     if (window.amountDialog && focused)
     {
         const std::string text =
-            std::string(window.buying() ? "Buy Amount: " : "Sell Amount: ") + std::to_string(window.amount);
+            UiText::get(window.buying() ? UiText::BUY_AMOUNT : UiText::SELL_AMOUNT) + std::to_string(window.amount);
         if (text != amountString_)
         {
             amountString_ = text;
-            amount_.setString(amountString_);
+            amount_.setString(UiText::shown(amountString_));
         }
         const sf::Vector2f at = focused->layoutSlot(focused->selected) + sf::Vector2f(-200.f, 45.f);
         amountBox_.setPosition(at);
@@ -77,13 +79,13 @@ void TradeWindowView::draw(sf::RenderTarget& target, const TradeWindow& window, 
 
     std::string notice;
     if (window.noMoneyNotice)
-        notice = window.noSoulsNotice ? "Not enough souls" : "Not enough gold";
+        notice = UiText::get(window.noSoulsNotice ? UiText::NOT_ENOUGH_SOULS : UiText::NOT_ENOUGH_GOLD);
     else if (window.noRoomNotice)
-        notice = "Not enough room";
+        notice = UiText::get(UiText::NOT_ENOUGH_ROOM);
     if (notice != noticeString_)
     {
         noticeString_ = notice;
-        notice_.setString(noticeString_);
+        notice_.setString(UiText::shown(noticeString_));
     }
     if (!noticeString_.empty())
     {

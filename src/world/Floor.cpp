@@ -30,56 +30,55 @@ std::string nodeId(const OrientedNode* node)
     return std::to_string(reinterpret_cast<std::uintptr_t>(node));
 }
 
-const sf::Texture* iconTexture(const OrientedNode* node)
+float diagonal(sf::Vector2f size)
 {
-    return TextureManager::getTexture(Floor::iconKey(node->type));
-}
-
-float iconDiagonal(const OrientedNode* node)
-{
-    const sf::Texture* texture = iconTexture(node);
-    if (!texture)
-        return 0.f;
-    const sf::Vector2f size(texture->getSize());
     return std::sqrt(size.x * size.x + size.y * size.y);
-}
-
-float iconHeight(const OrientedNode* node)
-{
-    const sf::Texture* texture = iconTexture(node);
-    return texture ? static_cast<float>(texture->getSize().y) : 0.f;
 }
 
 // The length of the line between two icons: the distance less a margin of 0.2 of
 // each icon's diagonal.
-float lineLength(const OrientedNode* from, const OrientedNode* to)
+float lineLength(const OrientedNode* from, const OrientedNode* to, const Floor::IconSizes& sizes)
 {
     const sf::Vector2f d = to->position - from->position;
-    return std::sqrt(d.x * d.x + d.y * d.y) - 0.2f * iconDiagonal(from) - 0.2f * iconDiagonal(to);
+    return std::sqrt(d.x * d.x + d.y * d.y) - 0.2f * diagonal(sizes(from->type)) - 0.2f * diagonal(sizes(to->type));
 }
 
-void drawIcon(sf::RenderTarget& target, const OrientedNode* node, sf::Vector2f at, float scale, sf::Color colour)
+// The box an icon covers: origin at its bottom centre.
+sf::FloatRect iconBox(sf::Vector2f at, sf::Vector2f size, float scale)
 {
-    sf::Sprite icon = TextureManager::getSprite(Floor::iconKey(node->type), ORIGIN_CENTER_X | ORIGIN_BOTTOM);
-    if (!icon.getTexture())
-        return;
-    icon.setPosition(at);
-    icon.setScale(scale, scale);
-    icon.setColor(colour);
-    target.draw(icon);
+    return {at.x - size.x * scale / 2.f, at.y - size.y * scale, size.x * scale, size.y * scale};
+}
+
+// The box a line of `length` px and 4 px of height covers, centred and turned.
+sf::FloatRect lineBox(sf::Vector2f centre, float degrees, float length, float scale)
+{
+    const float a = degrees * 3.14159265358979f / 180.f;
+    const float halfW = (std::abs(std::cos(a)) * length / 2.f + std::abs(std::sin(a)) * 2.f) * scale;
+    const float halfH = (std::abs(std::sin(a)) * length / 2.f + std::abs(std::cos(a)) * 2.f) * scale;
+    return {centre.x - halfW, centre.y - halfH, 2.f * halfW, 2.f * halfH};
+}
+
+sf::FloatRect unite(const sf::FloatRect& a, const sf::FloatRect& b)
+{
+    if (a.width <= 0.f && a.height <= 0.f)
+        return b;
+    const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    const float right = std::max(a.left + a.width, b.left + b.width);
+    const float bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
 }
 
 // A connecting line of `length` px and 4 px of height: middle pieces every 3 px with
-// an end cap at each side, centred on `centre` and turned by `degrees`. The pieces
-// are drawn straight onto the target, each cut where the line ends.
-void drawLine(sf::RenderTarget& target, sf::Vector2f centre, float degrees, float length, float scale, sf::Color colour)
+// an end cap at each side, centred on the origin of `placed` (which turns and scales
+// it). The pieces are drawn straight onto the target, each cut where the line ends.
+void drawLine(sf::RenderTarget& target, const sf::Transform& placed, float length, sf::Color colour)
 {
     const int width = static_cast<int>(length);
     if (width <= 0)
         return;
     constexpr int kHeight = 4;
-    sf::Transform transform;
-    transform.translate(centre).rotate(degrees).scale(scale, scale).translate(-length / 2.f, -2.f);
+    sf::Transform transform = placed;
+    transform.translate(-length / 2.f, -2.f);
     sf::RenderStates states(transform);
 
     auto piece = [&](const char* key, int x)
@@ -107,7 +106,38 @@ float angleDegrees(sf::Vector2f from, sf::Vector2f to)
 {
     return std::atan2(to.y - from.y, to.x - from.x) * 180.f / 3.14159265358979f;
 }
+
+// The largest scale of the current room's pulsing icon, which the map must hold.
+constexpr float kMaxCurrentScale = 0.5f;
+// Air between the preview and the player's head.
+constexpr float kPreviewClearance = 12.f;
+
+void drawPiece(sf::RenderTarget& target, const Floor::MapPiece& piece, const sf::RenderStates& states)
+{
+    if (piece.kind == Floor::MapPiece::ICON)
+    {
+        sf::Sprite icon = TextureManager::getSprite(Floor::iconKey(piece.node->type), ORIGIN_CENTER_X | ORIGIN_BOTTOM);
+        if (!icon.getTexture())
+            return;
+        icon.setPosition(piece.at);
+        icon.setScale(piece.scale, piece.scale);
+        icon.setColor(piece.colour);
+        target.draw(icon, states);
+    }
+    else
+    {
+        sf::Transform transform = states.transform;
+        transform.translate(piece.at).rotate(piece.degrees).scale(piece.scale, piece.scale);
+        drawLine(target, transform, piece.length, piece.colour);
+    }
+}
 } // namespace
+
+sf::Vector2f Floor::textureIconSize(int roomType)
+{
+    const sf::Texture* texture = TextureManager::getTexture(iconKey(roomType));
+    return texture ? sf::Vector2f(texture->getSize()) : sf::Vector2f();
+}
 
 Floor::Floor(int index) : floorIndex(index) {}
 
@@ -344,13 +374,11 @@ void Floor::recentreMap()
         mapOffset = current_->position;
 }
 
-void Floor::drawMap(sf::RenderTarget& target)
+std::vector<Floor::MapPiece> Floor::mapPieces(const IconSizes& sizes) const
 {
+    std::vector<MapPiece> pieces;
     if (!graph_)
-        return;
-    const sf::Vector2f half = sf::Vector2f(target.getSize()) / 2.f;
-    auto toMap = [&](sf::Vector2f q) { return q - mapOffset + half; };
-
+        return pieces;
     for (const auto& owned : graph_->nodes)
     {
         const OrientedNode* node = owned.get();
@@ -361,47 +389,172 @@ void Floor::drawMap(sf::RenderTarget& target)
         {
             if (!child)
                 continue;
-            const float length = lineLength(node, child);
+            const float length = lineLength(node, child, sizes);
+            if (static_cast<int>(length) <= 0)
+                continue;
             const sf::Vector2f middle =
-                (node->position + child->position) / 2.f - sf::Vector2f(0.f, 0.2f * iconHeight(node));
-            drawLine(target, toMap(middle), angleDegrees(node->position, child->position), length, 1.f, colour);
+                (node->position + child->position) / 2.f - sf::Vector2f(0.f, 0.2f * sizes(node->type).y);
+            const float degrees = angleDegrees(node->position, child->position);
+            pieces.push_back(
+                {MapPiece::LINE, node, middle, 1.f, degrees, length, colour, lineBox(middle, degrees, length, 1.f)});
         }
 
         float scale = kIconScale;
+        float boxScale = kIconScale;
         if (node == current_)
         {
             scale = 0.45f + 0.05f * std::cos(4.f * mapTimer);
-            iconScale = {scale, scale};
+            boxScale = kMaxCurrentScale;
         }
-        drawIcon(target, node, toMap(node->position), scale, colour);
+        pieces.push_back({MapPiece::ICON, node, node->position, scale, 0.f, 0.f, colour,
+                          iconBox(node->position, sizes(node->type), boxScale)});
     }
+    return pieces;
 }
 
-void Floor::drawExitPreview(sf::RenderTarget& target, const Camera& camera, const Door& door)
+Floor::MapView Floor::mapView(const sf::FloatRect& area, const IconSizes& sizes) const
 {
-    if (!current_)
+    MapView view;
+    view.area = area;
+    view.centre = mapOffset;
+    sf::FloatRect bounds;
+    for (const MapPiece& piece : mapPieces(sizes))
+        bounds = unite(bounds, piece.box);
+    view.graph = bounds;
+    if (bounds.width <= 0.f || bounds.height <= 0.f || area.width <= 0.f || area.height <= 0.f)
+        return view;
+    const float fit = std::min({kMaxMapScale, area.width / bounds.width, area.height / bounds.height});
+    if (fit >= kMinMapScale)
+    {
+        // The whole floor at once, in the middle of the area.
+        view.fits = true;
+        view.scale = fit;
+        view.centre = {bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f};
+        return view;
+    }
+    // Too large: as much as fits around the offset (the current room when the map
+    // opens), and never dragged so far that the floor leaves the area.
+    view.scale = kMinMapScale;
+    // Along an axis the floor fits in, it stays in the middle.
+    auto axis = [&](float offset, float low, float extent, float shown)
+    {
+        const float half = shown / 2.f / view.scale;
+        if (extent <= 2.f * half)
+            return low + extent / 2.f;
+        return std::clamp(offset, low + half, low + extent - half);
+    };
+    view.centre.x = axis(mapOffset.x, bounds.left, bounds.width, area.width);
+    view.centre.y = axis(mapOffset.y, bounds.top, bounds.height, area.height);
+    return view;
+}
+
+sf::Vector2f Floor::MapView::toArea(sf::Vector2f q) const
+{
+    return (q - centre) * scale + sf::Vector2f(area.left + area.width / 2.f, area.top + area.height / 2.f);
+}
+
+sf::FloatRect Floor::MapView::toArea(const sf::FloatRect& box) const
+{
+    const sf::Vector2f topLeft = toArea(sf::Vector2f(box.left, box.top));
+    return {topLeft.x, topLeft.y, box.width * scale, box.height * scale};
+}
+
+void Floor::dragMap(sf::Vector2f screenDelta, const sf::FloatRect& area)
+{
+    const MapView view = mapView(area);
+    if (view.fits)
         return;
+    // Start from where the map stands now, so a drag past the edge is felt at once.
+    mapOffset = view.centre - screenDelta / view.scale;
+}
+
+void Floor::drawMap(sf::RenderTarget& target)
+{
+    const sf::Vector2f size(target.getSize());
+    drawMap(target, {0.f, 0.f, size.x, size.y});
+}
+
+void Floor::drawMap(sf::RenderTarget& target, const sf::FloatRect& area)
+{
+    if (!graph_)
+        return;
+    const MapView view = mapView(area);
+
+    // Nothing of the map is drawn outside the area: a view the size of the area, on it.
+    const sf::View before = target.getView();
+    const sf::Vector2f targetSize(target.getSize());
+    sf::View clip(area);
+    clip.setViewport(
+        {area.left / targetSize.x, area.top / targetSize.y, area.width / targetSize.x, area.height / targetSize.y});
+    target.setView(clip);
+    sf::Transform placed;
+    placed.translate(area.left + area.width / 2.f, area.top + area.height / 2.f)
+        .scale(view.scale, view.scale)
+        .translate(-view.centre);
+    const sf::RenderStates states(placed);
+    for (const MapPiece& piece : mapPieces(textureIconSize))
+    {
+        if (piece.kind == MapPiece::ICON && piece.node == current_)
+            iconScale = {piece.scale, piece.scale};
+        drawPiece(target, piece, states);
+    }
+    target.setView(before);
+}
+
+std::vector<Floor::MapPiece> Floor::exitPreviewPieces(const Camera& camera, const Door& door,
+                                                      const sf::FloatRect& keepClear, const IconSizes& sizes)
+{
+    std::vector<MapPiece> pieces;
+    if (!current_)
+        return pieces;
     if (!previewClockStarted_)
     {
         previewClockStarted_ = true;
         previewClock_.restart();
     }
-    const sf::Vector2f p = door.position;
+    const sf::Vector2f p = camera.toScreen(door.position);
+    const sf::Vector2f currentSize = sizes(current_->type);
     for (const OrientedNode* child : current_->children)
     {
         if (!child)
             continue;
-        const float d = lineLength(current_, child);
+        const float d = lineLength(current_, child, sizes);
         if (d <= 0.f)
             continue;
         const float shown = std::min(kPreviewLength, d);
-        const sf::Vector2f iconAt = p + (child->position - current_->position) * (shown / d);
+        const sf::Vector2f iconAt = p + (child->position - current_->position) * (shown / d) * camera.zoom;
         const sf::Color colour = child == door.target ? sf::Color::White : kFaded;
-        const sf::Vector2f middle = (p + iconAt) / 2.f;
-        const sf::Vector2f raised = camera.toScreen(middle) - sf::Vector2f(0.f, 0.2f * iconHeight(current_));
-        drawLine(target, raised, angleDegrees(current_->position, child->position), shown, camera.zoom, colour);
-        drawIcon(target, child, camera.toScreen(iconAt), kIconScale, colour);
+        const sf::Vector2f middle = (p + iconAt) / 2.f - sf::Vector2f(0.f, 0.2f * currentSize.y);
+        const float degrees = angleDegrees(current_->position, child->position);
+        pieces.push_back({MapPiece::LINE, current_, middle, camera.zoom, degrees, shown, colour,
+                          lineBox(middle, degrees, shown, camera.zoom)});
+        pieces.push_back({MapPiece::ICON, child, iconAt, kIconScale, 0.f, 0.f, colour,
+                          iconBox(iconAt, sizes(child->type), kIconScale)});
     }
     const float t = previewClock_.getElapsedTime().asSeconds();
-    drawIcon(target, current_, camera.toScreen(p), 0.45f + 0.05f * std::cos(4.f * t), sf::Color::White);
+    pieces.push_back({MapPiece::ICON, current_, p, 0.45f + 0.05f * std::cos(4.f * t), 0.f, 0.f, sf::Color::White,
+                      iconBox(p, currentSize, kMaxCurrentScale)});
+
+    // Drawn at the door the preview would cover the player standing there (and his
+    // prompt): it is lifted, as a whole, until it clears his head.
+    sf::FloatRect bounds;
+    for (const MapPiece& piece : pieces)
+        bounds = unite(bounds, piece.box);
+    if (keepClear.width > 0.f && keepClear.height > 0.f && bounds.intersects(keepClear))
+    {
+        const float lift = bounds.top + bounds.height - (keepClear.top - kPreviewClearance);
+        for (MapPiece& piece : pieces)
+        {
+            piece.at.y -= lift;
+            piece.box.top -= lift;
+        }
+    }
+    return pieces;
+}
+
+void Floor::drawExitPreview(sf::RenderTarget& target, const Camera& camera, const Door& door,
+                            const sf::FloatRect& keepClear)
+{
+    for (const MapPiece& piece : exitPreviewPieces(camera, door, keepClear, textureIconSize))
+        drawPiece(target, piece, sf::RenderStates::Default);
 }

@@ -2,11 +2,15 @@
 
 #include "core/RoomNameRegistry.h"
 
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct Camera;
 class Entity;
@@ -61,10 +65,61 @@ public:
     static int oppositeDirection(int direction);
     static const char* iconKey(int roomType);
 
-    // The full minimap onto a target of any size; mapOffset is shown at its centre.
+    // One thing a map draws: a room's icon (bottom centre at `at`) or a connecting
+    // line (centred on `at`, turned by `degrees`), with the box it covers.
+    struct MapPiece
+    {
+        enum Kind
+        {
+            ICON,
+            LINE
+        } kind;
+        const OrientedNode* node;
+        sf::Vector2f at;
+        float scale;
+        float degrees;
+        float length;
+        sf::Color colour;
+        sf::FloatRect box;
+    };
+    // How the map's points land on an area of the screen: centre goes to the
+    // area's middle, scaled. `fits` when the whole floor is shown at once.
+    struct MapView
+    {
+        sf::FloatRect area;
+        sf::FloatRect graph;
+        sf::Vector2f centre;
+        float scale = 1.f;
+        bool fits = false;
+        sf::Vector2f toArea(sf::Vector2f q) const;
+        sf::FloatRect toArea(const sf::FloatRect& box) const;
+    };
+    // The scales the map is drawn at: a small floor is enlarged up to the largest;
+    // below the smallest the icons would no longer read, and the map is dragged instead.
+    static constexpr float kMinMapScale = 0.55f;
+    static constexpr float kMaxMapScale = 1.5f;
+    // The size of a room type's icon picture (tests give their own).
+    using IconSizes = std::function<sf::Vector2f(int roomType)>;
+    static sf::Vector2f textureIconSize(int roomType);
+
+    // The whole floor's icons and lines, in map points.
+    std::vector<MapPiece> mapPieces(const IconSizes& sizes) const;
+    // The view of the map onto `area`: the whole floor when it fits at a legible
+    // scale, else as much as fits around mapOffset (which dragging moves).
+    MapView mapView(const sf::FloatRect& area, const IconSizes& sizes = textureIconSize) const;
+    // Drags the map by a mouse movement on the screen (nothing while the whole floor fits).
+    void dragMap(sf::Vector2f screenDelta, const sf::FloatRect& area);
+    // The full minimap onto `area` of the target (the whole target without one);
+    // nothing is drawn outside the area.
     void drawMap(sf::RenderTarget& target);
-    // The local map of the current node and its children at `door` (drawn by the room).
-    void drawExitPreview(sf::RenderTarget& target, const Camera& camera, const Door& door);
+    void drawMap(sf::RenderTarget& target, const sf::FloatRect& area);
+
+    // The local map of the current node and its children at `door` (drawn by the
+    // room), in screen pixels, lifted clear of `keepClear` (the player and his prompt).
+    std::vector<MapPiece> exitPreviewPieces(const Camera& camera, const Door& door, const sf::FloatRect& keepClear,
+                                            const IconSizes& sizes);
+    void drawExitPreview(sf::RenderTarget& target, const Camera& camera, const Door& door,
+                         const sf::FloatRect& keepClear = {});
     // Centres the minimap on the current node.
     void recentreMap();
 

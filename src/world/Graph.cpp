@@ -165,10 +165,12 @@ void Graph::addSpecialRooms()
 
         if (!pathHas(path, ROOM_ELITE) && !assignOnPath(path, ROOM_ELITE))
             Logger::Warning("Couldn't find a suitable elite room");
+        // A shop and an extra heal room are chances, not promises: a path too short
+        // for them is a floor like any other, not a fault worth a warning.
         if (!pathHas(path, ROOM_SHOP) && std::rand() % 2 == 0 && !assignOnPath(path, ROOM_SHOP))
-            Logger::Warning("Couldn't find a suitable shop room");
+            Logger::Info("Couldn't find a suitable shop room");
         if (std::rand() % 4 == 0 && !assignOnPath(path, ROOM_HEAL))
-            Logger::Warning("Couldn't find a suitable heal room");
+            Logger::Info("Couldn't find a suitable heal room");
     }
     Logger::Info("Time to add boss room: " + elapsed());
 }

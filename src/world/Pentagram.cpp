@@ -3,6 +3,7 @@
 #include "core/Camera.h"
 #include "core/FontManager.h"
 #include "core/RoomNameRegistry.h"
+#include "core/UiText.h"
 #include "creatures/Entity.h"
 #include "world/RunContext.h"
 
@@ -10,7 +11,7 @@
 
 Pentagram::Pentagram() : Props("pentagram", -1)
 {
-    prompt_.setString("Press E to consume your soul and heal");
+    prompt_.setString(UiText::shown(UiText::PENTAGRAM_PROMPT));
     if (const sf::Font* font = FontManager::getFont("Ritual"))
         prompt_.setFont(*font);
     prompt_.setFillColor(sf::Color::White);

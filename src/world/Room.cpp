@@ -157,7 +157,16 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
             std::count_if(file.doors.begin(), file.doors.end(), [](const DoorRecord& d) { return d.output; });
         if (node && outputs < node->children.size())
         {
-            Logger::Warning("Not enough outputs for the node");
+            // Drawing another Normal room is routine generation, not a fault: only a
+            // room that must stay short of exits is worth a warning.
+            const bool redraw = floor.floorIndex != TUTORIAL_FLOOR && room->type == ROOM_NORMAL &&
+                                std::any_of(RoomNameRegistry::names(ROOM_NORMAL, floor.floorIndex).begin(),
+                                            RoomNameRegistry::names(ROOM_NORMAL, floor.floorIndex).end(),
+                                            [&](const std::string& n) { return n != name && tooFewExits.count(n) == 0; });
+            if (redraw)
+                Logger::Info("Not enough outputs for the node");
+            else
+                Logger::Warning("Not enough outputs for the node");
             if (floor.floorIndex != TUTORIAL_FLOOR)
             {
                 const std::vector<std::string>& normals = RoomNameRegistry::names(ROOM_NORMAL, floor.floorIndex);

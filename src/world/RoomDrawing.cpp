@@ -428,7 +428,7 @@ void Room::drawDoors(sf::RenderTarget& window, const Camera& camera)
         {
             const sf::Vector2f d = walker->getPosition() - door.position;
             if (d.x * d.x + d.y * d.y < kPreviewReachSquared)
-                floor_->drawExitPreview(window, camera, door);
+                floor_->drawExitPreview(window, camera, door, walker->screenBounds(camera));
         }
 
         if (!sprite.getTexture() || !isOnScreen(window, sprite.getGlobalBounds()))

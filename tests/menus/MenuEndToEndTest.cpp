@@ -19,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -202,5 +203,85 @@ TEST(MenuEndToEnd, OptionsChangeTheSettingsFileCreditsReturnAndExitEndsTheGame)
     std::this_thread::sleep_for(500ms);
     click(1500, 860);
     EXPECT_EQ(game.waitForExit(15s), 0) << game.log();
+}
+
+// The lines the log writes at its Warning level (and worse), whatever the colours.
+std::vector<std::string> warnings(const std::string& log)
+{
+    std::vector<std::string> found;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find("Warning") != std::string::npos || line.find("Error") != std::string::npos)
+            found.push_back(line);
+    return found;
+}
+
+// A player who chose French goes through the menu, the options, the credits, a run
+// with its minimap and pause menu, and back to the menu. The screenshots (under
+// shots/french/) are there to be looked at; the log must stay free of warnings.
+TEST(MenuEndToEnd, InFrenchTheMenusARunAndThePauseMenuPlayWithACleanLog)
+{
+    if (!GameProcess::displayAvailable())
+        GTEST_SKIP() << "needs an X display and xdotool";
+    SettingsRestorer restorer;
+    {
+        std::ofstream out(kSettings, std::ios::binary | std::ios::trunc);
+        out << R"({"languageSelected": 1, "volumeParameters": {"music": 0.0, "sfx": 0.0, "volume": 1.0}})";
+    }
+    const fs::path shots = kSourceDir / "shots" / "french";
+    fs::create_directories(shots);
+    auto shot = [&](const char* name) { return (shots / (std::string(name) + ".png")).string(); };
+
+    GameProcess game;
+    ASSERT_TRUE(game.start(UMBRAVALE_GAME_BINARY, kSourceDir.string(), (shots / "game.log").string()));
+    ASSERT_TRUE(game.waitForWindow(30s)) << "no game window appeared";
+    auto menus = [&] { return game.countInLog("Loading map textures"); };
+    ASSERT_TRUE(until([&] { return menus() >= 1; }, [&] { game.click(400, 400); }, 60s)) << game.log();
+    std::this_thread::sleep_for(2s);
+    game.screenshot(shot("1-menu"));
+
+    // Options, its language tab, and back.
+    game.click(1500, 590);
+    std::this_thread::sleep_for(3s);
+    game.screenshot(shot("2-options"));
+    game.click(1050, 255);
+    std::this_thread::sleep_for(1s);
+    game.screenshot(shot("3-options-language"));
+    ASSERT_TRUE(until([&] { return menus() >= 2; }, [&] { game.click(1700, 1000); }, 30s)) << game.log();
+    std::this_thread::sleep_for(2s);
+
+    // The credits, and back.
+    game.click(250, 1000);
+    std::this_thread::sleep_for(3s);
+    game.screenshot(shot("4-credits"));
+    ASSERT_TRUE(until([&] { return menus() >= 3; }, [&] { game.click(1700, 1000); }, 30s)) << game.log();
+    std::this_thread::sleep_for(2s);
+
+    // A run: god mode at once (the first room's enemies fight), the minimap, the pause menu.
+    ASSERT_TRUE(
+        until([&] { return game.countInLog("Generated floor with") >= 1; }, [&] { game.click(1500, 455); }, 120s))
+        << game.log();
+    game.press("KP_Add");
+    std::this_thread::sleep_for(4s);
+    game.screenshot(shot("5-run"));
+    game.press("m");
+    std::this_thread::sleep_for(2s);
+    game.screenshot(shot("6-minimap"));
+    game.press("Escape");
+    std::this_thread::sleep_for(1s);
+    game.press("Escape");
+    std::this_thread::sleep_for(2s);
+    game.screenshot(shot("7-pause"));
+
+    // The pause menu's exit goes back to the menu.
+    ASSERT_TRUE(until([&] { return menus() >= 4; }, [&] { game.click(952, 610); }, 60s)) << game.log();
+    std::this_thread::sleep_for(3s);
+    game.screenshot(shot("8-menu-again"));
+    EXPECT_EQ(game.countInLog("Player is Dead"), 0) << "the run ended before the tour did";
+
+    const std::vector<std::string> found = warnings(game.log());
+    EXPECT_TRUE(found.empty()) << found.size() << " warnings, the first: " << found.front();
+    game.click(1500, 860);
+    EXPECT_EQ(game.waitForExit(30s), 0) << game.log();
 }
 } // namespace

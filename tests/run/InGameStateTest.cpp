@@ -5,8 +5,11 @@
 #include "run/InGameState.h"
 #include "core/Engine.h"
 #include "core/FloatingText.h"
+#include "core/FontManager.h"
 #include "core/GameSettings.h"
 #include "core/LoadingScreen.h"
+#include "core/UiText.h"
+#include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
 #include "menus/GameOverState.h"
@@ -222,6 +225,68 @@ TEST_F(Run, ThePausedWorldStandsStillAndTheResumeButtonResumes)
     EXPECT_FALSE(run_->paused());
     run_->update(kFrame);
     EXPECT_GT(run_->floor()->mapTimer, timer);
+}
+
+TEST_F(Run, LosingTheFocusPausesTheRunAndNothingMovesUntilResumed)
+{
+    sf::Event lost;
+    lost.type = sf::Event::LostFocus;
+    for (bool minimapFirst : {false, true})
+    {
+        if (minimapFirst)
+            run_->handleEvent(keyPress(sf::Keyboard::M));
+        const sf::Vector2f where = run_->player()->getPosition();
+        const float timer = run_->floor()->mapTimer;
+        run_->handleEvent(lost);
+        EXPECT_TRUE(run_->paused()) << "the pause menu opens when the window loses the focus";
+        EXPECT_FALSE(run_->minimapOpen()) << "the pause menu shows alone";
+        for (int i = 0; i < 60; ++i)
+            run_->update(kFrame);
+        EXPECT_EQ(run_->floor()->mapTimer, timer) << "the world went on while the player looked away";
+        EXPECT_EQ(run_->player()->getPosition(), where);
+
+        // Coming back changes nothing until the player resumes.
+        sf::Event gained;
+        gained.type = sf::Event::GainedFocus;
+        run_->handleEvent(gained);
+        EXPECT_TRUE(run_->paused());
+        run_->handleEvent(keyPress(sf::Keyboard::Escape));
+        EXPECT_FALSE(run_->paused());
+    }
+}
+
+TEST_F(Run, ThePauseMenuNamesItselfResumesAndShowsTheSeedInTheChosenLanguage)
+{
+    FontManager::loadAll();
+    struct Case
+    {
+        unsigned language;
+        const char* title;
+        const char* seedWords;
+    };
+    const unsigned before = UiText::language();
+    for (const Case& c : {Case{UiText::kEnglish, "Paused", "Seed: "}, Case{UiText::kFrench, "Pause", "Graine : "}})
+    {
+        UiText::setLanguage(c.language);
+        engine_->retireChain(engine_->currentState);
+        engine_->collectRetired();
+        run_ = new InGameState({});
+        engine_->currentState = run_;
+
+        EXPECT_EQ(run_->pauseTitle().getString().toAnsiString(), c.title);
+        EXPECT_EQ(run_->pauseSeed().getString().toAnsiString(), c.seedWords + std::to_string(run_->seed()));
+        ASSERT_EQ(run_->pauseMenuButtons().size(), 3u);
+        EXPECT_EQ(run_->pauseMenuButtons().front()->images.front(), "resume_button") << "the first button resumes";
+        // The title stands over the buttons and the seed under them, on the screen.
+        const sf::FloatRect title = run_->pauseTitle().getGlobalBounds();
+        const sf::FloatRect seed = run_->pauseSeed().getGlobalBounds();
+        EXPECT_LT(title.top + title.height, 250.f);
+        EXPECT_GT(seed.top, 550.f + 124.f);
+        EXPECT_LT(seed.top + seed.height, 1080.f);
+        EXPECT_GT(title.left, 0.f);
+        EXPECT_LT(title.left + title.width, 1920.f);
+    }
+    UiText::setLanguage(before);
 }
 
 TEST_F(Run, TheKarmaAndHealthKeysMoveTheGaugesWithinTheirLimits)

@@ -1,6 +1,7 @@
 #include "world/Floor.h"
 
 #include "RoomFixture.h"
+#include "core/Camera.h"
 #include "core/RunSeed.h"
 #include "creatures/Trader.h"
 #include "support/TestSupport.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 
@@ -288,5 +290,133 @@ TEST_F(FloorNavigation, RecentringPutsTheCurrentRoomInTheMiddleOfTheMap)
     floor.mapOffset = {999.f, 999.f};
     floor.recentreMap();
     EXPECT_EQ(floor.mapOffset, floor.current()->position);
+}
+} // namespace
+
+namespace
+{
+// The painted minimap icons are 120 px squares.
+sf::Vector2f paintedIconSize(int)
+{
+    return {120.f, 120.f};
+}
+
+bool holds(const sf::FloatRect& outer, const sf::FloatRect& inner)
+{
+    constexpr float kSlack = 0.5f;
+    return inner.left >= outer.left - kSlack && inner.top >= outer.top - kSlack &&
+           inner.left + inner.width <= outer.left + outer.width + kSlack &&
+           inner.top + inner.height <= outer.top + outer.height + kSlack;
+}
+
+std::string describe(const sf::FloatRect& r)
+{
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.width) + " x " +
+           std::to_string(r.height) + ")";
+}
+
+// The parchment inside its rim, as the run draws it.
+const sf::FloatRect kParchment(270.f, 150.f, 1380.f, 780.f);
+
+TEST_F(FloorNavigation, TheMinimapShowsEveryFloorInsideTheParchment)
+{
+    FakeRun run;
+    for (int floorIndex = 0; floorIndex < 3; ++floorIndex)
+        for (unsigned seed = 0; seed < 20; ++seed)
+        {
+            SCOPED_TRACE("floor " + std::to_string(floorIndex) + ", seed " + std::to_string(seed));
+            std::srand(seed);
+            LogCapture quiet;
+            Floor floor(floorIndex);
+            floor.generateFloor(run.player());
+            floor.recentreMap();
+            const Floor::MapView view = floor.mapView(kParchment, paintedIconSize);
+            const std::vector<Floor::MapPiece> pieces = floor.mapPieces(paintedIconSize);
+            ASSERT_FALSE(pieces.empty());
+            if (view.fits)
+            {
+                for (const Floor::MapPiece& piece : pieces)
+                    EXPECT_TRUE(holds(kParchment, view.toArea(piece.box)))
+                        << (piece.kind == Floor::MapPiece::ICON ? "icon " : "line ")
+                        << describe(view.toArea(piece.box));
+                // The floor uses the parchment: it spans its width or its height.
+                const sf::FloatRect shown = view.toArea(view.graph);
+                EXPECT_TRUE(shown.width > 0.95f * kParchment.width || shown.height > 0.95f * kParchment.height ||
+                            view.scale == Floor::kMaxMapScale)
+                    << "the floor fills only " << describe(shown);
+                continue;
+            }
+            // Too large to fit: the current room is in view when the map opens, and no
+            // drag, however far, leaves the parchment without the floor under it.
+            EXPECT_GE(view.scale, Floor::kMinMapScale);
+            for (const Floor::MapPiece& piece : pieces)
+                if (piece.kind == Floor::MapPiece::ICON && piece.node == floor.current())
+                    EXPECT_TRUE(holds(kParchment, view.toArea(piece.box))) << describe(view.toArea(piece.box));
+            for (sf::Vector2f drag : {sf::Vector2f(1e5f, 1e5f), sf::Vector2f(-1e5f, -1e5f)})
+            {
+                floor.dragMap(drag, kParchment);
+                const Floor::MapView dragged = floor.mapView(kParchment, paintedIconSize);
+                const sf::FloatRect shown = dragged.toArea(dragged.graph);
+                // Along each axis the floor covers the parchment, or lies whole on it.
+                const sf::FloatRect across(shown.left, kParchment.top, shown.width, kParchment.height);
+                const sf::FloatRect down(kParchment.left, shown.top, kParchment.width, shown.height);
+                EXPECT_TRUE(shown.width > kParchment.width ? holds(across, kParchment) : holds(kParchment, across))
+                    << "dragged off to " << describe(shown);
+                EXPECT_TRUE(shown.height > kParchment.height ? holds(down, kParchment) : holds(kParchment, down))
+                    << "dragged off to " << describe(shown);
+            }
+        }
+}
+
+TEST_F(FloorNavigation, TheExitPreviewKeepsItsLayoutAndNeverCoversThePlayer)
+{
+    FakeRun run;
+    int previews = 0;
+    for (int floorIndex = 0; floorIndex < 3; ++floorIndex)
+        for (unsigned seed = 0; seed < 20; ++seed)
+        {
+            std::srand(seed);
+            LogCapture quiet;
+            Floor floor(floorIndex);
+            floor.generateFloor(run.player());
+            for (const Door& door : floor.room()->doors)
+            {
+                if (!door.target)
+                    continue;
+                // The player anywhere within reach of the door, at every zoom.
+                for (float zoom : {0.5f, 1.f, 1.66f})
+                    for (float radius : {0.f, 70.f, 145.f})
+                        for (int step = 0; step < 12; ++step)
+                        {
+                            const float a = static_cast<float>(step) * 3.14159265f / 6.f;
+                            Camera camera;
+                            camera.zoom = zoom;
+                            camera.centre = door.position + radius * sf::Vector2f(std::cos(a), std::sin(a));
+                            // The largest frame the player shows, and the key cap over his head.
+                            const sf::Vector2f s = camera.toScreen(camera.centre);
+                            const sf::FloatRect player(s.x - 93.f * zoom, std::min(s.y - 86.f * zoom, s.y - 124.f),
+                                                       186.f * zoom, 0.f);
+                            const sf::FloatRect clear(player.left, player.top, player.width,
+                                                      s.y + 86.f * zoom - player.top);
+                            const auto plain = floor.exitPreviewPieces(camera, door, {}, paintedIconSize);
+                            const auto lifted = floor.exitPreviewPieces(camera, door, clear, paintedIconSize);
+                            ASSERT_EQ(plain.size(), lifted.size());
+                            ASSERT_FALSE(lifted.empty());
+                            const sf::Vector2f shift = lifted.front().at - plain.front().at;
+                            EXPECT_LE(shift.y, 0.f) << "the preview is lifted, never lowered";
+                            for (std::size_t i = 0; i < lifted.size(); ++i)
+                            {
+                                EXPECT_FALSE(lifted[i].box.intersects(clear))
+                                    << "seed " << seed << ": " << describe(lifted[i].box) << " over the player "
+                                    << describe(clear);
+                                const sf::Vector2f moved = lifted[i].at - plain[i].at;
+                                EXPECT_NEAR(moved.x, shift.x, 1e-3f) << "the preview's layout changed";
+                                EXPECT_NEAR(moved.y, shift.y, 1e-3f) << "the preview's layout changed";
+                            }
+                            ++previews;
+                        }
+            }
+        }
+    EXPECT_GT(previews, 1000);
 }
 } // namespace

@@ -431,11 +431,12 @@ TEST_F(MapDrawing, TheMinimapFadesRoomsLeftBehindAndPulsesTheCurrentOne)
     }
     const sf::Image map = target.getTexture().copyToImage();
     map.saveToFile("build/minimap.png");
-    // An icon's middle lies 0.4 x 40 / 2 px above its node's point; the map may
-    // reach past the target, where nothing is checked.
+    // An icon's middle lies 0.4 x 40 / 2 px above its node's point, at the map's
+    // scale; the map may reach past the target, where nothing is checked.
+    const Floor::MapView view = floor.mapView({0.f, 0.f, 1920.f, 1080.f});
     auto iconAlpha = [&](const OrientedNode* node)
     {
-        const sf::Vector2f at = node->position - floor.mapOffset + sf::Vector2f(960.f, 540.f - 8.f);
+        const sf::Vector2f at = view.toArea(node->position) - sf::Vector2f(0.f, 8.f * view.scale);
         if (at.x < 0.f || at.y < 0.f || at.x >= 1920.f || at.y >= 1080.f)
             return -1;
         return static_cast<int>(map.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)).a);

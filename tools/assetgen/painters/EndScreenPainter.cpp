@@ -82,7 +82,7 @@ void paintFlameField(Canvas& c, double height, double width, double time, std::u
 }
 
 // ---- Game over ----
-void paintGameOver(Canvas& c)
+void paintGameOver(Canvas& c, const std::string& words)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
@@ -109,7 +109,10 @@ void paintGameOver(Canvas& c)
     c.stroke(kInk, 22);
     c.fillLinear(w * 0.7, h * 0.1, w * 0.85, h * 0.5, {{0, kHoly}, {0.5, kBone}, {1, kAsh}});
     cairo_new_path(cr);
-    c.title("Game Over", fonts::kTitle, 680, w / 2, h * 0.66, kBone, kCrimson, kInk, 16);
+    double size = 680;
+    while (c.textWidth(words, fonts::kTitle, size) > w * 0.92)
+        size -= 10;
+    c.title(words, fonts::kTitle, size, w / 2, h * 0.66, kBone, kCrimson, kInk, 16);
     // Blood dripping from the letters' feet.
     Dice dice(31);
     for (int i = 0; i < 22; ++i)
@@ -403,13 +406,15 @@ class EndScreenPainter : public PatternPainter
 public:
     EndScreenPainter() : PatternPainter({R"(Assets/Sprites/GameOver/.*)", R"(Assets/Sprites/Victory/.*)"}) {}
     std::string name() const override { return "end screens"; }
-    int version() const override { return 5; }
+    int version() const override { return 6; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
         const std::string file = std::filesystem::path(path).stem().string();
         if (path == "Assets/Sprites/GameOver/GameOver.png")
-            return save(4400, 1400, output, paintGameOver);
+            return save(4400, 1400, output, [](Canvas& c) { paintGameOver(c, "Game Over"); });
+        if (path == "Assets/Sprites/GameOver/French/GameOver.png")
+            return save(4400, 1400, output, [](Canvas& c) { paintGameOver(c, "Partie terminée"); });
         if (path == "Assets/Sprites/GameOver/SoulFire.png")
             return save(600, 900, output, paintSoulFire);
         if (file.rfind("Flamme_", 0) == 0)

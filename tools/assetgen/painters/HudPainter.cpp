@@ -5,6 +5,7 @@
 // frame meet where the game draws them.
 
 #include "Canvas.h"
+#include "Fonts.h"
 #include "Painter.h"
 
 #include "run/BossLifeBar.h"
@@ -441,6 +442,34 @@ void bossPiece(const std::string& key, const std::filesystem::path& output)
 }
 
 // The satchel shown while pick-up notices fly: a leather pouch with a gold clasp.
+// A key prompt: a bone key cap lit from above, its letter in a plain black face, so
+// the E and F over the player's head read at a glance on every floor.
+void paintKeyCap(const std::string& letter, const std::filesystem::path& output)
+{
+    const int s = 96;
+    Canvas canvas(s, s);
+    cairo_t* cr = canvas.cr();
+    // A soft dark halo keeps the cap apart from light floors.
+    canvas.roundedRect(8, 10, 80, 80, 16);
+    canvas.glow(Rgba{0, 0, 0, 0.9}, 6, 5);
+    cairo_new_path(cr);
+    // The cap's skirt (its sides), darker, then its face.
+    canvas.roundedRect(8, 8, 80, 80, 16);
+    canvas.fillLinear(0, 8, 0, 88, {{0, Rgba::rgb(150, 136, 116)}, {1, Rgba::rgb(84, 72, 62)}});
+    canvas.stroke(kInk, 4);
+    cairo_new_path(cr);
+    canvas.roundedRect(16, 12, 64, 62, 11);
+    canvas.fillLinear(0, 12, 0, 74, {{0, Rgba::rgb(250, 244, 228)}, {1, kBone}});
+    cairo_new_path(cr);
+    canvas.roundedRect(16, 12, 64, 62, 11);
+    canvas.stroke(Rgba::rgb(120, 104, 86), 2);
+    cairo_new_path(cr);
+    canvas.textPath(letter, fonts::kPlainBlack, 48, 48, 61, 1);
+    canvas.fillColour(kInk);
+    cairo_new_path(cr);
+    canvas.savePng(output);
+}
+
 void paintSatchel(const std::filesystem::path& output)
 {
     const int s = 220;
@@ -507,7 +536,7 @@ public:
     std::vector<std::string> inputs(const std::string&) const override
     {
         const std::string src = std::string(UMBRAVALE_SOURCE_DIR) + "/src/run/";
-        return {src + "healthBar.h", src + "karmaBar.h", src + "BossLifeBar.h"};
+        return {src + "healthBar.h", src + "karmaBar.h", src + "BossLifeBar.h", src + "RunTextures.h"};
     }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
@@ -524,6 +553,10 @@ public:
             return paintKarmaMarker(output);
         if (path == RunTextures::kSatchelFile)
             return paintSatchel(output);
+        if (path == RunTextures::kKeyCapEFile)
+            return paintKeyCap("E", output);
+        if (path == RunTextures::kKeyCapFFile)
+            return paintKeyCap("F", output);
         for (const auto& piece : BossLifeBar::kPieces)
             if (path == piece.file)
                 return bossPiece(piece.key, output);

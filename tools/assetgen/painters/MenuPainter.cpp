@@ -474,8 +474,12 @@ void paintButton(Canvas& c, const std::string& label, bool hover)
             cairo_new_path(cr);
         }
     c.grain(0.18, 5, hashString(label));
-    c.title(label, fonts::kTitle, 170, w / 2, h / 2 + 58, hover ? kHoly : kPaleGold, hover ? kPaleGold : kGold, kInk,
-            7);
+    // Longer words (the French ones) shrink to stay inside the plaque.
+    double size = 170;
+    while (c.textWidth(label, fonts::kTitle, size) > w - 2 * m - 200)
+        size -= 5;
+    c.title(label, fonts::kTitle, size, w / 2, h / 2 + size * 0.34, hover ? kHoly : kPaleGold,
+            hover ? kPaleGold : kGold, kInk, 7);
 }
 
 // ---- Settings screen ----
@@ -747,7 +751,37 @@ void paintVolumeFill(Canvas& c, bool white)
 }
 
 // ---- Credits ----
-void paintCredits(Canvas& c)
+struct CreditWords
+{
+    const char* title;
+    const char* byline;
+    std::pair<const char*, const char*> roles[6];
+    const char* madeWith;
+    const char* fontsLine;
+};
+
+const CreditWords kEnglishCredits{"Credits",
+                                  "Umbravale, by the founding engineers of the Umbravale studio",
+                                  {{"Lead engineer", "design, engine spine, content generator"},
+                                   {"Gameplay", "the run, the player, items and the trader"},
+                                   {"World & rooms", "floors, rooms, props, walls and light"},
+                                   {"Creatures", "enemies, projectiles and the three bosses"},
+                                   {"Art generation", "every picture, painted by code"},
+                                   {"Menus & interface", "splash, menus, settings and end screens"}},
+                                  "Made with SFML, Dear ImGui, JsonCpp and Cairo",
+                                  "Fonts: Blankenburg, Kaushan Script, Gotico Antiqua, League Spartan"};
+const CreditWords kFrenchCredits{"Crédits",
+                                 "Umbravale, par les ingénieurs fondateurs du studio Umbravale",
+                                 {{"Ingénieur principal", "conception, moteur, générateur de contenu"},
+                                  {"Jouabilité", "la partie, le joueur, les objets et le marchand"},
+                                  {"Monde et salles", "étages, salles, décors, murs et lumière"},
+                                  {"Créatures", "ennemis, projectiles et les trois boss"},
+                                  {"Images", "chaque image, peinte par le code"},
+                                  {"Menus et interface", "écran d'accueil, menus, paramètres et écrans de fin"}},
+                                 "Réalisé avec SFML, Dear ImGui, JsonCpp et Cairo",
+                                 "Polices : Blankenburg, Kaushan Script, Gotico Antiqua, League Spartan"};
+
+void paintCredits(Canvas& c, const CreditWords& words)
 {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
@@ -763,28 +797,17 @@ void paintCredits(Canvas& c)
     c.roundedRect(w * 0.22 + 26, 146, w * 0.56 - 52, h - 292, 36);
     c.stroke(kGold.scaled(0.8), 6);
     cairo_new_path(cr);
-    c.title("Credits", fonts::kTitle, 220, w / 2, 390, kPaleGold, kCrimson, kInk, 9);
-    centredLabel(c, "Umbravale, by the founding engineers of the Umbravale studio", fonts::kPlain, 64, w / 2, 500,
-                 kBone);
-    const std::pair<const char*, const char*> roles[] = {
-        {"Lead engineer", "design, engine spine, content generator"},
-        {"Gameplay", "the run, the player, items and the trader"},
-        {"World & rooms", "floors, rooms, props, walls and light"},
-        {"Creatures", "enemies, projectiles and the three bosses"},
-        {"Art generation", "every picture, painted by code"},
-        {"Menus & interface", "splash, menus, settings and end screens"},
-    };
+    c.title(words.title, fonts::kTitle, 220, w / 2, 390, kPaleGold, kCrimson, kInk, 9);
+    centredLabel(c, words.byline, fonts::kPlain, 64, w / 2, 500, kBone);
     double y = 700;
-    for (const auto& [role, work] : roles)
+    for (const auto& [role, work] : words.roles)
     {
         centredLabel(c, role, fonts::kTitle, 96, w / 2, y, kPaleGold);
         centredLabel(c, work, fonts::kPlain, 50, w / 2, y + 74, kBone.scaled(0.85));
         y += 195;
     }
-    centredLabel(c, "Made with SFML, Dear ImGui, JsonCpp and Cairo", fonts::kPlain, 44, w / 2, h - 250,
-                 kAsh.scaled(1.6));
-    centredLabel(c, "Fonts: Blankenburg, Kaushan Script, Gotico Antiqua, League Spartan", fonts::kPlain, 44, w / 2,
-                 h - 190, kAsh.scaled(1.6));
+    centredLabel(c, words.madeWith, fonts::kPlain, 44, w / 2, h - 250, kAsh.scaled(1.6));
+    centredLabel(c, words.fontsLine, fonts::kPlain, 44, w / 2, h - 190, kAsh.scaled(1.6));
     c.vignette(0.5);
 }
 
@@ -794,19 +817,24 @@ public:
     MenuPainter()
         : PatternPainter(
               {R"(Assets/Sprites/Curseur/.*)", R"(Assets/Sprites/Logo/.*)",
-               R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits)\.png)",
+               R"(Assets/Sprites/Buttons/Panels(_selected)?/(Play|Options|Exit|Credits|credits|Resume)\.png)",
                R"(Assets/Sprites/Buttons/(Tuto|Tuto_h|background|flagpole|creditbg|template|lb_white|lb_grey)\.png)",
                R"(Assets/Sprites/Buttons/Language/(English|French)/[^/]+\.png)",
                R"(Assets/Sprites/Menu/BackgroundAnimation/\d\.png)"})
     {
     }
     std::string name() const override { return "menus"; }
-    int version() const override { return 4; }
+    int version() const override { return 5; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
         static const std::map<std::string, std::string> labels = {
-            {"Play", "Play"}, {"Options", "Options"}, {"Exit", "Exit"}, {"Credits", "Credits"}, {"credits", "Credits"}};
+            {"Play", "Play"},       {"Options", "Options"}, {"Exit", "Exit"},
+            {"Credits", "Credits"}, {"credits", "Credits"}, {"Resume", "Resume"}};
+        // The French buttons and credits, beside the settings screen's French pictures.
+        static const std::map<std::string, std::string> frenchLabels = {
+            {"play", "Jouer"},    {"options", "Options"}, {"exit", "Quitter"},
+            {"credits", "Crédits"}, {"tuto", "Tutoriel"},  {"resume", "Reprendre"}};
         const std::string file = std::filesystem::path(path).stem().string();
         if (path == "Assets/Sprites/Curseur/Curseur.png")
             return save(64, 64, output, paintCursor);
@@ -821,7 +849,17 @@ public:
         if (path == "Assets/Sprites/Buttons/flagpole.png")
             return save(3840, 2160, output, paintFlagpole);
         if (path == "Assets/Sprites/Buttons/creditbg.png")
-            return save(3840, 2160, output, paintCredits);
+            return save(3840, 2160, output, [](Canvas& c) { paintCredits(c, kEnglishCredits); });
+        if (path == "Assets/Sprites/Buttons/Language/French/creditbg.png")
+            return save(3840, 2160, output, [](Canvas& c) { paintCredits(c, kFrenchCredits); });
+        if (path.find("/Language/French/") != std::string::npos)
+        {
+            const bool hover = file.size() > 2 && file.compare(file.size() - 2, 2, "_h") == 0;
+            auto french = frenchLabels.find(hover ? file.substr(0, file.size() - 2) : file);
+            if (french != frenchLabels.end())
+                return save(kButtonW, kButtonH, output,
+                            [&](Canvas& c) { paintButton(c, french->second, hover); });
+        }
         if (path == "Assets/Sprites/Buttons/template.png")
             return save(100, 100, output, paintTemplate);
         if (file == "lb_white" || file == "lb_grey")

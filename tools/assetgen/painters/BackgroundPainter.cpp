@@ -226,7 +226,7 @@ public:
     {
     }
     std::string name() const override { return "backgrounds"; }
-    int version() const override { return 2; }
+    int version() const override { return 3; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
@@ -239,8 +239,8 @@ public:
             Canvas c(768, 768);
             c.ellipse(384, 384, 384, 384);
             c.fillRadial(384, 384, 0, 384,
-                         {{0, kHoly.mix(Rgba{1, 1, 1, 1}, 0.8)}, {0.17, Rgba{1, 1, 1, 0.6}},
-                          {0.45, Rgba{1, 1, 1, 0.22}}, {0.75, Rgba{1, 1, 1, 0.07}}, {1, Rgba{1, 1, 1, 0}}});
+                         {{0, kHoly.mix(Rgba{1, 1, 1, 1}, 0.8)}, {0.3, Rgba{1, 1, 1, 0.7}},
+                          {0.55, Rgba{1, 1, 1, 0.3}}, {0.8, Rgba{1, 1, 1, 0.08}}, {1, Rgba{1, 1, 1, 0}}});
             c.clearPath();
             c.savePng(output);
             return;

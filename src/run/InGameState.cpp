@@ -57,7 +57,9 @@ constexpr float kPauseButtonScale = 0.35f;
 constexpr float kKarmaKeyStep = 10.f;
 const sf::Vector2f kScreenCentre(960.f, 540.f);
 
-// How dark the second floor is in each kind of room (light-layer grey).
+// How dark the second floor is in each kind of room (light-layer grey). Dark enough
+// that the lights are the bright places, light enough that the room's outline, its
+// doors and what stands in it can still be made out across the whole screen.
 sf::Uint8 layerGrey(int floorIndex, int roomType)
 {
     if (floorIndex != 1)
@@ -65,8 +67,8 @@ sf::Uint8 layerGrey(int floorIndex, int roomType)
     if (roomType == ROOM_BOSS)
         return 150;
     if (roomType == ROOM_ELITE)
-        return 100;
-    return 8;
+        return 110;
+    return 64;
 }
 
 std::unique_ptr<sf::RenderTexture> makeScreenTexture()

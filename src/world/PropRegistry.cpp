@@ -2,11 +2,15 @@
 
 #include "core/KeyedRegistry.h"
 #include "core/Logger.h"
+#include "core/Polygon.h"
 #include "world/Bridge.h"
 #include "world/Moss.h"
 #include "world/Pentagram.h"
 #include "world/Props.h"
 #include "world/Vase.h"
+
+#include <algorithm>
+#include <map>
 
 namespace
 {
@@ -112,6 +116,26 @@ const std::map<std::string, PropRegistry::Strip>& strips()
     return table;
 }
 
+// Props that stand up from the ground, at the size the content generator paints them.
+const std::map<std::string, sf::Vector2u>& standingSizes()
+{
+    static const std::map<std::string, sf::Vector2u> table{
+        {"single_grave", {170, 190}},       {"double_grave_01", {280, 190}},    {"double_grave_02", {280, 190}},
+        {"double_grave_03", {280, 190}},    {"triple_grave", {390, 190}},       {"statue", {220, 320}},
+        {"totem", {150, 320}},              {"stone_01", {160, 200}},           {"stone_02", {170, 230}},
+        {"stone_03", {180, 170}},           {"stone_04", {190, 200}},           {"stone_05", {200, 230}},
+        {"stone_06", {210, 170}},           {"pillar_01", {120, 300}},          {"pillar_02", {120, 300}},
+        {"pillar_03", {120, 300}},          {"tank_01", {140, 210}},            {"tank_02", {140, 210}},
+        {"barrel", {110, 140}},             {"foundry", {220, 240}},            {"foundry_02", {220, 240}},
+        {"workbench_01", {240, 150}},       {"workbench_02", {240, 150}},       {"firecamp", {109, 186}},
+        {"mushroom_01", {130, 130}},        {"mushroom_02", {130, 130}},        {"mushroom_03", {130, 130}},
+        {"mushroom_04", {130, 130}},        {"double_mushroom_01", {170, 160}}, {"double_mushroom_02", {170, 160}},
+        {"bramble_lantern_01", {202, 333}}, {"bramble_lantern_02", {202, 333}}, {"tube_01", {240, 90}},
+        {"tube_02", {240, 90}},             {"boss_tree", {760, 760}},          {"boss_mushroom", {520, 520}},
+    };
+    return table;
+}
+
 std::unique_ptr<Props> makePrototype(const std::string& name)
 {
     std::unique_ptr<Props> prop;
@@ -134,6 +158,9 @@ std::unique_ptr<Props> makePrototype(const std::string& name)
         prop = std::make_unique<Props>(name);
     const PropRegistry::Strip strip = PropRegistry::stripOf(name);
     prop->setStrip(strip.frameSize, strip.frameCount, strip.frameTime);
+    const std::vector<sf::Vector2f> foot = PropRegistry::footprintOf(name);
+    if (!foot.empty())
+        prop->setOutline(std::make_unique<Polygon>(foot));
     return prop;
 }
 } // namespace
@@ -148,6 +175,28 @@ PropRegistry::Strip PropRegistry::stripOf(const std::string& name)
 {
     auto it = strips().find(name);
     return it == strips().end() ? Strip{} : it->second;
+}
+
+sf::Vector2u PropRegistry::standingSize(const std::string& name)
+{
+    auto it = standingSizes().find(name);
+    return it == standingSizes().end() ? sf::Vector2u(0, 0) : it->second;
+}
+
+std::vector<sf::Vector2f> PropRegistry::footprintOf(const std::string& name)
+{
+    const sf::Vector2u size = standingSize(name);
+    if (size.x == 0 || size.y == 0)
+        return {};
+    // The pictures stand their subject on a base near their lower edge, centred. The
+    // band is at least 60 deep: a walker walking up probes about 53 px ahead of its
+    // feet, so anything thinner would be stepped over. Whole
+    // pixels, rounded half up, as the room authoring script reckons them.
+    const auto percent = [](unsigned v, unsigned p) { return static_cast<float>((v * p + 50) / 100); };
+    const float half = percent(size.x, 36);
+    const float bottom = percent(size.y, 45);
+    const float depth = std::clamp(percent(size.x, 30), 60.f, 80.f);
+    return {{-half, bottom - depth}, {half, bottom - depth}, {half, bottom}, {-half, bottom}};
 }
 
 std::string PropRegistry::textureFile(const std::string& name)

@@ -30,6 +30,13 @@ public:
     static const std::vector<std::string>& propNames();
     static Strip stripOf(const std::string& name);
     static std::string textureFile(const std::string& name);
+    // The picture size of a prop that stands up from the ground (a grave, a pillar, a
+    // big mushroom...), as it is painted; (0, 0) for anything a walker passes over.
+    static sf::Vector2u standingSize(const std::string& name);
+    // The ground such a prop stands on, relative to its position: a band along the
+    // bottom of its picture, as wide as its base. Empty for props a walker passes over.
+    // Its prototype blocks walkers with this outline.
+    static std::vector<sf::Vector2f> footprintOf(const std::string& name);
 
     // Creates the prototype of every name (replacing any already registered).
     static void registerProps();

@@ -69,6 +69,11 @@ void Props::setPosition(sf::Vector2f p)
         outline_->setPosition(p);
 }
 
+float Props::footY() const
+{
+    return getPosition().y + static_cast<float>(frameSize_.y) / 2.f;
+}
+
 void Props::update(float dt)
 {
     advanceAnimation(dt);

@@ -36,6 +36,9 @@ public:
     // Also carries the outline along, so a prop placed by the room blocks where it
     // stands before its first update.
     void setPosition(sf::Vector2f p) override;
+    // A prop stands on the lower edge of its frame, as a creature does, so a walker in
+    // front of its foot is drawn over it and one behind it under it.
+    float footY() const override;
 
     virtual void update(float dt);
     virtual std::unique_ptr<Props> clone() const;

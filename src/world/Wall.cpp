@@ -7,6 +7,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <algorithm>
 #include <utility>
 
 Wall::Wall(std::string evilKey, std::string goodKey) : evilKey_(std::move(evilKey)), goodKey_(std::move(goodKey)) {}
@@ -17,6 +18,24 @@ std::unique_ptr<Wall> Wall::clone() const
     copy->setPosition(getPosition());
     copy->setLayer(getLayer());
     return copy;
+}
+
+float Wall::pictureHeight() const
+{
+    if (outline_.vertexCount() < 3)
+        return 0.f;
+    float top = outline_.point(0).y, back = top;
+    for (std::size_t i = 1; i < outline_.vertexCount(); ++i)
+    {
+        top = std::min(top, outline_.point(i).y);
+        back = std::max(back, outline_.point(i).y);
+    }
+    return (back - top) / (0.5f + kBackLine);
+}
+
+float Wall::footY() const
+{
+    return getPosition().y + kFootLine * pictureHeight();
 }
 
 const std::string& Wall::shownTextureKey(const RunContext* run) const

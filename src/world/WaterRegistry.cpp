@@ -4,6 +4,9 @@
 #include "core/Logger.h"
 #include "world/Water.h"
 
+#include <cctype>
+#include <string>
+
 namespace
 {
 KeyedRegistry<Water>& registry()
@@ -18,6 +21,25 @@ const std::vector<std::string>& WaterRegistry::puddleNames()
     static const std::vector<std::string> names{"puddle", "puddle_2", "puddle_3", "puddle_4",   "puddle_5",
                                                 "blood",  "lake",     "river",    "shop_puddle"};
     return names;
+}
+
+WaterRegistry::Surface WaterRegistry::surfaceOf(const std::string& name)
+{
+    if (name == "lake")
+        return {{900, 620}, {440.f, 300.f}};
+    if (name == "river")
+        return {{1200, 420}, {600.f, 210.f}};
+    if (name == "blood")
+        return {{300, 220}, {145.f, 100.f}}; // the pool and its splashes
+    if (name == "shop_puddle")
+        return {{420, 280}, {200.f, 130.f}};
+    // "puddle", "puddle_2" ... "puddle_5": a little larger with each number.
+    const std::size_t cut = name.find_last_of('_');
+    int k = 1;
+    if (cut != std::string::npos && cut + 1 < name.size() && std::isdigit(static_cast<unsigned char>(name[cut + 1])))
+        k = std::stoi(name.substr(cut + 1));
+    const unsigned w = 200 + 40 * static_cast<unsigned>(k), h = 130 + 40 * static_cast<unsigned>(k % 3);
+    return {{w, h}, {0.47f * static_cast<float>(w), 0.45f * static_cast<float>(h)}};
 }
 
 std::string WaterRegistry::textureFile(const std::string& name)

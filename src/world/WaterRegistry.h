@@ -2,6 +2,8 @@
 
 #include "core/TextureManager.h"
 
+#include <SFML/System/Vector2.hpp>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +17,14 @@ class WaterRegistry
 public:
     static const std::vector<std::string>& puddleNames();
     static std::string textureFile(const std::string& name);
+    // The picture of a puddle and the half-axes of the water ellipse painted at its
+    // centre (the river's ellipse bounds its winding course).
+    struct Surface
+    {
+        sf::Vector2u picture;
+        sf::Vector2f radii;
+    };
+    static Surface surfaceOf(const std::string& name);
 
     static void registerPuddles();
     static void add(std::unique_ptr<Water> prototype);

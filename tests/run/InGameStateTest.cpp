@@ -20,6 +20,7 @@
 #include "run/RunTextures.h"
 #include "world/Floor.h"
 #include "world/PropRegistry.h"
+#include "world/Props.h"
 #include "world/Room.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,15 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 
 #include <unistd.h>
@@ -447,5 +453,79 @@ TEST_F(Run, ExitFromThePauseMenuLeavesForTheMainMenu)
     engine_->collectRetired();
     EXPECT_EQ(currentRun, nullptr);
     EXPECT_EQ(RunContext::active(), nullptr);
+}
+
+// The second floor is dark, but a player must still make out a room's shape across the
+// whole screen: far from every light the floor shows dimly, and the player's own light
+// stays the bright place. Set UMBRAVALE_SHOTS to a folder to keep the frame looked at.
+TEST_F(Run, TheDarkFloorShowsItsRoomDimlyEverywhereAndItsLightsBrightly)
+{
+    for (unsigned seed : {3u, 11u})
+    {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::srand(seed);
+        Floor* floor = run_->floor();
+        floor->floorIndex = 1;
+        floor->generateFloor(run_->thePlayer());
+        run_->roomChanged();
+        Room& room = *run_->room();
+        ASSERT_EQ(room.name.rfind("sf_", 0), 0u);
+        for (const Door& d : room.doors)
+            if (d.direction == DOOR_BOTTOM)
+                run_->thePlayer()->setPosition(d.position);
+        for (int i = 0; i < 90; ++i)
+            run_->update(kFrame);
+
+        sf::RenderWindow& window = *engine_->window;
+        window.clear(sf::Color(41, 12, 14));
+        run_->draw(window);
+        sf::Texture shot;
+        ASSERT_TRUE(shot.create(window.getSize().x, window.getSize().y));
+        shot.update(window);
+        const sf::Image image = shot.copyToImage();
+        if (const char* dir = std::getenv("UMBRAVALE_SHOTS"))
+            image.saveToFile(std::string(dir) + "/dark_floor_" + room.name + ".png");
+
+        const Camera& camera = run_->camera();
+        const sf::Vector2f me = camera.toScreen(run_->thePlayer()->getPosition());
+        std::vector<sf::Vector2f> lit{me};
+        const std::set<std::string> glowing{"firefly",     "mushroom_01", "mushroom_02",       "mushroom_03",
+                                            "double_mushroom_01", "double_mushroom_02"};
+        for (const auto& prop : room.props)
+            if (glowing.count(prop->name()))
+                lit.push_back(camera.toScreen(prop->getPosition()));
+        double far = 0.0, near = 0.0;
+        int farCount = 0, nearCount = 0;
+        for (unsigned y = 0; y < 1080; y += 4)
+            for (unsigned x = 0; x < 1920; x += 4)
+            {
+                const sf::Vector2f screen(static_cast<float>(x), static_cast<float>(y));
+                const sf::Vector2f world = (screen - sf::Vector2f(960.f, 540.f)) / camera.zoom + camera.centre;
+                if (!room.isWalkable(nullptr, world))
+                    continue;
+                const sf::Color c = image.getPixel(x, y);
+                const double luma = 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+                const float toMe = std::hypot(screen.x - me.x, screen.y - me.y);
+                if (toMe > 40.f && toMe < 100.f)
+                {
+                    near += luma;
+                    ++nearCount;
+                }
+                if (std::all_of(lit.begin(), lit.end(), [&](sf::Vector2f l)
+                                { return std::hypot(screen.x - l.x, screen.y - l.y) > 450.f; }))
+                {
+                    far += luma;
+                    ++farCount;
+                }
+            }
+        ASSERT_GT(farCount, 200) << "no floor far from the lights on screen";
+        ASSERT_GT(nearCount, 50);
+        far /= farCount;
+        near /= nearCount;
+        std::printf("%s: floor far from any light %.1f, beside the player %.1f (of 255)\n", room.name.c_str(), far,
+                    near);
+        EXPECT_GE(far, 12.0) << "the room cannot be made out away from the lights";
+        EXPECT_GE(near, 1.5 * far) << "the player's light no longer stands out";
+    }
 }
 } // namespace

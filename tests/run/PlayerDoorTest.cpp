@@ -7,13 +7,16 @@
 #include "world/Graph.h"
 #include "world/OrientedNode.h"
 #include "world/PropRegistry.h"
+#include "world/RoomFile.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -117,4 +120,48 @@ TEST_F(PlayerDoors, ADoorOpensOnlyOnceTheRoomIsClearedAndItsReachIsTheDoorsNotTh
     player->handleEvent(keyPress(sf::Keyboard::E));
     EXPECT_EQ(run->roomChanges, 1);
     EXPECT_NE(run->liveFloor->current(), run->liveFloor->graph()->nodes.front().get());
+}
+
+// Entering a room puts the player at the door he comes in by (or 50 px inside it on a
+// new floor). Standing there in any idle or walking frame, he must be clear of every
+// gate of the room: a gate is painted at most 260 px across and 0.62 of that deep,
+// centred on the door position plus its sprite offset.
+TEST(PlayerDoorEntry, EveryEntryPositionIsClearOfEveryGatePicture)
+{
+    RoomNameRegistry::fill();
+    constexpr float kGateAcross = 260.f, kGateDeep = 260.f * 0.62f + 1.f;
+    sf::Vector2f frame(0.f, 0.f);
+    for (const Player::SheetLayout& sheet : Player::kSheets)
+        if (std::string(sheet.action) == "idle" || std::string(sheet.action) == "walk")
+            frame = {std::max(frame.x, float(sheet.frameWidth)), std::max(frame.y, float(sheet.frameHeight))};
+    for (const auto& [type, floors] : RoomNameRegistry::table())
+        for (const auto& [floor, names] : floors)
+            for (const std::string& name : names)
+            {
+                SCOPED_TRACE(name);
+                const RoomFile room = RoomFile::load(RoomFile::pathFor(name));
+                std::vector<sf::FloatRect> gates;
+                for (const DoorRecord& d : room.doors)
+                {
+                    const bool sideways = d.direction == DOOR_LEFT || d.direction == DOOR_RIGHT;
+                    const sf::Vector2f size = sideways ? sf::Vector2f(kGateDeep, kGateAcross)
+                                                       : sf::Vector2f(kGateAcross, kGateDeep);
+                    gates.emplace_back(d.position + d.spriteDelta - size / 2.f, size);
+                }
+                for (const DoorRecord& d : room.doors)
+                {
+                    const sf::Vector2f inward = d.direction == DOOR_LEFT    ? sf::Vector2f(50.f, 0.f)
+                                                : d.direction == DOOR_RIGHT ? sf::Vector2f(-50.f, 0.f)
+                                                : d.direction == DOOR_TOP   ? sf::Vector2f(0.f, 50.f)
+                                                                            : sf::Vector2f(0.f, -50.f);
+                    for (const sf::Vector2f at : {d.position, d.position + inward})
+                    {
+                        const sf::FloatRect body(at - frame / 2.f, frame);
+                        for (std::size_t g = 0; g < gates.size(); ++g)
+                            EXPECT_FALSE(body.intersects(gates[g]))
+                                << "entering at door " << d.direction << " (" << at.x << ", " << at.y
+                                << ") puts the player inside gate " << room.doors[g].direction;
+                    }
+                }
+            }
 }

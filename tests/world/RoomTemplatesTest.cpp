@@ -7,7 +7,10 @@
 #include "support/TestSupport.h"
 #include "world/PropRegistry.h"
 #include "world/RoomFile.h"
+#include "run/Player.h"
+#include "world/Props.h"
 #include "world/RoomTemplate.h"
+#include "world/Wall.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
 
@@ -17,10 +20,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -84,16 +89,76 @@ bool isSimple(const std::vector<sf::Vector2f>& outline)
     return true;
 }
 
-// What a walker may stand on, as the live room decides it without props.
+// A prop of the template with the outline it blocks walkers with (none for most).
+struct PlacedProp
+{
+    std::string prop;
+    sf::Vector2f position;
+    std::optional<Polygon> outline;
+};
+
+// Every prop the template may place: static ones and every item of every collection.
+std::vector<PlacedProp> placedProps(const RoomFile& room)
+{
+    std::vector<PlacedProp> out;
+    auto add = [&](const std::string& name, sf::Vector2f at)
+    {
+        PlacedProp placed{name, at, std::nullopt};
+        if (const Props* prototype = PropRegistry::find(name); prototype && prototype->outline())
+        {
+            placed.outline = *prototype->outline();
+            placed.outline->setPosition(at);
+        }
+        out.push_back(std::move(placed));
+    };
+    for (const StaticPropRecord& p : room.staticProps)
+        add(p.prop, p.position);
+    for (const PropCollectionRecord& c : room.dynamicProps)
+        for (const PropItemRecord& item : c.props)
+            add(item.prop, item.position);
+    return out;
+}
+
+// A wall's picture as its outline gives it (Wall's convention), in room coordinates.
+struct WallPicture
+{
+    explicit WallPicture(const WallRecord& wall) : position(wall.position)
+    {
+        float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+        for (const sf::Vector2f& p : wall.boundaries)
+        {
+            x0 = std::min(x0, p.x);
+            x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y);
+            y1 = std::max(y1, p.y);
+        }
+        width = x1 - x0;
+        height = (y1 - y0) / (0.5f + Wall::kBackLine);
+    }
+    float top() const { return position.y - height / 2.f; }
+    float back() const { return position.y + Wall::kBackLine * height; }
+    float foot() const { return position.y + Wall::kFootLine * height; }
+    sf::FloatRect picture() const { return {position.x - width / 2.f, top(), width, foot() - top()}; }
+    sf::Vector2f position;
+    float width = 0.f, height = 0.f;
+};
+
+// What a walker may stand on, as the live room decides it: the floor, less the
+// zones and the outlines of the props that block.
 struct Floorplan
 {
     explicit Floorplan(const RoomFile& room) : outline(room.boundaries)
     {
         for (const auto& zone : room.restricted)
             zones.emplace_back(zone);
+        for (PlacedProp& placed : placedProps(room))
+            if (placed.outline)
+                solids.push_back(std::move(*placed.outline));
     }
     bool walkable(sf::Vector2f p) const
     {
+        if (std::any_of(solids.begin(), solids.end(), [&](const Polygon& s) { return s.contains(p); }))
+            return false;
         if (std::any_of(zones.begin(), zones.end(), [&](const Polygon& z) { return z.contains(p); }))
             return false;
         return outline.contains(p);
@@ -111,7 +176,47 @@ struct Floorplan
     }
     Polygon outline;
     std::vector<Polygon> zones;
+    std::vector<Polygon> solids;
 };
+
+Polygon boxPolygon(const sf::FloatRect& r)
+{
+    return Polygon({{r.left, r.top}, {r.left + r.width, r.top}, {r.left + r.width, r.top + r.height},
+                    {r.left, r.top + r.height}});
+}
+
+// Whether the ellipse of a puddle's water, grown by `gap`, reaches the polygon.
+bool waterReaches(const WaterRecord& water, const Polygon& shape, float gap)
+{
+    const sf::Vector2f r = WaterRegistry::surfaceOf(water.texture).radii + sf::Vector2f(gap, gap);
+    auto inside = [&](sf::Vector2f p)
+    {
+        const sf::Vector2f d = p - water.position;
+        return (d.x / r.x) * (d.x / r.x) + (d.y / r.y) * (d.y / r.y) < 1.f;
+    };
+    if (shape.contains(water.position))
+        return true;
+    const std::size_t n = shape.vertexCount();
+    for (std::size_t i = 0; i < n; ++i)
+    {
+        const sf::Vector2f a = shape.point(i), b = shape.point((i + 1) % n);
+        for (int k = 0; k <= 16; ++k)
+            if (inside(a + (b - a) * (static_cast<float>(k) / 16.f)))
+                return true;
+    }
+    return false;
+}
+
+// The lane a player walks in through a door: from its gate to 200 px inside, 200 wide.
+Polygon laneOf(const DoorRecord& d)
+{
+    const sf::Vector2f gate = d.position + d.spriteDelta;
+    const float len = distance(gate, d.position);
+    const sf::Vector2f in = len > 0.f ? (d.position - gate) / len : sf::Vector2f(0.f, -1.f);
+    const sf::Vector2f across(-in.y * 100.f, in.x * 100.f);
+    const sf::Vector2f far = d.position + in * 200.f;
+    return Polygon({gate + across, far + across, far - across, gate - across});
+}
 
 int nepturathCircleRadius()
 {
@@ -127,9 +232,14 @@ protected:
     static void SetUpTestSuite()
     {
         EnemyDatabase::loadData();
+        PropRegistry::registerProps();
         rooms = registeredRooms();
     }
-    static void TearDownTestSuite() { EnemyDatabase::reset(); }
+    static void TearDownTestSuite()
+    {
+        EnemyDatabase::reset();
+        PropRegistry::clear();
+    }
 
     static inline std::vector<NamedRoom> rooms;
     LogCapture log;
@@ -581,5 +691,163 @@ TEST_F(RoomTemplatesTest, TheRunsRoomPicturesFitTheTextureBudget)
     }
     std::printf("Room pictures of the three floors: %.1f MiB decoded (budget %.1f MiB)\n", total, kRoomBudget);
     EXPECT_LE(total, kRoomBudget);
+}
+} // namespace
+
+namespace
+{
+// The player's feet stand half its body below its position; a move is allowed when the
+// point the player's movement probes ahead of the feet is walkable.
+constexpr float kBodyWidth = Player::kBoundsWidth * 0.5f;
+constexpr float kBodyHeight = Player::kBoundsHeight * 0.5f;
+
+TEST_F(RoomTemplatesTest, WallFeetAreZonedTheGroundBehindIsWalkableAndHidesThePlayer)
+{
+    for (const NamedRoom& r : rooms)
+    {
+        SCOPED_TRACE(r.name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        const Floorplan plan(room);
+        for (const WallRecord& w : room.walls)
+        {
+            SCOPED_TRACE(w.texture);
+            const WallPicture wall(w);
+            ASSERT_GT(wall.width, 200.f);
+            ASSERT_GT(wall.height, 150.f);
+            Polygon hides(w.boundaries, w.position);
+            // Where the face meets the floor, and the ground under the wall up to its back.
+            for (float u = -0.42f; u <= 0.42f; u += 0.06f)
+                for (float y : {wall.foot() - 3.f, (wall.back() + wall.foot()) / 2.f, wall.back() + 6.f})
+                    EXPECT_FALSE(plan.walkable({w.position.x + u * wall.width, y}))
+                        << "the wall's foot is walkable at " << u << ", " << y;
+            // Just behind the foot the ground is open, and a player there is hidden: the wall fades.
+            const sf::Vector2f feetBehind(w.position.x, wall.back() - 20.f);
+            EXPECT_TRUE(plan.walkable(feetBehind)) << "no ground behind the wall";
+            EXPECT_TRUE(hides.contains(feetBehind - sf::Vector2f(0.f, kBodyHeight / 2.f)));
+            // Standing in front of it, the player is drawn over an opaque wall.
+            const sf::Vector2f feetInFront(w.position.x, wall.foot() + 20.f);
+            EXPECT_FALSE(hides.contains(feetInFront - sf::Vector2f(0.f, kBodyHeight / 2.f)));
+        }
+    }
+}
+
+TEST_F(RoomTemplatesTest, SolidPropsBlockTheirFootAndNeitherOverlapNorStandOnWaterOrInADoorway)
+{
+    for (const NamedRoom& r : rooms)
+    {
+        SCOPED_TRACE(r.name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        const std::vector<PlacedProp> props = placedProps(room);
+        std::vector<std::pair<std::string, Polygon>> solid;
+        for (const PlacedProp& p : props)
+        {
+            const sf::Vector2u size = PropRegistry::standingSize(p.prop);
+            if (size.y > 0)
+            {
+                // The foot drawn at the bottom of the picture is what the outline blocks.
+                ASSERT_TRUE(p.outline) << p.prop << " stands in the way but blocks nothing";
+                const sf::Vector2f foot = p.position + sf::Vector2f(0.f, 0.42f * static_cast<float>(size.y));
+                EXPECT_TRUE(p.outline->contains(foot)) << p.prop << " at " << p.position.x << ", " << p.position.y;
+            }
+            if (p.outline)
+                solid.emplace_back(p.prop, *p.outline);
+        }
+        for (const WallRecord& w : room.walls)
+            solid.emplace_back(w.texture, boxPolygon(WallPicture(w).picture()));
+
+        for (std::size_t i = 0; i < solid.size(); ++i)
+            for (std::size_t j = i + 1; j < solid.size(); ++j)
+                EXPECT_FALSE(solid[i].second.intersects(solid[j].second))
+                    << solid[i].first << " overlaps " << solid[j].first;
+        for (const WaterRecord& w : room.waters)
+        {
+            for (const auto& [name, shape] : solid)
+                EXPECT_FALSE(waterReaches(w, shape, 20.f)) << name << " stands in " << w.texture;
+            for (const PlacedProp& p : props)
+                if (!p.outline)
+                    EXPECT_FALSE(waterReaches(w, Polygon({p.position}), 30.f)) << p.prop << " lies on " << w.texture;
+            for (const WaterRecord& other : room.waters)
+                if (&other != &w)
+                    EXPECT_GT(distance(w.position, other.position), 150.f) << "puddles heaped on each other";
+        }
+        for (const DoorRecord& d : room.doors)
+        {
+            const Polygon lane = laneOf(d);
+            for (const auto& [name, shape] : solid)
+                EXPECT_FALSE(lane.intersects(shape)) << name << " stands in door " << d.direction << "'s way";
+            for (const WaterRecord& w : room.waters)
+                EXPECT_FALSE(waterReaches(w, lane, 0.f)) << w.texture << " floods door " << d.direction;
+        }
+    }
+}
+
+// A stand-in for the player walks every reachable spot of each room on a 10 px grid
+// the way the player's movement does: a step is taken when the probe ahead of the
+// feet is walkable. Wherever it gets, its feet must be on open ground: never under a
+// wall's face, in a standing prop's foot, in a pool or off the floor. (A pot's outline
+// is shallower than that probe, so a pot can be stepped over walking up; it is left out.)
+TEST_F(RoomTemplatesTest, AStandInPlayerWalkingToEveryEdgeNeverStandsInAnythingSolid)
+{
+    constexpr float kStep = 10.f;
+    const std::array<sf::Vector2f, 4> moves{sf::Vector2f(0.f, -1.f), {0.f, 1.f}, {-1.f, 0.f}, {1.f, 0.f}};
+    auto probe = [&](sf::Vector2f feet, sf::Vector2f move)
+    {
+        if (move.y < 0.f)
+            return feet + sf::Vector2f(0.f, -(kBodyHeight / 3.f + kStep));
+        if (move.y > 0.f)
+            return feet + sf::Vector2f(0.f, kStep + kBodyHeight * 0.125f);
+        return feet + sf::Vector2f(move.x * (kBodyWidth / 1.5f + kStep), 0.f);
+    };
+    for (const NamedRoom& r : rooms)
+    {
+        SCOPED_TRACE(r.name);
+        const RoomFile room = RoomFile::load(RoomFile::pathFor(r.name));
+        const Floorplan plan(room);
+        std::vector<Polygon> standing;
+        for (PlacedProp& p : placedProps(room))
+            if (p.outline && PropRegistry::standingSize(p.prop).y > 0)
+                standing.push_back(std::move(*p.outline));
+        std::vector<sf::FloatRect> wallFeet;
+        for (const WallRecord& w : room.walls)
+        {
+            const WallPicture wall(w);
+            wallFeet.emplace_back(w.position.x - 0.45f * wall.width, wall.back(), 0.9f * wall.width,
+                                  wall.foot() - wall.back());
+        }
+        auto entrance = std::find_if(room.doors.begin(), room.doors.end(),
+                                     [](const DoorRecord& d) { return d.direction == DOOR_BOTTOM; });
+        ASSERT_NE(entrance, room.doors.end());
+        const sf::Vector2f start = entrance->position + sf::Vector2f(0.f, kBodyHeight / 2.f);
+        std::set<std::pair<int, int>> seen{{0, 0}};
+        std::vector<std::pair<int, int>> open{{0, 0}};
+        int faults = 0;
+        while (!open.empty() && faults < 5)
+        {
+            const auto [i, j] = open.back();
+            open.pop_back();
+            const sf::Vector2f feet = start + sf::Vector2f(i * kStep, j * kStep);
+            bool wrong = !plan.outline.contains(feet);
+            for (const sf::FloatRect& foot : wallFeet)
+                wrong = wrong || foot.contains(feet);
+            wrong = wrong || std::any_of(plan.zones.begin(), plan.zones.end(),
+                                         [&](const Polygon& z) { return z.contains(feet); });
+            wrong = wrong || std::any_of(standing.begin(), standing.end(),
+                                         [&](const Polygon& s) { return s.contains(feet); });
+            if (wrong)
+            {
+                ++faults;
+                ADD_FAILURE() << "the player's feet got to " << feet.x << ", " << feet.y;
+            }
+            for (const sf::Vector2f& m : moves)
+            {
+                const std::pair<int, int> next{i + static_cast<int>(m.x), j + static_cast<int>(m.y)};
+                if (seen.count(next) || !plan.walkable(probe(feet, m)))
+                    continue;
+                seen.insert(next);
+                open.push_back(next);
+            }
+        }
+        EXPECT_GT(seen.size(), 2000u) << "the stand-in hardly got in";
+    }
 }
 } // namespace

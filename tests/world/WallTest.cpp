@@ -1,14 +1,21 @@
 #include "world/Wall.h"
 
+#include "core/AnimationData.h"
 #include "core/Camera.h"
+#include "core/DepthOrder.h"
+#include "creatures/LivingEntity.h"
 #include "support/FakeRun.h"
 #include "support/TestSupport.h"
 #include "support/TextureFixture.h"
+#include "world/Props.h"
 #include "world/WallRegistry.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -131,4 +138,39 @@ TEST_F(WallDrawTest, DrawsTheSideOfTheKarmaAtItsPositionAndFadesBehind)
     const sf::Color faded = centrePixel();
     EXPECT_LT(faded.b, 60) << "the wall should be mostly see-through with the player behind it";
     EXPECT_GT(faded.b, 20);
+}
+
+// The room sorts its scene by where each thing stands: a wall on its foot (as its
+// outline gives the picture), a prop on its frame's lower edge, the player on his.
+TEST(WallAndPropDepth, ThePlayerIsDrawnBehindWhatStandsInFrontOfHisFeetAndOverWhatStandsBehind)
+{
+    // A 400 x 250 wall at (1000, 600): the outline runs from its top (475) to its back (625).
+    Wall wall("w", "w");
+    wall.setPosition({1000.f, 600.f});
+    for (const sf::Vector2f p : {sf::Vector2f(-200.f, -125.f), {200.f, -125.f}, {200.f, 25.f}, {-200.f, 25.f}})
+        wall.outline().addPoint(wall.getPosition() + p);
+    EXPECT_FLOAT_EQ(wall.pictureHeight(), 250.f);
+    EXPECT_FLOAT_EQ(wall.footY(), 700.f);
+
+    Props statue("statue");
+    statue.setStrip({220, 320}, 1, 0.f);
+    statue.setPosition({1400.f, 600.f}); // its frame ends at 760
+
+    AnimationData frame("no_texture", 130, 140, 1, 0.1f, 0);
+    LivingEntity player;
+    player.currentAnimation = &frame;
+    const struct
+    {
+        float feet;
+        bool behindWall, behindStatue;
+    } cases[] = {{640.f, true, true}, {690.f, true, true}, {720.f, false, true}, {780.f, false, false}};
+    for (const auto& c : cases)
+    {
+        player.setPosition({1000.f, c.feet - 70.f});
+        std::vector<IWorldPlaceable*> scene{&wall, &statue, &player};
+        DepthOrder::sort(scene);
+        const auto at = [&](IWorldPlaceable* o) { return std::find(scene.begin(), scene.end(), o) - scene.begin(); };
+        EXPECT_EQ(at(&player) < at(&wall), c.behindWall) << "feet at " << c.feet;
+        EXPECT_EQ(at(&player) < at(&statue), c.behindStatue) << "feet at " << c.feet;
+    }
 }

@@ -23,7 +23,14 @@ import random
 GRID = 50
 MARGIN = 60           # picture border left outside the walkable floor
 DOOR_HALF = 100       # half width of a doorway corridor
-DOOR_INSET = 75       # door position, inside the floor from the doorway
+# The door position (where the player is put on entry) lies far enough inside the
+# doorway that the gate, centred GATE_INSET inside the picture margin and at most
+# GATE_DEEP deep, is drawn clear of the player's frames (half height PLAYER_HALF).
+GATE_INSET = 15
+GATE_DEEP = 162
+PLAYER_HALF = 86
+DOOR_INSET = 195
+assert DOOR_INSET >= GATE_INSET + GATE_DEEP / 2 + PLAYER_HALF
 LEFT, RIGHT, TOP, BOTTOM = 0, 1, 2, 3
 NORMAL, BOSS, SHOP, ELITE, HEAL, SOUL = 0, 1, 2, 3, 4, 5
 
@@ -144,7 +151,7 @@ THEMES = {
         "evil": ["skull_bone_ribs", "bones_01", "skull_04", "blood_02"],
         "good": ["water_lilies_01", "water_lilies_02", "mini_mushroom_02", "flowers_02"],
         "ambient_good": "firefly", "ambient_evil": "fly", "ambient": "firefly",
-        "puddles": ["puddle_3", "puddle_4", "river"],
+        "puddles": ["puddle_3", "puddle_4", "puddle_2"],
     },
     "tf": {
         "enemies": [["ToaKaipupuhi"], ["ToaMangere"], ["Zeyn"], ["ToaKaipupuhi", "ToaTao"],
@@ -171,9 +178,85 @@ THEMES = {
     },
 }
 
+# Props that stand up from the ground, with the picture size they are painted at
+# (tools/assetgen). The game gives each the outline of its foot (PropRegistry), so a
+# walker stops at the foot and passes behind the rest of the picture.
+SOLID_PROPS = {
+    "single_grave": (170, 190), "double_grave_01": (280, 190), "double_grave_02": (280, 190),
+    "double_grave_03": (280, 190), "triple_grave": (390, 190), "statue": (220, 320), "totem": (150, 320),
+    "stone_01": (160, 200), "stone_02": (170, 230), "stone_03": (180, 170), "stone_04": (190, 200),
+    "stone_05": (200, 230), "stone_06": (210, 170), "pillar_01": (120, 300), "pillar_02": (120, 300),
+    "pillar_03": (120, 300), "tank_01": (140, 210), "tank_02": (140, 210), "barrel": (110, 140),
+    "foundry": (220, 240), "foundry_02": (220, 240), "workbench_01": (240, 150), "workbench_02": (240, 150),
+    "firecamp": (109, 186), "mushroom_01": (130, 130), "mushroom_02": (130, 130), "mushroom_03": (130, 130),
+    "mushroom_04": (130, 130), "double_mushroom_01": (170, 160), "double_mushroom_02": (170, 160),
+    "bramble_lantern_01": (202, 333), "bramble_lantern_02": (202, 333), "tube_01": (240, 90), "tube_02": (240, 90),
+    "boss_tree": (760, 760), "boss_mushroom": (520, 520),
+}
+
+
+def foot_box(name, p):
+    """The ground a solid prop stands on, as (x0, y0, x1, y1): a band at the bottom of its
+    picture, as wide as its base. The same rule as PropRegistry::footprintOf."""
+    w, h = SOLID_PROPS[name]
+    half = (w * 36 + 50) // 100
+    bottom = (h * 45 + 50) // 100
+    depth = min(max((w * 30 + 50) // 100, 60), 80)
+    return (p[0] - half, p[1] + bottom - depth, p[0] + half, p[1] + bottom)
+
+
+# The water surface of each puddle as painted (radii of its ellipse about the centre).
+def puddle_radii(name):
+    fixed = {"lake": (440, 300), "river": (600, 210), "blood": (145, 100), "shop_puddle": (200, 130)}
+    if name in fixed:
+        return fixed[name]
+    k = int(name.rsplit("_", 1)[1]) if name[-1].isdigit() else 1
+    w, h = 200 + k * 40, 130 + (k % 3) * 40
+    return (0.47 * w, 0.45 * h)
+
+
+def boxes_meet(a, b, gap=0):
+    return a[0] - gap < b[2] and b[0] - gap < a[2] and a[1] - gap < b[3] and b[1] - gap < a[3]
+
+
+def box_in_ellipse_reach(box, c, radii, gap):
+    """Whether a box comes within `gap` of an ellipse (tested on the ellipse grown by gap)."""
+    rx, ry = radii[0] + gap, radii[1] + gap
+    qx = min(max(c[0], box[0]), box[2])
+    qy = min(max(c[1], box[1]), box[3])
+    return ((qx - c[0]) / rx) ** 2 + ((qy - c[1]) / ry) ** 2 < 1.0
+
+
+def snap_zone(v):
+    return math.floor(v / 10.0) * 10 + 7
+
+
+def snap_down(v):
+    """The zone level (ending in 7) at or below v."""
+    return math.floor((v - 7) / 10.0) * 10 + 7
+
+
+def snap_up(v):
+    return math.ceil((v - 7) / 10.0) * 10 + 7
+
+
+def ellipse_zone(c, rx, ry, n=20):
+    pts = []
+    for k in range(n):
+        a = 2 * math.pi * (k + 0.5) / n
+        pts.append((snap_zone(c[0] + rx * math.cos(a)), snap_zone(c[1] + ry * math.sin(a))))
+    out = []
+    for q in pts:
+        if not out or out[-1] != q:
+            out.append(q)
+    return out
+
+
 BOSS_ENEMY = {"ff": "Nepturath", "sf": "DarkHulant", "tf": "TheGod"}
 # Where each boss's fight takes place (fixed world points of its behaviour).
 BOSS_SPOT = {"ff": (1870, 1250), "sf": (1870, 1100), "tf": (1870, 1100)}
+# How far from that point the ground stays clear of solid feet (the ring the boss circles, and more).
+BOSS_CLEAR = {"ff": 640, "sf": 720, "tf": 620}
 BOSS_PROPS = {"ff": ["boss_tree", "boss_brambles"], "sf": ["boss_mushroom", "boss_moss"], "tf": ["boss_fluid"]}
 
 # --------------------------------------------------------------------------
@@ -203,7 +286,7 @@ LAYOUTS = {
     # First floor: graveyard glades.
     "ff_norm1": dict(size=(2000, 1400), rects=[R(300, 250, 1700, 1150)],
                      doors={LEFT: 600, RIGHT: 850, TOP: 1000, BOTTOM: 1000}, enemies=(2, 3),
-                     zones=[R(850, 550, 1150, 750)], lake="puddle_2"),
+                     lake="puddle_2", lake_at=(1005, 655)),
     "ff_norm2": dict(size=(2200, 1400), rects=[R(250, 250, 1100, 1150), R(1100, 450, 1950, 1100)],
                      doors={LEFT: 700, RIGHT: 750, TOP: 650, BOTTOM: 800}, enemies=(2, 4)),
     "ff_norm3": dict(size=(2000, 1500), rects=[R(650, 200, 1350, 1300), R(250, 500, 1750, 1000)],
@@ -236,7 +319,8 @@ LAYOUTS = {
                                                R(1150, 250, 1750, 1300)],
                      doors={LEFT: 800, RIGHT: 800, TOP: 500, BOTTOM: 1450}, enemies=(2, 3)),
     "sf_norm3": dict(size=(2200, 1500), rects=[R(300, 600, 1900, 1300), R(600, 250, 1600, 600)],
-                     doors={LEFT: 950, RIGHT: 950, TOP: 1100, BOTTOM: 700}, enemies=(2, 4), lake="river"),
+                     doors={LEFT: 950, RIGHT: 950, TOP: 1100, BOTTOM: 700}, enemies=(2, 4), lake="puddle_5",
+                     lake_at=(1105, 905)),
     "sf_norm4": dict(size=(2000, 1600), rects=[R(300, 300, 1100, 900), R(800, 900, 1700, 1400),
                                                R(1100, 300, 1700, 900), R(300, 900, 800, 1150)],
                      doors={LEFT: 600, RIGHT: 600, TOP: 700, BOTTOM: 1200}, enemies=(3, 4),
@@ -316,6 +400,45 @@ WALLS = {
 }
 TRADER = (1840, 950)
 
+# A wall picture (tools/assetgen WallPainter) is a capped top over a face whose bottom,
+# the foot, lies WALL_FOOT x its height below its centre; the wall is as deep as its
+# cap, so its back meets the floor WALL_BACK x its height below the centre.
+WALL_FOOT = 0.4
+WALL_BACK = 0.1
+
+
+def wall_foot(p, ww, wh):
+    """The restricted zone under a wall: from its back to just in front of its face."""
+    x0, x1 = snap_down(p[0] - 0.46 * ww), snap_up(p[0] + 0.46 * ww)
+    y0, y1 = snap_down(p[1] + WALL_BACK * wh), snap_up(p[1] + WALL_FOOT * wh + 8)
+    return [(x0, y0), (x1, y0), (x1, y1), (x0, y1)]
+
+
+def wall_box(p):
+    """The most a wall's picture can cover, standing at p."""
+    return (p[0] - 220, p[1] - 130, p[0] + 220, p[1] + 110)
+
+
+def wall_room(p, outline, zones, lanes):
+    try:
+        wall_size("", p, outline, zones, lanes, smallest=True)
+        return True
+    except AssertionError:
+        return False
+
+
+def wall_size(name, p, outline, zones, lanes, smallest=False):
+    """The wall's picture, as wide as the ground at p allows (300 to 440 px)."""
+    rng = random.Random(name + "/size")
+    wh = 260 if smallest else rng.choice(range(210, 261, 10))
+    for ww in ([300] if smallest else range(rng.choice(range(360, 441, 20)), 299, -20)):
+        foot = wall_foot(p, ww, wh)
+        box = (p[0] - ww / 2, p[1] - wh / 2, p[0] + ww / 2, p[1] + WALL_FOOT * wh)
+        if (all(inner(outline, q, 40) for q in foot) and not any(boxes_meet(box, l, 20) for l in lanes)
+                and all(not contains(z, q) and edge_dist(z, q) >= 60 for z in zones for q in foot)):
+            return ww, wh
+    raise AssertionError("no room for wall " + name)
+
 # --------------------------------------------------------------------------
 # Building one room
 
@@ -330,13 +453,14 @@ def door_geometry(side, along, w, h):
     right = ((w - MARGIN) // GRID) * GRID
     bottom = ((h - MARGIN) // GRID) * GRID
     at = along + 5
+    back = float(DOOR_INSET - GATE_INSET)
     if side == LEFT:
-        return (edge_lo, at), (edge_lo + DOOR_INSET, at), (-60.0, 0.0)
+        return (edge_lo, at), (edge_lo + DOOR_INSET, at), (-back, 0.0)
     if side == RIGHT:
-        return (right, at), (right - DOOR_INSET, at), (60.0, 0.0)
+        return (right, at), (right - DOOR_INSET, at), (back, 0.0)
     if side == TOP:
-        return (at, edge_lo), (at, edge_lo + DOOR_INSET), (0.0, -60.0)
-    return (at, bottom), (at, bottom - DOOR_INSET), (0.0, 60.0)
+        return (at, edge_lo), (at, edge_lo + DOOR_INSET), (0.0, -back)
+    return (at, bottom), (at, bottom - DOOR_INSET), (0.0, back)
 
 
 def dig(cells, side, along, w, h):
@@ -417,13 +541,62 @@ def build(name):
                       "spriteDeltaX": delta[0], "spriteDeltaY": delta[1]})
         door_points.append(pos)
 
-    def free(p, clearance=110, door_gap=300, zone_gap=90):
+    # The lane a player walks in through each doorway: from the gate to well inside.
+    lanes = []
+    for d in doors:
+        x, y = d["x"], d["y"]
+        gx, gy = x + d["spriteDeltaX"], y + d["spriteDeltaY"]
+        reach = 200
+        if d["direction"] in (LEFT, RIGHT):
+            inward = 1 if d["direction"] == LEFT else -1
+            xs = sorted((gx, x + inward * reach))
+            lanes.append((xs[0], y - DOOR_HALF, xs[1], y + DOOR_HALF))
+        else:
+            inward = 1 if d["direction"] == TOP else -1
+            ys = sorted((gy, y + inward * reach))
+            lanes.append((x - DOOR_HALF, ys[0], x + DOOR_HALF, ys[1]))
+
+    # A lake is a deep pool: its water is a restricted zone, painted under the puddle.
+    # The boss's lake is the arena itself, shallow enough to fight in.
+    waters = []
+    if "lake" in lay:
+        if rtype == BOSS:
+            c = BOSS_SPOT[prefix]
+        else:
+            c = lay.get("lake_at", (w / 2 + 5, h / 2 + 5))
+            rx, ry = puddle_radii(lay["lake"])
+            zones.append(ellipse_zone(c, rx * 0.9, ry * 0.88))
+        waters.append({"x": float(c[0]), "y": float(c[1]), "texture": lay["lake"]})
+
+    def free(p, clearance=110, door_gap=230, zone_gap=90):
         return (inner(outline, p, clearance) and all(math.dist(p, d) >= door_gap for d in door_points)
                 and all(not contains(z, p) and edge_dist(z, p) >= zone_gap for z in zones))
 
     grid = [(x, y) for x in range(25, w, GRID) for y in range(25, h, GRID)]
     open_ground = [p for p in grid if free(p)]
     taken = []
+    # What stands on the floor, as boxes: solid feet, wall pictures and feet. Nothing
+    # solid overlaps another, and none stands in a doorway's lane.
+    blocks = []
+    puddles = [((wt["x"], wt["y"]), puddle_radii(wt["texture"])) for wt in waters]
+
+    def on_water(box, gap=40):
+        return any(box_in_ellipse_reach(box, c, r, gap) for c, r in puddles)
+
+    # The boss's fight needs its ground clear of anything solid.
+    arena = (BOSS_SPOT[prefix], BOSS_CLEAR[prefix]) if rtype == BOSS else None
+
+    def fits(prop, p):
+        if prop.startswith("pot_"):
+            box = (p[0] - 45, p[1], p[0] + 45, p[1] + 45)
+        elif prop in SOLID_PROPS:
+            box = foot_box(prop, p)
+        else:
+            return not on_water((p[0], p[1], p[0], p[1]), 60)
+        if arena and box_in_ellipse_reach(box, arena[0], (arena[1], arena[1]), 0):
+            return False
+        return (not any(boxes_meet(box, b, 40) for b in blocks) and not any(boxes_meet(box, l, 20) for l in lanes)
+                and not on_water(box))
 
     # Enemies.
     mn, mx = lay["enemies"]
@@ -448,6 +621,11 @@ def build(name):
             spawners.append({"x": float(s[0]), "y": float(s[1]), "chance": 100, "enemies": list(enemies)})
             taken.append(s)
 
+    if lay.get("heal"):
+        # The healing circle lies flat at the centre, and the player stands on it: nothing solid there.
+        heal_spot = (w // 2 + 5, h // 2 + 5)
+        blocks.append((heal_spot[0] - 150, heal_spot[1] - 150, heal_spot[0] + 150, heal_spot[1] + 150))
+
     if rtype in (SHOP,) and not tutorial or name == "Tuto_5":
         taken.append(TRADER)
         assert inner(outline, TRADER, 150), name
@@ -458,25 +636,68 @@ def build(name):
     if wall_names:
         spots = []
         # Ask for roomy ground first, then settle for tighter spots in small rooms.
-        for clearance, gap, spacing in ((200, 260, 340), (150, 200, 330), (130, 170, 330), (110, 130, 330), (110, 100, 330), (100, 60, 330)):
-            cands = [p for p in open_ground
-                     if free(p, clearance, 260) and all(math.dist(p, t) >= gap for t in taken)]
-            spots = farthest_points(cands, taken + door_points, len(wall_names), spacing)
+        tiers = [(200, 260, 470, 260), (150, 200, 460, 260), (130, 170, 460, 260), (110, 130, 460, 260),
+                 (110, 100, 460, 260), (100, 60, 460, 260), (100, 60, 400, 260), (80, 40, 300, 180)]
+        for clearance, gap, spacing, door_gap in tiers:
+            cands = [p for p in grid
+                     if free(p, clearance, door_gap) and all(math.dist(p, t) >= gap for t in taken)
+                     and wall_room(p, outline, zones, lanes)
+                     and not any(boxes_meet(wall_box(p), b, 10) for b in blocks)]
+            # Greedy from the loneliest ground: each wall keeps its distance from the others.
+            seeds = taken + door_points
+            spots = []
+            for c in sorted(cands, key=lambda c: -min(math.dist(c, q) for q in seeds) if seeds else 0):
+                if len(spots) < len(wall_names) and all(
+                        not boxes_meet(wall_box(c), wall_box(q), 60) and math.dist(c, q) >= spacing - 150
+                        for q in spots):
+                    spots.append(c)
             if len(spots) == len(wall_names):
                 break
         assert len(spots) == len(wall_names), name
         for wn, p in zip(wall_names, spots):
-            behind = [(-130.0, -190.0), (130.0, -190.0), (130.0, 0.0), (-130.0, 0.0)]
+            ww, wh = wall_size(wn, p, outline, zones, lanes)
+            # The outline is the picture above the back of the wall's foot: standing there,
+            # the player is hidden and the wall fades. The foot itself is a zone.
+            back = WALL_BACK * wh
+            behind = [(-ww / 2, -wh / 2), (ww / 2, -wh / 2), (ww / 2, back), (-ww / 2, back)]
             walls.append({"x": float(p[0]), "y": float(p[1]), "texture": wn, "boundaries": [pt(b) for b in behind]})
+            zones.append(wall_foot(p, ww, wh))
+            blocks.append((p[0] - ww / 2, p[1] - wh / 2, p[0] + ww / 2, p[1] + WALL_FOOT * wh))
             taken.append(p)
+        # Props and puddles keep off the wall feet too.
+        open_ground = [q for q in open_ground if free(q)]
 
     static = []
 
     def place(prop, p, good=False, evil=False, neutral=True):
         static.append({"x": float(p[0]), "y": float(p[1]), "prop": prop, "good": good, "evil": evil,
                        "neutral": neutral})
+        if prop in SOLID_PROPS:
+            blocks.append(foot_box(prop, p))
 
-    # Rim dressing just outside the floor, leaving doorways clear.
+    def pick(names, p):
+        """A name from the list whose foot fits at p, or None."""
+        order = list(names)
+        rng.shuffle(order)
+        return next((n for n in order if fits(n, p)), None)
+
+    if rtype == BOSS:
+        for k, prop in enumerate(BOSS_PROPS[prefix]):
+            # Looming over the arena from its upper corners, off the floor and clear of the doors.
+            p = (w // 5 if k == 0 else 4 * w // 5, h // 6)
+            assert not contains(outline, p) and all(math.dist(p, d) >= 300 for d in door_points), name
+            assert fits(prop, p), name
+            place(prop, p)
+
+    if lay.get("heal"):
+        c = (w // 2 + 5, h // 2 + 5)
+        assert inner(outline, c, 200), name
+        place("pentagram", c)
+        taken.append(c)
+    if lay.get("souls"):
+        c = (w // 2 + 5, h // 2 + 5)
+        place("souls", c)
+
     # Rim dressing just outside the floor, every ~230 px of its perimeter, leaving doorways clear.
     n = len(outline)
     rim = theme["rim"]
@@ -497,49 +718,39 @@ def build(name):
                 continue
             if not (0 < p[0] < w and 0 < p[1] < h):
                 continue
-            place(rng.choice(rim), p)
+            prop = pick(rim, p)
+            if prop:
+                place(prop, p)
         walked = (walked + length) % 230
 
+    def dress(names, count, gap, spacing, **flags):
+        quiet = [p for p in open_ground if all(math.dist(p, t) >= gap for t in taken)]
+        placed = 0
+        for p in farthest_points(quiet, taken + door_points, count + 3, spacing):
+            if placed == count:
+                break
+            prop = pick(names, p)
+            if prop:
+                place(prop, p, **flags)
+                taken.append(p)
+                placed += 1
+
     # Landmarks in quiet ground, keeping lanes between doors and spawners.
-    quiet = [p for p in open_ground if all(math.dist(p, t) >= 220 for t in taken)]
-    marks = farthest_points(quiet, taken + door_points, 3 if rtype != BOSS else 2, 200)
-    for p in marks:
-        place(rng.choice(theme["landmarks"]), p)
-        taken.append(p)
-    quiet = [p for p in open_ground if all(math.dist(p, t) >= 180 for t in taken)]
-    smalls = farthest_points(quiet, taken + door_points, 4, 150)
-    for p in smalls:
-        place(rng.choice(theme["small"]), p)
-        taken.append(p)
+    dress(theme["landmarks"], 3 if rtype != BOSS else 2, 220, 200)
+    dress(theme["small"], 4, 180, 150)
 
     karma = lay.get("karma", False)
     if karma and theme["evil"]:
-        quiet = [p for p in open_ground if all(math.dist(p, t) >= 160 for t in taken)]
-        for k, p in enumerate(farthest_points(quiet, taken + door_points, 4, 150)):
+        for k in range(4):
             if k % 2 == 0:
-                place(rng.choice(theme["evil"]), p, evil=True, neutral=False)
+                dress(theme["evil"], 1, 130, 130, evil=True, neutral=False)
             else:
-                place(rng.choice(theme["good"]), p, good=True, neutral=False)
-            taken.append(p)
+                dress(theme["good"], 1, 130, 130, good=True, neutral=False)
 
-    if rtype == BOSS:
-        for k, prop in enumerate(BOSS_PROPS[prefix]):
-            # Looming over the arena from its upper corners, off the floor and clear of the doors.
-            p = (w // 5 if k == 0 else 4 * w // 5, h // 6)
-            assert not contains(outline, p) and all(math.dist(p, d) >= 300 for d in door_points), name
-            place(prop, p)
-    if lay.get("heal"):
-        c = (w // 2 + 5, h // 2 + 5)
-        assert inner(outline, c, 200), name
-        place("pentagram", c)
-        taken.append(c)
-    if lay.get("souls"):
-        c = (w // 2 + 5, h // 2 + 5)
-        place("souls", c)
 
     # Chance-placed props: breakable pots and the room's small life.
     dynamic = []
-    quiet = [p for p in open_ground if all(math.dist(p, t) >= 160 for t in taken)]
+    quiet = [p for p in open_ground if all(math.dist(p, t) >= 160 for t in taken) and fits("pot_01", p)]
     pot_spots = farthest_points(quiet, taken + door_points, 3, 150)
     if pot_spots and rtype != BOSS:
         dynamic.append({"chance": 0.7, "pickOne": False, "good": False, "evil": False, "neutral": True,
@@ -547,6 +758,8 @@ def build(name):
                                    "chance": 2, "good": False, "evil": False, "neutral": True}
                                   for k, p in enumerate(pot_spots)]})
         taken.extend(pot_spots)
+        # A pot blocks with its own outline: keep solid feet off it.
+        blocks.extend((p[0] - 45, p[1], p[0] + 45, p[1] + 45) for p in pot_spots)
     deco = farthest_points([p for p in quiet if all(math.dist(p, t) >= 120 for t in taken)], taken, 2, 150)
     if len(deco) == 2:
         def item(prop, p, good, evil, neutral):
@@ -561,19 +774,30 @@ def build(name):
             dynamic.append({"chance": 1.0, "pickOne": True, "good": False, "evil": True, "neutral": False,
                             "props": [item(theme["ambient_evil"], deco[0], False, True, False)]})
 
-    # Puddles: flat, so they may lie under paths; never on a door.
-    waters = []
-    if "lake" in lay:
-        if rtype == BOSS:
-            c = BOSS_SPOT[prefix]
-        else:
-            zs = lay.get("zones")
-            c = ((zs[0][0] + zs[0][2]) / 2, (zs[0][1] + zs[0][3]) / 2) if zs else (w / 2, h / 2 + 150)
-        waters.append({"x": float(c[0]), "y": float(c[1]), "texture": lay["lake"]})
+    # Puddles: flat, so they may lie under paths; never on a door, a prop or a wall's foot.
+    ground = [(x["x"], x["y"]) for x in static if x["prop"] not in SOLID_PROPS]
+    ground += [(i["x"], i["y"]) for c in dynamic for i in c["props"]]
     lakes = [(wt["x"], wt["y"]) for wt in waters]
+
+    def dry(pname, p):
+        rx, ry = puddle_radii(pname)
+        grown = (rx + 40, ry + 40)
+        return (not any(box_in_ellipse_reach(b, p, grown, 0) for b in blocks + lanes)
+                and not any(box_in_ellipse_reach((q[0], q[1], q[0], q[1]), p, (rx + 60, ry + 60), 0) for q in ground)
+                and all(((q[0] - p[0]) / (rx + r[0] + 40)) ** 2 + ((q[1] - p[1]) / (ry + r[1] + 40)) ** 2 >= 1
+                        for q, r in puddles))
+
     cands = [p for p in grid if free(p, 120, 260) and all(math.dist(p, t) >= 300 for t in lakes)]
-    for p in farthest_points(cands, lakes + door_points, 2 if rtype != BOSS else 1, 400):
-        waters.append({"x": float(p[0]), "y": float(p[1]), "texture": rng.choice(theme["puddles"])})
+    wanted = 2 if rtype != BOSS else 1
+    for p in farthest_points(cands, lakes + door_points, wanted + 6, 300):
+        if wanted == 0:
+            break
+        pname = rng.choice(theme["puddles"])
+        if pname == "river" or not dry(pname, p):
+            continue
+        waters.append({"x": float(p[0]), "y": float(p[1]), "texture": pname})
+        puddles.append((p, puddle_radii(pname)))
+        wanted -= 1
 
     doc = {"name": name, "type": rtype, "texture": name, "karmaDependent": karma,
            "minEnemies": mn, "maxEnemies": mx,

@@ -226,19 +226,21 @@ public:
     {
     }
     std::string name() const override { return "backgrounds"; }
-    int version() const override { return 1; }
+    int version() const override { return 3; }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
     {
         const std::string stem = std::filesystem::path(path).stem().string();
         if (stem == "light")
         {
-            // A soft white glow: lights are this picture, tinted and scaled.
-            Canvas c(512, 512);
-            c.ellipse(256, 256, 256, 256);
-            c.fillRadial(256, 256, 0, 256,
-                         {{0, kHoly.mix(Rgba{1, 1, 1, 1}, 0.8)}, {0.25, Rgba{1, 1, 1, 0.55}},
-                          {0.6, Rgba{1, 1, 1, 0.15}}, {1, Rgba{1, 1, 1, 0}}});
+            // A soft white glow: lights are this picture, tinted and scaled. A bright
+            // heart and a wide, faint skirt, so a light shows its surroundings well
+            // beyond the spot it stands on.
+            Canvas c(768, 768);
+            c.ellipse(384, 384, 384, 384);
+            c.fillRadial(384, 384, 0, 384,
+                         {{0, kHoly.mix(Rgba{1, 1, 1, 1}, 0.8)}, {0.3, Rgba{1, 1, 1, 0.7}},
+                          {0.55, Rgba{1, 1, 1, 0.3}}, {0.8, Rgba{1, 1, 1, 0.08}}, {1, Rgba{1, 1, 1, 0}}});
             c.clearPath();
             c.savePng(output);
             return;

@@ -14,7 +14,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 namespace
 {
@@ -484,9 +487,13 @@ void drawPosed(Canvas& c, const Pose& p, const Look& look, bool mirror, double w
     }
     cairo_translate(cr, p.cx, p.ground);
     cairo_scale(cr, p.size, p.size);
-    c.ellipse(0, 0, 0.27, 0.06);
-    c.fillColour(Rgba{0, 0, 0, 0.4});
+    // A soft shadow pooled under the feet, darkest at its heart.
+    cairo_save(cr);
+    cairo_scale(cr, 1.0, 0.26);
+    c.ellipse(0, 0, 0.34, 0.34);
+    c.fillRadial(0, 0, 0, 0.34, {{0, Rgba{0, 0, 0, 0.5}}, {0.6, Rgba{0, 0, 0, 0.3}}, {1, Rgba{0, 0, 0, 0}}});
     cairo_new_path(cr);
+    cairo_restore(cr);
     cairo_rotate(cr, p.lean);
     drawFigure(c, p, look);
     cairo_restore(cr);
@@ -917,6 +924,85 @@ void deadFrame(Canvas& c, const std::string& dir, const Look& look, double w, do
     }
 }
 
+// The colour a form's silhouette is caught by: cold moonlight on the grey reaper,
+// gold on the angelic one, embers on the demonic one.
+Rgba rimOf(Form form)
+{
+    switch (form)
+    {
+    case Form::Good:
+        return kPaleGold;
+    case Form::Bad:
+        return Rgba::rgb(255, 70, 50);
+    default:
+        return Rgba::rgb(196, 214, 255);
+    }
+}
+
+// Makes the figure of one frame read on any floor: a dark outline around the solid
+// shape (the faint ground shadow is left alone) and a rim of light along its upper
+// left edges, where the light of the scene falls.
+void silhouette(Canvas& frame, Form form)
+{
+    cairo_surface_t* surface = cairo_get_target(frame.cr());
+    cairo_surface_flush(surface);
+    const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface) / 4;
+    auto* px = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface));
+    const std::vector<std::uint32_t> before(px, px + static_cast<std::size_t>(stride) * h);
+    auto alphaAt = [&](int x, int y) -> int
+    {
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            return 0;
+        return static_cast<int>(before[static_cast<std::size_t>(y) * stride + x] >> 24);
+    };
+    constexpr int kSolid = 140, kOutline = 3, kRim = 3;
+    const Rgba rim = rimOf(form);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            std::uint32_t& out = px[static_cast<std::size_t>(y) * stride + x];
+            const int a = alphaAt(x, y);
+            if (a < kSolid)
+            {
+                // Outline: the nearest solid pixel within reach darkens this one.
+                int nearest = kOutline + 1;
+                for (int dy = -kOutline; dy <= kOutline; ++dy)
+                    for (int dx = -kOutline; dx <= kOutline; ++dx)
+                        if (alphaAt(x + dx, y + dy) >= kSolid)
+                            nearest = std::min(nearest, std::max(std::abs(dx), std::abs(dy)));
+                if (nearest > kOutline)
+                    continue;
+                const double cover = nearest < kOutline ? 0.92 : 0.5;
+                const double keep = 1.0 - cover;
+                const int oa = static_cast<int>(std::lround(cover * 255 + keep * a));
+                const auto channel = [&](int shift, int ink)
+                {
+                    const int v = static_cast<int>((out >> shift) & 255);
+                    return static_cast<std::uint32_t>(std::lround(cover * ink + keep * v));
+                };
+                out = (static_cast<std::uint32_t>(oa) << 24) | (channel(16, 8) << 16) | (channel(8, 3) << 8) |
+                      channel(0, 5);
+                continue;
+            }
+            // Rim: a solid pixel whose upper-left neighbourhood is open sky.
+            bool lit = false;
+            for (int k = 1; k <= kRim && !lit; ++k)
+                lit = alphaAt(x - k, y - k) < kSolid / 2;
+            if (!lit)
+                continue;
+            const double mix = 0.55;
+            const auto channel = [&](int shift, double c)
+            {
+                const double v = static_cast<double>((out >> shift) & 255);
+                const double target = c * 255.0 * (a / 255.0); // premultiplied
+                return static_cast<std::uint32_t>(std::lround(v + (target - v) * mix));
+            };
+            out = (out & 0xff000000u) | (channel(16, rim.r) << 16) | (channel(8, rim.g) << 8) | channel(0, rim.b);
+        }
+    cairo_surface_mark_dirty(surface);
+}
+
 void paintPlayerSheet(const Player::SheetLayout& sheet, Form form, const std::filesystem::path& output)
 {
     const int fw = int(sheet.frameWidth), fh = int(sheet.frameHeight), n = int(sheet.frameCount);
@@ -926,16 +1012,21 @@ void paintPlayerSheet(const Player::SheetLayout& sheet, Form form, const std::fi
     paintSheet(canvas, fw, fh, n, n,
                [&](Canvas& c, int i, double t)
                {
+                   // Each frame is painted on its own, given its silhouette, then laid in its cell.
+                   Canvas frame(fw, fh);
                    if (action == "walk")
-                       walkFrame(c, dir, look, fw, fh, t);
+                       walkFrame(frame, dir, look, fw, fh, t);
                    else if (action == "idle")
-                       idleFrame(c, dir, look, fw, fh, t);
+                       idleFrame(frame, dir, look, fw, fh, t);
                    else if (action == "attack")
-                       attackFrame(c, dir, look, fw, fh, i);
+                       attackFrame(frame, dir, look, fw, fh, i);
                    else if (action == "dodge")
-                       dodgeFrame(c, dir, look, fw, fh, i, n);
+                       dodgeFrame(frame, dir, look, fw, fh, i, n);
                    else
-                       deadFrame(c, dir, look, fw, fh, i, n);
+                       deadFrame(frame, dir, look, fw, fh, i, n);
+                   silhouette(frame, form);
+                   cairo_set_source_surface(c.cr(), cairo_get_target(frame.cr()), 0, 0);
+                   cairo_paint(c.cr());
                });
     canvas.savePng(output);
 }
@@ -1108,7 +1199,7 @@ public:
     {
     }
     std::string name() const override { return "player"; }
-    int version() const override { return 2; }
+    int version() const override { return 3; }
     std::vector<std::string> inputs(const std::string&) const override
     {
         return {std::string(UMBRAVALE_SOURCE_DIR) + "/src/run/Player.h",

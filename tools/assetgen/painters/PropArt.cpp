@@ -4,6 +4,8 @@
 
 #include <cctype>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace propart
 {
@@ -170,18 +172,29 @@ std::string stemOf(const std::string& path)
     return path.substr(slash + 1, path.size() - slash - 5);
 }
 
+void checkStanding(const std::string& name, int w, int h)
+{
+    const sf::Vector2u standing = PropRegistry::standingSize(name);
+    if (standing != sf::Vector2u(0, 0) && standing != sf::Vector2u(static_cast<unsigned>(w), static_cast<unsigned>(h)))
+        throw std::runtime_error(name + " is painted at " + std::to_string(w) + " x " + std::to_string(h) +
+                                 " but the game blocks its foot for " + std::to_string(standing.x) + " x " +
+                                 std::to_string(standing.y));
+}
+
 void paintProp(const std::string& name, int w, int h, const std::filesystem::path& output, const FrameDraw& draw)
 {
     const auto strip = PropRegistry::stripOf(name);
     if (strip.frameCount > 1)
     {
         const int fw = static_cast<int>(strip.frameSize.x), fh = static_cast<int>(strip.frameSize.y);
+        checkStanding(name, fw, fh);
         const int frames = static_cast<int>(strip.frameCount);
         Canvas sheet(fw * frames, fh);
         paintSheet(sheet, fw, fh, frames, frames, [&](Canvas& c, int, double t) { draw(c, fw, fh, t); });
         sheet.savePng(output);
         return;
     }
+    checkStanding(name, w, h);
     Canvas c(w, h);
     draw(c, w, h, 0.0);
     c.savePng(output);

@@ -41,6 +41,9 @@ void thorns(Canvas& c, double x0, double y0, double cx1, double cy1, double cx2,
             int count, double size, const Rgba& colour, std::uint32_t seed);
 // "Assets/Sprites/Props/grave_01.png" -> "grave_01".
 std::string stemOf(const std::string& path);
+// Throws unless a prop that stands in the way is painted at the size the game
+// blocks its foot for (PropRegistry::standingSize).
+void checkStanding(const std::string& name, int w, int h);
 using FrameDraw = std::function<void(Canvas&, double w, double h, double t)>;
 // Paints the prop's strip when the registry animates it (frames at the registry's
 // frame size), else one still picture of w × h.

@@ -6,6 +6,8 @@
 #include "Painter.h"
 #include "PropArt.h"
 
+#include "world/WaterRegistry.h"
+
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -90,10 +92,13 @@ public:
     {
         const std::string n = std::filesystem::path(path).stem().string();
         const std::uint32_t seed = seedOf(n);
+        // The game keeps its walkers off a lake by this surface: paint exactly it.
+        const WaterRegistry::Surface water = WaterRegistry::surfaceOf(n);
+        const int pw = static_cast<int>(water.picture.x), ph = static_cast<int>(water.picture.y);
         if (n == "lake")
         {
-            Canvas c(900, 620);
-            surface(c, 450, 310, 440, 300, kWater, seed);
+            Canvas c(pw, ph);
+            surface(c, pw / 2.0, ph / 2.0, water.radii.x, water.radii.y, kWater, seed);
             c.savePng(output);
         }
         else if (n == "river")
@@ -143,8 +148,8 @@ public:
         }
         else if (n == "shop_puddle")
         {
-            Canvas c(420, 280);
-            surface(c, 210, 140, 200, 130, kWater, seed);
+            Canvas c(pw, ph);
+            surface(c, pw / 2.0, ph / 2.0, water.radii.x, water.radii.y, kWater, seed);
             Dice dice(seed);
             for (int i = 0; i < 9; ++i)
             {
@@ -158,10 +163,8 @@ public:
         }
         else
         {
-            const int k = trailingNumber(n) ? trailingNumber(n) : 1;
-            const int w = 200 + k * 40, h = 130 + (k % 3) * 40;
-            Canvas c(w, h);
-            surface(c, w / 2.0, h / 2.0, w * 0.47, h * 0.45, kWater, seed);
+            Canvas c(pw, ph);
+            surface(c, pw / 2.0, ph / 2.0, water.radii.x, water.radii.y, kWater, seed);
             c.savePng(output);
         }
     }

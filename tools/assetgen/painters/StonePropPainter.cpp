@@ -496,6 +496,7 @@ public:
         {
             const int stones = n == "single_grave" ? 1 : n == "triple_grave" ? 3 : 2;
             Canvas c(110 * stones + 60, 190);
+            checkStanding(n, c.width(), c.height());
             for (int i = 0; i < stones; ++i)
                 headstone(c, 85 + i * 110, 150 - (i % 2) * 8, 76, 118 - (i == 1 ? 0 : 10) + k * 3, seed + i,
                           (i + k) % 3);
@@ -552,6 +553,7 @@ public:
         if (n.rfind("pillar", 0) == 0)
         {
             Canvas c(120, 300);
+            checkStanding(n, c.width(), c.height());
             pillar(c, 120, 300, k, k == 1 ? cavern() : forest());
             c.grain(0.15, 2.5, seed);
             c.savePng(output);
@@ -560,6 +562,7 @@ public:
         if (n == "statue")
         {
             Canvas c(220, 320);
+            checkStanding(n, c.width(), c.height());
             statue(c, 220, 320);
             c.savePng(output);
             return;
@@ -567,6 +570,7 @@ public:
         if (n == "totem")
         {
             Canvas c(150, 320);
+            checkStanding(n, c.width(), c.height());
             totem(c, 150, 320);
             c.savePng(output);
             return;
@@ -582,6 +586,7 @@ public:
         {
             const Mood& mood = k <= 2 ? forest() : k <= 4 ? cavern() : inferno();
             Canvas c(150 + k * 10, 170 + (k % 3) * 30);
+            checkStanding(n, c.width(), c.height());
             standingStone(c, c.width() / 2.0, c.height() - 22.0, c.width() * 0.7, c.height() * 0.78, seed, mood,
                           k % 2 == 0);
             c.grain(0.2, 2.5, seed);

@@ -8,7 +8,10 @@
 #include "PropArt.h"
 
 #include "world/RoomFile.h"
+#include "world/Wall.h"
+#include "world/WallRegistry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -19,6 +22,26 @@ using namespace palette;
 using namespace propart;
 
 constexpr unsigned kMaskDivisor = 4;
+
+// The registered wall a picture file belongs to ("Assets/Sprites/Walls/ff_norm4_1.png"
+// -> "ff_norm4_wall_1"; both sides of a karma wall give the wall's own name).
+std::string wallOf(const std::string& path)
+{
+    for (const std::string& name : WallRegistry::singleWallNames())
+        if (WallRegistry::textureFile(name) == path)
+            return name;
+    for (const std::string& name : WallRegistry::karmaWallNames())
+        for (const char* side : {"_e", "_g"})
+            if (WallRegistry::textureFile(name + side) == path)
+                return name;
+    throw std::runtime_error("no registered wall is painted as " + path);
+}
+
+// "ff_norm4_wall_1" -> "ff_norm4": every wall is painted for one room.
+std::string roomOf(const std::string& wall)
+{
+    return wall.substr(0, wall.find("_wall"));
+}
 
 struct WallStyle
 {
@@ -187,12 +210,12 @@ public:
     {
     }
     std::string name() const override { return "walls"; }
-    int version() const override { return 2; }
+    int version() const override { return 3; }
     std::vector<std::string> inputs(const std::string& path) const override
     {
-        if (path.find("/Masks/") == std::string::npos)
-            return {};
-        return {std::string(UMBRAVALE_SOURCE_DIR) + "/" + RoomFile::pathFor(std::filesystem::path(path).stem().string())};
+        const std::string stem = std::filesystem::path(path).stem().string();
+        const std::string room = path.find("/Masks/") == std::string::npos ? roomOf(wallOf(path)) : stem;
+        return {std::string(UMBRAVALE_SOURCE_DIR) + "/" + RoomFile::pathFor(room)};
     }
 
     void paint(const std::string& path, const std::filesystem::path& output) const override
@@ -226,8 +249,24 @@ public:
             (shape.compare(shape.size() - 2, 2, "_e") == 0 || shape.compare(shape.size() - 2, 2, "_g") == 0))
             shape.resize(shape.size() - 2);
         const std::uint32_t seed = seedOf(shape);
-        Dice dice(seed);
-        const int w = static_cast<int>(dice.range(360, 620)), h = static_cast<int>(dice.range(200, 280));
+        const std::string wallName = wallOf(path);
+        // The wall is painted to the size its room gives it: its outline spans the
+        // picture's width and runs from its top down to the back of its foot.
+        const RoomFile room = RoomFile::load(std::string(UMBRAVALE_SOURCE_DIR) + "/" + RoomFile::pathFor(roomOf(wallName)));
+        auto placed = std::find_if(room.walls.begin(), room.walls.end(),
+                                   [&](const WallRecord& wall) { return wall.texture == wallName; });
+        if (placed == room.walls.end() || placed->boundaries.size() < 3)
+            throw std::runtime_error("no outline for wall " + wallName + " in its room");
+        float x0 = placed->boundaries[0].x, x1 = x0, y0 = placed->boundaries[0].y, y1 = y0;
+        for (const sf::Vector2f& p : placed->boundaries)
+        {
+            x0 = std::min(x0, p.x);
+            x1 = std::max(x1, p.x);
+            y0 = std::min(y0, p.y);
+            y1 = std::max(y1, p.y);
+        }
+        const int w = static_cast<int>(std::lround(x1 - x0));
+        const int h = static_cast<int>(std::lround((y1 - y0) / (0.5f + Wall::kBackLine)));
         Canvas c(w, h);
         wall(c, w, h, styleFor(stem), seed);
         c.savePng(output);

@@ -89,8 +89,16 @@ protected:
     void rebuildLights();
     void appendPropLights(const Room& live);
     void updateNotices(float dt);
+    // The stick aims at one of eight points around the screen centre (a pad's cursor).
+    void joystickAim();
+    // The pentagram's rune over a healing player; the healing ends with it.
+    void stepHealAnimation(float dt);
     void drawLightLayer(sf::RenderWindow& window);
     void drawMinimap(sf::RenderWindow& window);
+    void drawSatchel(sf::RenderWindow& window);
+    void drawHealRune(sf::RenderWindow& window);
+    // The full karma gauge under the dimming, and the three buttons.
+    void drawPauseMenu(sf::RenderWindow& window);
     void openMusic();
 
     // What the background loader of the game-over pictures reports back. The run may

@@ -12,6 +12,7 @@
 #include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
+#include "run/TutorialState.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
 #include "world/PropRegistry.h"
@@ -36,13 +37,18 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
     groups.push_back({"victory (diabolic)", MenuGroups::victory(-1.f)});
     // Only the parts of the menu's prepared sets whose pictures exist; the others
     // join when the screens that own them arrive.
-    for (auto makeSet : {PreparedSets::run, PreparedSets::tutorial, PreparedSets::editor})
+    using MakeSet = PreparedSets::Set (*)();
+    for (MakeSet makeSet : {MakeSet(&PreparedSets::run), MakeSet([] { return PreparedSets::tutorial(); }),
+                            MakeSet(&PreparedSets::editor)})
     {
         PreparedSets::Set set = makeSet();
         for (PreparedSets::Part& part : set)
             if (part.contentReady)
                 groups.push_back({"prepared set: " + part.name, std::move(part.group)});
     }
+
+    // The tutorial's pages in French beside the English ones of its set.
+    groups.push_back({"tutorial texts (French)", TutorialState::pageGroup(GameSettings::kFrench)});
 
     // The enemies' sheets as the run and the tutorial load them, with the shadow
     // the main menu adds beside them; the soul-choice icons of both languages and
@@ -78,7 +84,7 @@ std::vector<ContentCatalog::NamedGroup> ContentCatalog::textureGroups()
 std::vector<std::string> ContentCatalog::looseTextures()
 {
     return {Engine::kCursorFile, Engine::kIconFile, LoadingScreen::kAnimationFile, Logo::kStudioLogoFile, Logo::kGameLogoFile,
-            Player::kBoundsFile};
+            Player::kBoundsFile, TutorialState::kParchmentFile};
 }
 
 std::vector<std::string> ContentCatalog::fonts()

@@ -5,11 +5,11 @@
 #include "core/ItemRegistry.h"
 #include "core/LoadingState.h"
 #include "core/TextureManager.h"
-#include "menus/ComingSoonState.h"
 #include "menus/CreditsState.h"
 #include "menus/MenuGroups.h"
 #include "menus/SettingState.h"
 #include "run/InGameState.h"
+#include "run/TutorialState.h"
 #include "world/PropRegistry.h"
 #include "world/WallRegistry.h"
 #include "world/WaterRegistry.h"
@@ -69,7 +69,9 @@ MainMenuState::MainMenuState(GroupList groups) : GameState(std::move(groups))
                              "Loading inventory", "Loading items"})
         std::cout << line << std::endl;
     runSet_ = PreparedSets::run();
-    tutorialSet_ = PreparedSets::tutorial();
+    GameSettings settings;
+    loadSettings(settings);
+    tutorialSet_ = PreparedSets::tutorial(settings.language);
 }
 
 std::unique_ptr<TextureManager::Group> MainMenuState::mainMenuGroup()
@@ -137,9 +139,8 @@ void MainMenuState::hoverAt(sf::Vector2i mouse)
 // Every action below switches screens last: the switch retires this menu, and the
 // handler returns straight after it.
 
-void MainMenuState::play()
+void MainMenuState::fillRunRegistries()
 {
-    left_ = true;
     // The run's data registries (no textures) are filled before the loading starts.
     ItemRegistry::registerItems();
     PropRegistry::clear();
@@ -148,6 +149,12 @@ void MainMenuState::play()
     WaterRegistry::registerPuddles();
     WallRegistry::clear();
     WallRegistry::registerWalls();
+}
+
+void MainMenuState::play()
+{
+    left_ = true;
+    fillRunRegistries();
     // What the menu prepared for the run and the run's own pictures beside it.
     GroupList groups = PreparedSets::runGroups(runSet_);
     replaceWithLoading<InGameState>("Loading...", std::move(groups));
@@ -156,11 +163,12 @@ void MainMenuState::play()
 void MainMenuState::tutorial()
 {
     left_ = true;
+    fillRunRegistries();
     GroupList groups;
     groups.push_back(PreparedSets::takeReady(tutorialSet_));
     groups.push_back(PreparedSets::props());
     groups.push_back(MenuGroups::background());
-    replaceWithLoading<ComingSoon<ComingSoonState::MODE_TUTORIAL>>("Loading...", std::move(groups));
+    replaceWithLoading<TutorialState>("Loading...", std::move(groups));
 }
 
 void MainMenuState::options()
@@ -193,12 +201,8 @@ void MainMenuState::openEditor()
         gEditorOpener();
         return;
     }
-    PreparedSets::Set editorSet = PreparedSets::editor();
-    GroupList groups;
-    groups.push_back(PreparedSets::takeReady(editorSet));
-    groups.push_back(PreparedSets::props());
-    groups.push_back(MenuGroups::backdrop(false));
-    replaceWithLoading<ComingSoon<ComingSoonState::MODE_EDITOR>>("Loading...", std::move(groups));
+    // No editor in this build: the menu stays.
+    left_ = false;
 }
 
 void returnToMainMenu(GroupList groups)

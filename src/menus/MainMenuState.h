@@ -32,7 +32,7 @@ public:
     void handleEvent(const sf::Event& event) override;
 
     // What Control + F4 runs: the game sets it to open the room editor, which
-    // lives above the menus. With none set the shortcut shows "coming soon".
+    // lives above the menus. With none set the shortcut does nothing.
     using ScreenOpener = void (*)();
     static void setEditorOpener(ScreenOpener opener);
 
@@ -54,6 +54,7 @@ private:
     void options();
     void credits();
     void openEditor();
+    void fillRunRegistries();
 
     std::vector<std::unique_ptr<button>> buttons_;
     PreparedSets::Set runSet_;

@@ -30,6 +30,15 @@ void MenuExits::leaveToMainMenu()
     returnToMainMenu(menuGroups());
 }
 
+void MenuExits::leaveTutorial()
+{
+    // The menu's backdrop with the end screens' pictures, as the menu's later screens expect.
+    GroupList groups;
+    groups.push_back(MenuGroups::backdrop(true));
+    groups.push_back(MenuGroups::menuResources(GameSettings::kEnglish));
+    returnToMainMenu(std::move(groups));
+}
+
 std::unique_ptr<TextureManager::Group> MenuExits::gameOverPictures()
 {
     return MenuGroups::gameOver();

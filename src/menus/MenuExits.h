@@ -9,6 +9,7 @@ class MenuExits : public RunExits
 public:
     void openSettings() override;
     void leaveToMainMenu() override;
+    void leaveTutorial() override;
     std::unique_ptr<TextureManager::Group> gameOverPictures() override;
     std::unique_ptr<GameState> gameOverScreen(GroupList groups) override;
     std::unique_ptr<GameState> victoryScreen(float karma) override;

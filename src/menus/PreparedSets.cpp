@@ -9,6 +9,7 @@
 #include "run/InventoryScreen.h"
 #include "run/Player.h"
 #include "run/RunTextures.h"
+#include "run/TutorialState.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
 #include "world/PropRegistry.h"
@@ -86,12 +87,9 @@ GroupPtr PreparedSets::tutorialRooms()
     return RoomTextures::tutorialRoomGroup();
 }
 
-GroupPtr PreparedSets::tutorialTexts()
+GroupPtr PreparedSets::tutorialTexts(unsigned language)
 {
-    auto group = std::make_unique<TextureManager::Group>();
-    for (int i = 1; i <= 9; ++i)
-        group->add("tuto_text" + std::to_string(i), "Assets/Sprites/Tuto/Text_Tuto" + std::to_string(i) + ".png");
-    return group;
+    return TutorialState::pageGroup(language);
 }
 
 GroupPtr PreparedSets::bossLifeBar()
@@ -143,7 +141,7 @@ PreparedSets::Set PreparedSets::run()
     return set;
 }
 
-PreparedSets::Set PreparedSets::tutorial()
+PreparedSets::Set PreparedSets::tutorial(unsigned language)
 {
     Set set;
     set.push_back({"menu resources", MenuGroups::menuResources(MenuGroups::shownLanguage()), true});
@@ -156,7 +154,9 @@ PreparedSets::Set PreparedSets::tutorial()
     set.push_back({"enemies", enemies(), true});
     set.push_back({"puddles", puddles(), true});
     set.push_back({"minimap", minimap(), true});
-    set.push_back({"tutorial texts", tutorialTexts(), false});
+    set.push_back({"tutorial texts", tutorialTexts(language), true});
+    // The satchel and the heal rune, as in a run.
+    set.push_back({"run pictures", RunTextures::runGroup(), true});
     return set;
 }
 

@@ -22,7 +22,8 @@ public:
     using Set = std::vector<Part>;
 
     static Set run();
-    static Set tutorial();
+    // The tutorial's pages are in the player's language (0 English, 1 French).
+    static Set tutorial(unsigned language = 0);
     static Set editor();
 
     // One group holding the ready parts of the set (moved out of it).
@@ -44,7 +45,7 @@ public:
     // The three floors' room pictures and doors (run), the tutorial's rooms (tutorial).
     static std::unique_ptr<TextureManager::Group> rooms();
     static std::unique_ptr<TextureManager::Group> tutorialRooms();
-    static std::unique_ptr<TextureManager::Group> tutorialTexts();
+    static std::unique_ptr<TextureManager::Group> tutorialTexts(unsigned language = 0);
     static std::unique_ptr<TextureManager::Group> bossLifeBar();
     // The free-standing walls and the first floor's wall masks.
     static std::unique_ptr<TextureManager::Group> walls();

@@ -285,30 +285,7 @@ void InGameState::update(float frameTime)
     if (screens_)
         screens_->update(dt);
 
-    if (sf::Joystick::isConnected(0) && Engine::instance()->window)
-    {
-        const float x = sf::Joystick::getAxisPosition(0, sf::Joystick::X) / 100.f;
-        const float y = sf::Joystick::getAxisPosition(0, sf::Joystick::Y) / 100.f;
-        sf::Vector2i aim(-1, -1);
-        if (x > 0.2f && y > 0.2f)
-            aim = {1160, 740};
-        else if (x > 0.2f && y < -0.2f)
-            aim = {1160, 340};
-        else if (x < -0.2f && y > 0.2f)
-            aim = {760, 740};
-        else if (x < -0.2f && y < -0.2f)
-            aim = {760, 340};
-        else if (x > 0.9f)
-            aim = {1160, 540};
-        else if (x < -0.9f)
-            aim = {760, 540};
-        else if (y > 0.9f)
-            aim = {960, 740};
-        else if (y < -0.9f)
-            aim = {960, 340};
-        if (aim.x >= 0)
-            Engine::instance()->placeMouse(sf::Vector2f(aim));
-    }
+    joystickAim();
 
     const bool dead = player_->state == Player::DEAD;
     if (dead)
@@ -327,17 +304,48 @@ void InGameState::update(float frameTime)
     for (auto& light : lights)
         light->update(dt);
 
-    if (player_->healing)
+    stepHealAnimation(dt);
+}
+
+void InGameState::joystickAim()
+{
+    if (!sf::Joystick::isConnected(0) || !Engine::instance()->window)
+        return;
+    const float x = sf::Joystick::getAxisPosition(0, sf::Joystick::X) / 100.f;
+    const float y = sf::Joystick::getAxisPosition(0, sf::Joystick::Y) / 100.f;
+    sf::Vector2i aim(-1, -1);
+    if (x > 0.2f && y > 0.2f)
+        aim = {1160, 740};
+    else if (x > 0.2f && y < -0.2f)
+        aim = {1160, 340};
+    else if (x < -0.2f && y > 0.2f)
+        aim = {760, 740};
+    else if (x < -0.2f && y < -0.2f)
+        aim = {760, 340};
+    else if (x > 0.9f)
+        aim = {1160, 540};
+    else if (x < -0.9f)
+        aim = {760, 540};
+    else if (y > 0.9f)
+        aim = {960, 740};
+    else if (y < -0.9f)
+        aim = {960, 340};
+    if (aim.x >= 0)
+        Engine::instance()->placeMouse(sf::Vector2f(aim));
+}
+
+void InGameState::stepHealAnimation(float dt)
+{
+    if (!player_->healing)
+        return;
+    if (healAnimation->finished())
     {
-        if (healAnimation->finished())
-        {
-            player_->healing = false;
-            player_->state = Player::IDLE;
-        }
-        healAnimation->step(dt);
-        if (!player_->healing)
-            healAnimation->reset();
+        player_->healing = false;
+        player_->state = Player::IDLE;
     }
+    healAnimation->step(dt);
+    if (!player_->healing)
+        healAnimation->reset();
 }
 
 void InGameState::updateNotices(float dt)
@@ -548,13 +556,7 @@ void InGameState::draw(sf::RenderWindow& window)
     if (inventoryOpen)
         player_->karmaGauge.drawFull(window, false);
 
-    if (satchelFade > 0.f)
-    {
-        sf::Sprite satchel = satchelSprite;
-        satchel.setPosition(10.f, 540.f);
-        satchel.setRotation(0.f);
-        window.draw(satchel);
-    }
+    drawSatchel(window);
     for (const auto& notice : floatingTexts)
         notice->draw(window);
 
@@ -565,18 +567,31 @@ void InGameState::draw(sf::RenderWindow& window)
     player_->karmaGauge.draw(window);
     player_->healthGauge.draw(window, player_->godMode);
 
-    if (player_->healing)
-    {
-        sf::Sprite& rune = healAnimation->frameSprite();
-        const sf::Vector2f above = player_->getPosition() - sf::Vector2f(0.f, 100.f);
-        rune.setPosition(camera_.toScreen(above));
-        rune.setScale(0.5f, 0.5f);
-        rune.setRotation(0.f);
-        window.draw(rune);
-    }
-
+    drawHealRune(window);
     if (paused_)
         drawPauseMenu(window);
+}
+
+void InGameState::drawSatchel(sf::RenderWindow& window)
+{
+    if (satchelFade <= 0.f)
+        return;
+    sf::Sprite satchel = satchelSprite;
+    satchel.setPosition(10.f, 540.f);
+    satchel.setRotation(0.f);
+    window.draw(satchel);
+}
+
+void InGameState::drawHealRune(sf::RenderWindow& window)
+{
+    if (!player_->healing)
+        return;
+    sf::Sprite& rune = healAnimation->frameSprite();
+    const sf::Vector2f above = player_->getPosition() - sf::Vector2f(0.f, 100.f);
+    rune.setPosition(camera_.toScreen(above));
+    rune.setScale(0.5f, 0.5f);
+    rune.setRotation(0.f);
+    window.draw(rune);
 }
 
 void InGameState::drawPauseMenu(sf::RenderWindow& window)

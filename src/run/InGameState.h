@@ -96,8 +96,14 @@ protected:
     void rebuildLights();
     void appendPropLights(const Room& live);
     void updateNotices(float dt);
+    // The stick aims at one of eight points around the screen centre (a pad's cursor).
+    void joystickAim();
+    // The pentagram's rune over a healing player; the healing ends with it.
+    void stepHealAnimation(float dt);
     void drawLightLayer(sf::RenderWindow& window);
     void drawMinimap(sf::RenderWindow& window);
+    void drawSatchel(sf::RenderWindow& window);
+    void drawHealRune(sf::RenderWindow& window);
 
     // The pause menu over the dimmed run: its title, the three buttons and the seed.
     void drawPauseMenu(sf::RenderWindow& window);

@@ -312,6 +312,18 @@ bool Player::walkable(sf::Vector2f point) const
     return !room || room->isWalkable(this, point);
 }
 
+void Player::revive(sf::Vector2f where)
+{
+    health = static_cast<float>(maximumHealth);
+    state = IDLE;
+    healing = false;
+    damageFlashTimer = damageFlashDuration;
+    setPosition(where);
+    currentAnimation->reset();
+    show("idle", direction);
+    placeHitPolygon();
+}
+
 void Player::releaseKeys()
 {
     keysLive_ = false;

@@ -85,6 +85,9 @@ public:
     // no key until the window has the focus again (a focus or key event says so).
     void releaseKeys();
     bool keysLive() const { return keysLive_; }
+    // Back on its feet at `where` with full health, standing idle (the tutorial's
+    // answer to a fall: nothing there ends in the game-over screen).
+    void revive(sf::Vector2f where);
 
     // Where the player stands on screen through the camera, and where it points: the
     // unit vector toward the cursor (the facing direction when the cursor is on the player).

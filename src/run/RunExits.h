@@ -18,6 +18,8 @@ public:
     virtual void openSettings() = 0;
     // The pause menu's exit: the run is left for good toward the main menu.
     virtual void leaveToMainMenu() = 0;
+    // The end of the tutorial's last page: back to the main menu for good.
+    virtual void leaveTutorial() = 0;
     // The game-over screen's pictures, which the run loads in the background when the
     // player is in danger.
     virtual std::unique_ptr<TextureManager::Group> gameOverPictures() = 0;

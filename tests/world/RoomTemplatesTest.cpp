@@ -500,6 +500,16 @@ TEST_F(RoomTemplatesTest, TheTutorialRoomsServeTheirLessons)
         else
             EXPECT_EQ(room.maxEnemies, 0);
     }
+    // The first lesson is to walk up to the enemy: it must not stand in reach (500 px)
+    // of the entrance already, with room to spare for its first steps.
+    const RoomFile first = RoomFile::load(RoomFile::pathFor("Tuto_1"));
+    auto way = std::find_if(first.doors.begin(), first.doors.end(),
+                            [](const DoorRecord& d) { return d.direction == DOOR_BOTTOM; });
+    ASSERT_NE(way, first.doors.end());
+    ASSERT_FALSE(first.spawners.empty());
+    for (const auto& spawner : first.spawners)
+        EXPECT_GT(distance(spawner.position, way->position), 600.f) << "an enemy waits in reach of the entrance";
+
     const RoomFile last = RoomFile::load(RoomFile::pathFor("Tuto_5"));
     const Floorplan plan(last);
     auto entrance = std::find_if(last.doors.begin(), last.doors.end(),

@@ -372,8 +372,10 @@ LAYOUTS = {
                     doors={LEFT: 700, RIGHT: 700, TOP: 900, BOTTOM: 900}, enemies=(0, 0), heal=True, karma=True),
 
     # Tutorial: one straight path from the Bottom door to the Top door.
+    # The first lesson asks the player to walk up to the enemy: it waits well out of reach
+    # (500 px) of the entrance.
     "Tuto_1": dict(size=(1800, 1500), rects=[R(500, 250, 1300, 1350)], doors={TOP: 900, BOTTOM: 900},
-                   enemies=(1, 1)),
+                   enemies=(1, 1), entrance_gap=650),
     "Tuto_2": dict(size=(1800, 1500), rects=[R(350, 300, 1450, 1250)], doors={TOP: 900, BOTTOM: 900},
                    enemies=(2, 2)),
     "Tuto_3": dict(size=(1800, 1400), rects=[R(400, 250, 1400, 1150)], doors={TOP: 900, BOTTOM: 900},
@@ -609,6 +611,10 @@ def build(name):
     elif mx > 0:
         centre = (w / 2, h / 2)
         cands = sorted([p for p in open_ground if free(p, 150, 380)], key=lambda p: math.dist(p, centre))
+        if "entrance_gap" in lay:
+            sides = [side for side in (LEFT, TOP, RIGHT, BOTTOM) if side in lay["doors"]]
+            entrance = door_points[sides.index(BOTTOM)]
+            cands = [p for p in cands if math.dist(p, entrance) >= lay["entrance_gap"]]
         spots = farthest_points(cands, [], mx + 2, 250)
         assert len(spots) >= mx, name
         pools = theme["enemies"]

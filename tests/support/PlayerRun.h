@@ -117,6 +117,7 @@ inline sf::Event focusEvent(bool gained)
 #include "core/AnimationData.h"
 #include "core/FontManager.h"
 #include "core/TextureManager.h"
+#include "run/RunTextures.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,8 @@ protected:
             Player::textureGroup()->load();
             TextureManager::loadTexture(Player::kBoundsKey, Player::kBoundsFile);
         }
+        if (!TextureManager::isPresent(RunTextures::kKeyCapEKey))
+            RunTextures::promptGroup()->load();
         if (FontManager::count() == 0)
             FontManager::loadAll();
         player = std::make_unique<Player>();

@@ -1,7 +1,7 @@
 #pragma once
 
-// Starts a run as a player does: the real main menu, a click on Play, the loading
-// screen, until the run's first frame is drawn.
+// Starts a run (or the tutorial) as a player does: the real main menu, a click on
+// its button, the loading screen, until the first frame is drawn.
 
 #include "FrameTiming.h"
 #include "core/Engine.h"
@@ -14,9 +14,10 @@
 
 namespace bench
 {
-// Seconds from the Play click to the run's first frame with `threads` loader
-// threads (0: the default count); -1 when the run did not start in ten minutes.
-inline double playToFirstFrame(Engine* engine, unsigned threads)
+// Seconds from a click on the main menu's `button` to the first frame of the
+// screen it leads to (a `Screen`), with `threads` loader threads (0: the default
+// count); -1 when that screen did not come in ten minutes.
+template <class Screen> double menuToFirstFrame(Engine* engine, int button, unsigned threads)
 {
     engine->retireChain(engine->currentState);
     engine->currentState = nullptr;
@@ -33,10 +34,10 @@ inline double playToFirstFrame(Engine* engine, unsigned threads)
 
     LoadingScreen::setThreadCountOverride(threads);
     const auto start = Clock::now();
-    const auto& play = menu->buttons()[MainMenuState::BUTTON_PLAY];
-    menu->clickAt(play->position + sf::Vector2i(3, 3));
+    const auto& clicked = menu->buttons()[button];
+    menu->clickAt(clicked->position + sf::Vector2i(3, 3));
     engine->collectRetired();
-    while (!dynamic_cast<InGameState*>(engine->currentState))
+    while (!dynamic_cast<Screen*>(engine->currentState))
     {
         engine->runFrame();
         if (milliseconds(Clock::now() - start) > 600000.0)
@@ -46,5 +47,11 @@ inline double playToFirstFrame(Engine* engine, unsigned threads)
     glFinish();
     LoadingScreen::setThreadCountOverride(0);
     return milliseconds(Clock::now() - start) / 1000.0;
+}
+
+// Seconds from the Play click to the run's first frame.
+inline double playToFirstFrame(Engine* engine, unsigned threads)
+{
+    return menuToFirstFrame<InGameState>(engine, MainMenuState::BUTTON_PLAY, threads);
 }
 } // namespace bench

@@ -59,6 +59,9 @@ public:
     static void loadAll();
     // The data alone, touching no texture or shader.
     static void loadData(const std::string& indexFile = kIndexFile);
+    // What loadData() stores: the index, every kind's file and the projectiles' files
+    // read into records; a missing or broken file is reported and reads as defaults.
+    static EnemyRecords readRecords(const std::string& indexFile = kIndexFile);
     static const EnemyRecords& records();
     static void setRecords(EnemyRecords records);
     static void reset();
@@ -99,6 +102,8 @@ public:
                                      const std::string& file);
     static void loadDarkHulantFeather(DarkHulantFeatherRecord& record, const Json::Value& document,
                                       const std::string& file);
+    // The ToaKaipupuhi shot's file read and parsed; an error is logged when it cannot be.
+    static void readToaKaipupuhiProjFile(ToaKaipupuhiProjRecord& record, const std::string& file);
 
     static bool isKind(const std::string& name);
 };

@@ -1,43 +1,24 @@
 #include "run/InGameState.h"
 
-#include "core/AnimationData.h"
-#include "core/Engine.h"
 #include "core/FloatingText.h"
 #include "core/FontManager.h"
-#include "core/ItemRegistry.h"
 #include "core/LoadingState.h"
 #include "core/Logger.h"
-#include "core/RoomNameRegistry.h"
 #include "core/UiText.h"
 #include "core/button.h"
-#include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
-#include "creatures/SoulChoice.h"
 #include "creatures/Trader.h"
 #include "run/BagScreens.h"
-#include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "run/RunExits.h"
 #include "run/RunTextures.h"
 #include "world/DoorLight.h"
 #include "world/Floor.h"
 #include "world/PlayerLight.h"
-#include "world/PropRegistry.h"
 #include "world/Props.h"
 #include "world/Room.h"
-#include "world/WallRegistry.h"
-#include "world/WaterRegistry.h"
 
-#include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
-#include <SFML/Window/Joystick.hpp>
-#include <SFML/Window/Keyboard.hpp>
-#include <SFML/Window/Mouse.hpp>
-
-#include <algorithm>
 #include <iostream>
-#include <stdexcept>
 #include <thread>
 
 InGameState* currentRun = nullptr;
@@ -53,35 +34,6 @@ constexpr float kSatchelFadeTime = 0.35f;
 constexpr unsigned kSatchelOrigin = 17;
 constexpr float kSatchelScale = 0.6f;
 constexpr unsigned kHealOrigin = 18;
-constexpr float kPauseButtonScale = 0.35f;
-constexpr float kKarmaKeyStep = 10.f;
-const sf::Vector2f kScreenCentre(960.f, 540.f);
-
-// How dark the second floor is in each kind of room (light-layer grey). Dark enough
-// that the lights are the bright places, light enough that the room's outline, its
-// doors and what stands in it can still be made out across the whole screen.
-sf::Uint8 layerGrey(int floorIndex, int roomType)
-{
-    if (floorIndex != 1)
-        return 255;
-    if (roomType == ROOM_BOSS)
-        return 150;
-    if (roomType == ROOM_ELITE)
-        return 110;
-    return 64;
-}
-
-std::unique_ptr<sf::RenderTexture> makeScreenTexture()
-{
-    auto texture = std::make_unique<sf::RenderTexture>();
-    if (!texture->create(Engine::kWidth, Engine::kHeight))
-    {
-        Logger::Warning("Could not create an off-screen image for the run");
-        return nullptr;
-    }
-    return texture;
-}
-
 } // namespace
 
 InGameState::InGameState(GroupList groups) : InGameState(std::move(groups), 0) {}
@@ -476,243 +428,4 @@ void InGameState::gameOverSwitch()
     GameState* gameOver = RunExits::installed()->gameOverScreen(std::move(groups)).release();
     gameOver->previousState = before;
     engine->currentState = gameOver;
-}
-
-// Drawing -------------------------------------------------------------------------
-
-void InGameState::drawLightLayer(sf::RenderWindow& window)
-{
-    lightLayer.draw(window, layerGrey(floor_->floorIndex, roomType()), lights);
-}
-
-sf::FloatRect InGameState::minimapArea()
-{
-    // The parchment is drawn at half its size in the middle of the screen; the map
-    // keeps off its ragged, scorched rim.
-    constexpr float kRim = 70.f;
-    sf::Vector2f size(1500.f, 900.f);
-    if (const sf::Texture* parchment = TextureManager::getTexture("background_mm"))
-        size = sf::Vector2f(parchment->getSize()) * 0.5f;
-    return {kScreenCentre.x - size.x / 2.f + kRim, kScreenCentre.y - size.y / 2.f + kRim, size.x - 2.f * kRim,
-            size.y - 2.f * kRim};
-}
-
-void InGameState::drawMinimap(sf::RenderWindow& window)
-{
-    const sf::FloatRect area = minimapArea();
-    if (minimapDragging)
-    {
-        const sf::Vector2f mouse = Engine::instance()->mousePosition();
-        floor_->dragMap(mouse - lastMousePosition, area);
-        lastMousePosition = mouse;
-    }
-    player_->karmaGauge.drawFull(window, false);
-
-    if (!minimapPanel)
-    {
-        minimapPanel = makeScreenTexture();
-        minimapMap = makeScreenTexture();
-        minimapComposite = makeScreenTexture();
-    }
-    if (!minimapPanel || !minimapMap || !minimapComposite)
-        return;
-
-    minimapPanel->clear(sf::Color::Transparent);
-    sf::Sprite panel = TextureManager::getSprite("background_mm", ORIGIN_CENTER);
-    panel.setScale(0.5f, 0.5f);
-    panel.setPosition(kScreenCentre);
-    minimapPanel->draw(panel);
-    minimapPanel->display();
-
-    minimapMap->clear(sf::Color::Transparent);
-    floor_->drawMap(*minimapMap, area);
-    minimapMap->display();
-
-    minimapComposite->clear(sf::Color::Transparent);
-    minimapComposite->draw(sf::Sprite(minimapPanel->getTexture()));
-    minimapShader.setUniform("texture", sf::Shader::CurrentTexture);
-    minimapShader.setUniform("background", minimapPanel->getTexture());
-    minimapComposite->draw(sf::Sprite(minimapMap->getTexture()), &minimapShader);
-    minimapComposite->display();
-    window.draw(sf::Sprite(minimapComposite->getTexture()));
-}
-
-void InGameState::draw(sf::RenderWindow& window)
-{
-    if (ended || !floor_)
-        return;
-    Room* live = room();
-    if (live)
-        live->draw(window, camera_);
-    if (floor_->floorIndex == 1)
-        drawLightLayer(window);
-
-    // The soul choice of the pending soul, once, over the whole room.
-    if (live)
-        SoulChoice::draw(window, camera_, *this);
-    // The bag's screen, or the trade window with both bags while trading.
-    if (screens_)
-        screens_->draw(window);
-    if (inventoryOpen)
-        player_->karmaGauge.drawFull(window, false);
-
-    drawSatchel(window);
-    for (const auto& notice : floatingTexts)
-        notice->draw(window);
-
-    if (minimapOpen_)
-        drawMinimap(window);
-
-    BossLifeBar::drawBossBar(window);
-    player_->karmaGauge.draw(window);
-    player_->healthGauge.draw(window, player_->godMode);
-
-    drawHealRune(window);
-    if (paused_)
-        drawPauseMenu(window);
-}
-
-void InGameState::drawSatchel(sf::RenderWindow& window)
-{
-    if (satchelFade <= 0.f)
-        return;
-    sf::Sprite satchel = satchelSprite;
-    satchel.setPosition(10.f, 540.f);
-    satchel.setRotation(0.f);
-    window.draw(satchel);
-}
-
-void InGameState::drawHealRune(sf::RenderWindow& window)
-{
-    if (!player_->healing)
-        return;
-    sf::Sprite& rune = healAnimation->frameSprite();
-    const sf::Vector2f above = player_->getPosition() - sf::Vector2f(0.f, 100.f);
-    rune.setPosition(camera_.toScreen(above));
-    rune.setScale(0.5f, 0.5f);
-    rune.setRotation(0.f);
-    window.draw(rune);
-}
-
-void InGameState::drawPauseMenu(sf::RenderWindow& window)
-{
-    player_->karmaGauge.drawFull(window, true);
-    window.draw(pauseTitle_);
-    for (const auto& widget : pauseButtons)
-        widget->drawScaled(window, widget->currentImage(), kPauseButtonScale, kPauseButtonScale);
-    window.draw(pauseSeed_);
-}
-
-// Input -----------------------------------------------------------------------------
-
-void InGameState::handleInput()
-{
-    if (ended || trading() || inventoryOpen)
-        return;
-    applyZoomInput(sf::Keyboard::isKeyPressed(sf::Keyboard::Up), sf::Keyboard::isKeyPressed(sf::Keyboard::Down),
-                   Engine::instance()->frameTime);
-}
-
-void InGameState::handleEvent(const sf::Event& event)
-{
-    if (ended)
-        return;
-
-    if (event.type == sf::Event::LostFocus)
-    {
-        // Keys released while another window has the focus never reach us; and
-        // nothing plays on while the player looks elsewhere: the run pauses.
-        player_->releaseKeys();
-        minimapDragging = false;
-        minimapOpen_ = false;
-        paused_ = true;
-        pauseSeen = true;
-        return;
-    }
-
-    if (event.type == sf::Event::KeyPressed)
-    {
-        switch (event.key.code)
-        {
-        case sf::Keyboard::M:
-            if (!paused_)
-            {
-                minimapOpen_ = !minimapOpen_;
-                minimapDragging = false;
-                floor_->recentreMap();
-            }
-            break;
-        case sf::Keyboard::Numpad7:
-            player_->karmaGauge.change(-kKarmaKeyStep);
-            break;
-        case sf::Keyboard::Numpad9:
-            player_->karmaGauge.change(kKarmaKeyStep);
-            break;
-        case sf::Keyboard::Numpad8:
-            player_->health = 100.f;
-            break;
-        case sf::Keyboard::Escape:
-            if (paused_)
-                paused_ = false;
-            else if (minimapOpen_)
-            {
-                minimapOpen_ = false;
-                minimapDragging = false;
-            }
-            else if (!inventoryOpen)
-                paused_ = true;
-            break;
-        default:
-            break;
-        }
-        // The options button may be clicked before the run updates again.
-        if (paused_)
-            pauseSeen = true;
-    }
-
-    // The trade window while trading, the bag's screen otherwise.
-    if (screens_)
-    {
-        screens_->handleEvent(event, *this);
-        inventoryOpen = screens_->bagOpen();
-    }
-
-    if (!paused_)
-    {
-        player_->handleEvent(event);
-        // The player's door may have ended the run (the last floor's boss room).
-        if (ended)
-            return;
-    }
-
-    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
-    {
-        const sf::Vector2i mouse(event.mouseButton.x, event.mouseButton.y);
-        if (paused_)
-        {
-            for (const auto& widget : pauseButtons)
-                if (widget->contains(mouse))
-                {
-                    // The options and exit buttons leave this screen: touch nothing after.
-                    widget->callback();
-                    return;
-                }
-        }
-        if (minimapOpen_)
-        {
-            minimapDragging = true;
-            lastMousePosition = sf::Vector2f(mouse);
-        }
-    }
-    else if (event.type == sf::Event::MouseButtonReleased && event.mouseButton.button == sf::Mouse::Left)
-    {
-        if (minimapOpen_)
-            minimapDragging = false;
-    }
-    else if (event.type == sf::Event::MouseMoved && paused_)
-    {
-        const sf::Vector2i mouse(event.mouseMove.x, event.mouseMove.y);
-        for (const auto& widget : pauseButtons)
-            widget->updateHover(mouse);
-    }
 }

@@ -85,6 +85,9 @@ public:
     static bool& clearedEdge;
 
 protected:
+    static constexpr float kPauseButtonScale = 0.35f;
+    static inline const sf::Vector2f kScreenCentre{960.f, 540.f};
+
     // A run on the floor `floorIndex` (the tutorial's, for the tutorial).
     InGameState(GroupList groups, int floorIndex);
 

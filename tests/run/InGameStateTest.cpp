@@ -1,22 +1,31 @@
 // The run screen in the real engine (under the test's X display): zoom, the keys
 // that pause and open the minimap, the pick-up notices and the satchel, and the
-// three ways a run ends (victory, game over, and the settings and back).
+// three ways a run ends (victory, game over, and the settings and back), and a
+// trade with the merchant followed by equipping what was bought.
 
 #include "run/InGameState.h"
+#include "core/Artefact.h"
 #include "core/Engine.h"
 #include "core/FloatingText.h"
 #include "core/FontManager.h"
 #include "core/GameSettings.h"
+#include "core/Inventory.h"
+#include "core/Item.h"
+#include "core/ItemRegistry.h"
 #include "core/LoadingScreen.h"
 #include "core/UiText.h"
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/EnemyDatabase.h"
+#include "creatures/Trader.h"
 #include "menus/GameOverState.h"
 #include "menus/PreparedSets.h"
 #include "menus/SettingState.h"
 #include "menus/VictoryState.h"
+#include "run/BagScreens.h"
+#include "run/InventoryScreen.h"
 #include "run/Player.h"
+#include "run/TradeWindow.h"
 #include "run/RunTextures.h"
 #include "world/Floor.h"
 #include "world/PropRegistry.h"
@@ -527,5 +536,105 @@ TEST_F(Run, TheDarkFloorShowsItsRoomDimlyEverywhereAndItsLightsBrightly)
         EXPECT_GE(far, 12.0) << "the room cannot be made out away from the lights";
         EXPECT_GE(near, 1.5 * far) << "the player's light no longer stands out";
     }
+}
+// What a player does at the merchant, through the run's own keys: E beside it, two
+// artefacts bought for souls, one sold back for gold, then the bag equips the other
+// and the summary names its bonus.
+TEST_F(Run, AtTheMerchantTwoArtefactsBoughtForSoulsOneSoldForGoldAndTheOtherEquipped)
+{
+    std::srand(9);
+    Player* player = run_->thePlayer();
+    Floor* floor = run_->floor();
+    ASSERT_TRUE(floor->jumpToRoomOfType(player, ROOM_SHOP));
+    run_->roomChanged();
+    run_->update(kFrame);
+    Trader* trader = nullptr;
+    for (Entity* entity : run_->room()->entities.members())
+        if (auto* found = dynamic_cast<Trader*>(entity))
+            trader = found;
+    ASSERT_NE(trader, nullptr) << "the shop room has no merchant";
+    player->setPosition(trader->getPosition() + sf::Vector2f(0.f, 100.f));
+    run_->update(kFrame);
+
+    run_->handleEvent(keyPress(sf::Keyboard::E));
+    ASSERT_TRUE(run_->trading()) << "E beside the merchant did not open the trade";
+    TradeWindow& trade = run_->screens()->trade();
+    const std::shared_ptr<Item> coin = ItemRegistry::find("Gold Coin");
+    ASSERT_NE(coin, nullptr);
+    Inventory& bag = *player->inventory;
+    const float karmaBefore = player->karma();
+    // What lies under the cursor of the focused bag (the stock's or the player's).
+    const auto underCursor = [&]() -> std::shared_ptr<Item>
+    {
+        InventoryScreen* screen = trade.traderScreen()->focused ? trade.traderScreen() : &run_->screens()->bag();
+        return screen->bag().slot(screen->selected).item;
+    };
+    const auto isArtefact = [](const std::shared_ptr<Item>& item)
+    { return item && item->getKind() == Item::ARTEFACT; };
+
+    // Two purchases: from the bag's first column Left goes over to the stock; the
+    // cursor walks left to an artefact, E, E for the one unit, Left pays in souls.
+    std::vector<std::shared_ptr<Item>> bought;
+    for (int purchase = 0; purchase < 2; ++purchase)
+    {
+        if (!trade.traderScreen()->focused)
+            run_->handleEvent(keyPress(sf::Keyboard::Left));
+        ASSERT_TRUE(trade.traderScreen()->focused);
+        for (int step = 0; step < Inventory::kColumns * 2; ++step)
+        {
+            if (isArtefact(underCursor()))
+                break;
+            run_->handleEvent(keyPress(step < Inventory::kColumns ? sf::Keyboard::Left : sf::Keyboard::Down));
+        }
+        const std::shared_ptr<Item> artefact = underCursor();
+        ASSERT_TRUE(isArtefact(artefact)) << "no artefact in stock";
+        run_->handleEvent(keyPress(sf::Keyboard::E));
+        run_->handleEvent(keyPress(sf::Keyboard::E));
+        ASSERT_TRUE(trade.choosingPayment);
+        run_->handleEvent(keyPress(sf::Keyboard::Left));
+        EXPECT_EQ(bag.countOf(*artefact), 1) << "purchase " << purchase;
+        EXPECT_EQ(trader->stock.countOf(*artefact), 0);
+        bought.push_back(artefact);
+        run_->update(kFrame);
+    }
+    EXPECT_LT(player->karma(), karmaBefore) << "the souls were not paid";
+    EXPECT_EQ(bag.countOf(*coin), 0);
+
+    // Over to the bag (Right from the stock's last column) and sell the first one.
+    while (trade.traderScreen()->focused)
+        run_->handleEvent(keyPress(sf::Keyboard::Right));
+    for (int step = 0; step < Inventory::kColumns && underCursor() != bought[0]; ++step)
+        run_->handleEvent(keyPress(sf::Keyboard::Right));
+    ASSERT_EQ(underCursor(), bought[0]);
+    run_->handleEvent(keyPress(sf::Keyboard::E));
+    run_->handleEvent(keyPress(sf::Keyboard::E));
+    EXPECT_EQ(bag.countOf(*bought[0]), 0);
+    EXPECT_EQ(trader->stock.countOf(*bought[0]), 1) << "the sold artefact is not the merchant's";
+    EXPECT_EQ(bag.countOf(*coin), TradeWindow::goldPrice(*bought[0], 1));
+    EXPECT_GT(bag.countOf(*coin), 0);
+
+    // Escape, then the bag: the cursor onto the other artefact, Enter, Up equips it.
+    run_->handleEvent(keyPress(sf::Keyboard::Escape));
+    ASSERT_FALSE(run_->trading());
+    run_->handleEvent(keyPress(sf::Keyboard::Tab));
+    ASSERT_TRUE(run_->screens()->bagOpen());
+    const auto drawn = [&]
+    {
+        run_->update(kFrame);
+        run_->draw(*engine_->window);
+        return run_->screens()->bagView().summaryText();
+    };
+    const std::string summaryBefore = drawn();
+    InventoryScreen& screen = run_->screens()->bag();
+    for (int step = 0; step < Inventory::kColumns && bag.slot(screen.selected).item != bought[1]; ++step)
+        run_->handleEvent(keyPress(sf::Keyboard::Right));
+    ASSERT_EQ(bag.slot(screen.selected).item, bought[1]);
+    run_->handleEvent(keyPress(sf::Keyboard::Enter));
+    run_->handleEvent(keyPress(sf::Keyboard::Up));
+    ASSERT_EQ(player->stats.equippedArtefacts.size(), 1u);
+    EXPECT_EQ(static_cast<Item*>(player->stats.equippedArtefacts[0].get()), bought[1].get()) << "another artefact was equipped";
+    EXPECT_EQ(bag.countOf(*bought[1]), 0) << "the equipped artefact stayed in the bag";
+    const std::string summaryAfter = drawn();
+    EXPECT_NE(summaryAfter, summaryBefore) << "the summary did not change:\n" << summaryAfter;
 }
 } // namespace

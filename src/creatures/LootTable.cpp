@@ -193,6 +193,7 @@ int LootTable::roll(CreatureWorld& world, sf::Vector2f origin, bool onHit) const
                     std::shared_ptr<Item> item = ItemRegistry::find(entry.name);
                     if (!item)
                         continue;
+                    Logger::Info("Dropped " + std::to_string(amount) + " " + item->name);
                     auto drop = std::make_unique<ItemEntity>(std::move(item), amount, &world);
                     drop->setPosition(dropPoint(origin));
                     world.addEntity(std::move(drop));
@@ -204,6 +205,7 @@ int LootTable::roll(CreatureWorld& world, sf::Vector2f origin, bool onHit) const
                         continue;
                     auto artefact = std::make_shared<Artefact>();
                     Artefact::rollArtefact(*artefact);
+                    Logger::Info("Dropped an artefact");
                     auto drop = std::make_unique<ItemEntity>(std::move(artefact), 1, &world);
                     drop->setPosition(dropPoint(origin));
                     world.addEntity(std::move(drop));

@@ -238,7 +238,7 @@ private:
     bool startAttack(const sf::Event& event);
     bool startDodge(const sf::Event& event);
     bool pickUp(const sf::Event& event);
-    // The soul choice belongs to the enemy kinds; until they exist no choice is open.
+    // E near a fallen enemy opens its soul choice, and the next E settles it.
     bool offerSoulChoice(const sf::Event& event);
     bool useDoor();
     // Starts trading with the first trader within reach, if any.
@@ -248,6 +248,7 @@ private:
     void healAtPentagram();
 
     bool walkable(sf::Vector2f point) const;
+    static float squaredDistance(sf::Vector2f a, sf::Vector2f b);
     int currentSlot_ = 0;
     // The sheets of the form being changed into, slot by slot (the shader's "textureEnd").
     std::array<const sf::Texture*, 18> formTargets_{};

@@ -155,6 +155,10 @@ void Run::addNotice(std::unique_ptr<FloatingText> notice)
 void Run::roomChanged()
 {
     lightsDirty = true;
+    // The boss's bar belongs to its room: a boss left behind there (a new floor, a
+    // testing shortcut) takes its bar with it.
+    if (const Room* now = room(); !now || now->type != ROOM_BOSS)
+        BossLifeBar::hide();
 }
 
 const Polygon* Run::playerHitBox() const

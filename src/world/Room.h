@@ -107,6 +107,9 @@ public:
     // Whether the background is drawn only around the picture's opaque part (the
     // default) or whole; the look is the same, tests compare both.
     static void setBackgroundClipping(bool enabled);
+    // Whether the light layer leaves out the parts of the window where it is wholly
+    // transparent (the default) or is laid whole; the look is the same.
+    static void setLightCulling(bool enabled);
 
     std::string name;
     std::int32_t type = 0;
@@ -147,6 +150,11 @@ private:
     // none to lay this frame.
     bool shadeLightLayer(const sf::RenderTarget& window, const Camera& camera, sf::FloatRect& area,
                          sf::Vector2u& shaded);
+    // Lays the shaded light layer over `area` of the window.
+    void layLightLayer(sf::RenderTarget& window, const Camera& camera, const sf::FloatRect& area, sf::Vector2u shaded);
+    // True when the light layer is wholly transparent over `screen` (window pixels):
+    // no light reaches it and it lies inside the unshaded middle of the room.
+    bool lightLayerClearOver(const sf::FloatRect& screen, const Camera& camera) const;
     void drawDoors(sf::RenderTarget& window, const Camera& camera);
 
     Floor* floor_ = nullptr;
@@ -163,6 +171,7 @@ private:
     // The background and picture pieces of the frame (kept to reuse their storage).
     std::vector<sf::Vertex> backgroundVertices_;
     std::vector<sf::Vertex> pictureVertices_;
+    std::vector<sf::Vertex> lightVertices_;
     // The light layer's on-screen part, shaded at a reduced size once per frame on a
     // canvas made once per room.
     std::unique_ptr<sf::RenderTexture> lightCanvas_;

@@ -53,6 +53,20 @@ unsigned& lightDownscale()
     return factor;
 }
 
+bool& lightCullingEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
+
+// The lighting shader's reach, kept equal to its constants: a light's pool ends this
+// far from it (room pixels, INV_RADIUS2), and the edge darkening starts where
+// 2 |uv - 1/2|^2 passes this value (its smoothstep's lower edge).
+constexpr float kLightRadius = 420.f;
+constexpr float kUnshadedMiddle = 0.2f;
+// The light layer is laid over the window in squares of this side (pixels).
+constexpr float kLightCell = 120.f;
+
 bool& backgroundClippingEnabled()
 {
     static bool enabled = true;
@@ -336,14 +350,84 @@ void Room::draw(sf::RenderTarget& window, const Camera& camera)
     sf::FloatRect lightArea;
     sf::Vector2u shaded;
     if (shadeLightLayer(window, camera, lightArea, shaded))
-    {
-        sf::Sprite layer(lightCanvas_->getTexture(),
-                         sf::IntRect(0, 0, static_cast<int>(shaded.x), static_cast<int>(shaded.y)));
-        layer.setPosition(lightArea.left, lightArea.top);
-        layer.setScale(lightArea.width / static_cast<float>(shaded.x), lightArea.height / static_cast<float>(shaded.y));
-        window.draw(layer);
-    }
+        layLightLayer(window, camera, lightArea, shaded);
     drawDoors(window, camera);
+}
+
+void Room::layLightLayer(sf::RenderTarget& window, const Camera& camera, const sf::FloatRect& area,
+                         sf::Vector2u shaded)
+{
+    const sf::Texture& texture = lightCanvas_->getTexture();
+    const sf::Vector2f texelsPerPixel(static_cast<float>(shaded.x) / area.width,
+                                      static_cast<float>(shaded.y) / area.height);
+    if (!lightCullingEnabled())
+    {
+        sf::Sprite layer(texture, sf::IntRect(0, 0, static_cast<int>(shaded.x), static_cast<int>(shaded.y)));
+        layer.setPosition(area.left, area.top);
+        layer.setScale(1.f / texelsPerPixel.x, 1.f / texelsPerPixel.y);
+        window.draw(layer);
+        return;
+    }
+    // Blending a transparent layer changes nothing, yet on a software renderer it
+    // costs as much as any other: the squares the layer leaves clear are left out. A
+    // square's test looks two texels beyond it, as far as smoothing spreads a texel.
+    const sf::Vector2f margin(2.f / texelsPerPixel.x, 2.f / texelsPerPixel.y);
+    lightVertices_.clear();
+    for (float top = area.top; top < area.top + area.height; top += kLightCell)
+        for (float left = area.left; left < area.left + area.width; left += kLightCell)
+        {
+            const float right = std::min(left + kLightCell, area.left + area.width);
+            const float bottom = std::min(top + kLightCell, area.top + area.height);
+            const sf::FloatRect reach(left - margin.x, top - margin.y, right - left + 2.f * margin.x,
+                                      bottom - top + 2.f * margin.y);
+            if (lightLayerClearOver(reach, camera))
+                continue;
+            auto corner = [&](float x, float y) {
+                return sf::Vertex({x, y}, sf::Color::White,
+                                  {(x - area.left) * texelsPerPixel.x, (y - area.top) * texelsPerPixel.y});
+            };
+            lightVertices_.push_back(corner(left, top));
+            lightVertices_.push_back(corner(right, top));
+            lightVertices_.push_back(corner(left, bottom));
+            lightVertices_.push_back(corner(right, top));
+            lightVertices_.push_back(corner(right, bottom));
+            lightVertices_.push_back(corner(left, bottom));
+        }
+    if (!lightVertices_.empty())
+        window.draw(lightVertices_.data(), lightVertices_.size(), sf::Triangles, sf::RenderStates(&texture));
+}
+
+bool Room::lightLayerClearOver(const sf::FloatRect& screen, const Camera& camera) const
+{
+    if (pictureSize_.x == 0 || pictureSize_.y == 0)
+        return false;
+    // The square in the room picture's pixels, as the shader sees it.
+    const sf::Vector2f topLeft = camera.toScreen(position);
+    const sf::Vector2f from((screen.left - topLeft.x) / camera.zoom, (screen.top - topLeft.y) / camera.zoom);
+    const sf::Vector2f to(from.x + screen.width / camera.zoom, from.y + screen.height / camera.zoom);
+    const sf::Vector2f size(pictureSize_);
+    // The edge darkening: nothing where 2 |uv - 1/2|^2 stays at or below its start,
+    // which the square's corner farthest from the middle decides.
+    const float cx = std::max(std::abs(from.x / size.x - 0.5f), std::abs(to.x / size.x - 0.5f));
+    const float cy = std::max(std::abs(from.y / size.y - 0.5f), std::abs(to.y / size.y - 0.5f));
+    if (2.f * (cx * cx + cy * cy) >= kUnshadedMiddle * 0.99f)
+        return false;
+    // The pools: none whose light reaches the square.
+    for (const LightSlot& slot : lights)
+    {
+        if (slot.colour[3] <= 0.f)
+            continue;
+        const float dx = std::max({from.x - slot.position.x, 0.f, slot.position.x - to.x});
+        const float dy = std::max({from.y - slot.position.y, 0.f, slot.position.y - to.y});
+        if (dx * dx + dy * dy < kLightRadius * kLightRadius * 1.01f)
+            return false;
+    }
+    return true;
+}
+
+void Room::setLightCulling(bool enabled)
+{
+    lightCullingEnabled() = enabled;
 }
 
 void Room::setLightDownscale(unsigned factor)

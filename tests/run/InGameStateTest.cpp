@@ -23,6 +23,7 @@
 #include "menus/SettingState.h"
 #include "menus/VictoryState.h"
 #include "run/BagScreens.h"
+#include "run/BossLifeBar.h"
 #include "run/InventoryScreen.h"
 #include "run/Player.h"
 #include "run/TradeWindow.h"
@@ -537,6 +538,30 @@ TEST_F(Run, TheDarkFloorShowsItsRoomDimlyEverywhereAndItsLightsBrightly)
         EXPECT_GE(near, 1.5 * far) << "the player's light no longer stands out";
     }
 }
+// A boss's bar shows in its room only: leaving a living boss behind for another floor
+// hides it, and the next boss room's boss shows its own.
+TEST_F(Run, TheBossBarStaysInTheBossRoom)
+{
+    std::srand(5);
+    Player* player = run_->thePlayer();
+    Floor* floor = run_->floor();
+    floor->jumpToBoss(player);
+    run_->roomChanged();
+    run_->update(kFrame);
+    ASSERT_TRUE(BossLifeBar::shown()) << "the first floor's boss shows no bar";
+
+    floor->floorIndex = 1;
+    floor->generateFloor(player);
+    run_->roomChanged();
+    run_->update(kFrame);
+    EXPECT_FALSE(BossLifeBar::shown()) << "the bar followed the player out of the boss room";
+
+    floor->jumpToBoss(player);
+    run_->roomChanged();
+    run_->update(kFrame);
+    EXPECT_TRUE(BossLifeBar::shown()) << "the second floor's boss shows no bar";
+}
+
 // What a player does at the merchant, through the run's own keys: E beside it, two
 // artefacts bought for souls, one sold back for gold, then the bag equips the other
 // and the summary names its bonus.

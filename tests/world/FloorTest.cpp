@@ -351,7 +351,9 @@ TEST_F(FloorNavigation, TheMinimapShowsEveryFloorInsideTheParchment)
             EXPECT_GE(view.scale, Floor::kMinMapScale);
             for (const Floor::MapPiece& piece : pieces)
                 if (piece.kind == Floor::MapPiece::ICON && piece.node == floor.current())
+                {
                     EXPECT_TRUE(holds(kParchment, view.toArea(piece.box))) << describe(view.toArea(piece.box));
+                }
             for (sf::Vector2f drag : {sf::Vector2f(1e5f, 1e5f), sf::Vector2f(-1e5f, -1e5f)})
             {
                 floor.dragMap(drag, kParchment);

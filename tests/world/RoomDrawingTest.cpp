@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -376,6 +377,79 @@ TEST_F(MapDrawing, TheReducedLightLayerMatchesTheOneShadedPerPixel)
     EXPECT_LT(std::abs(at(250.f, 550.f).g - plain(250.f, 550.f).g), 20);
     EXPECT_LT(std::abs(at(650.f, 150.f).g - plain(650.f, 150.f).g), 20);
     whole.saveToFile("build/room_lighting.png");
+}
+
+// The light layer is left out where it is wholly transparent (the room's middle, far
+// from every light): the room must look exactly as with the layer laid whole, with
+// lights near the middle, at the edges, partly off screen and zoomed in.
+TEST_F(MapDrawing, TheLightLayerLeftOutWhereItIsClearLooksTheSameAsAWholeOne)
+{
+    sf::Image image;
+    image.create(1600, 1200);
+    for (unsigned y = 0; y < 1200; ++y)
+        for (unsigned x = 0; x < 1600; ++x)
+            image.setPixel(x, y, sf::Color(static_cast<sf::Uint8>(x / 7), 150, static_cast<sf::Uint8>(y / 5)));
+    const std::string file = (directory_ / "ff_culled.png").string();
+    ASSERT_TRUE(image.saveToFile(file));
+    TextureManager::loadTexture("ff_culled", file);
+    writeTemplate("ff_culled", roomJson("ff_culled", 0, ""));
+    FakeRun run;
+    Floor floor(0);
+    auto room = Room::buildRoom(run.player(), "ff_culled", nullptr, floor);
+    for (LightSlot& slot : room->lights)
+    {
+        slot.samples.fill(-0.05f);
+        slot.colour = {0.f, 0.f, 0.f, 0.f};
+    }
+    struct Light
+    {
+        sf::Vector2f at;
+        std::array<float, 4> colour;
+    };
+    const std::vector<std::vector<Light>> layouts{
+        {},
+        {{{800.f, 600.f}, {1.f, 0.9f, 0.6f, 1.f}}},
+        {{{300.f, 200.f}, {0.2f, 0.4f, 1.f, 0.8f}}, {{1450.f, 1000.f}, {1.f, 0.2f, 0.1f, 0.5f}}},
+    };
+    auto drawn = [&](const Camera& camera, bool culled)
+    {
+        Room::setLightCulling(culled);
+        sf::RenderTexture target;
+        EXPECT_TRUE(target.create(1920, 1080));
+        target.clear(sf::Color(41, 12, 14));
+        room->draw(target, camera);
+        target.display();
+        Room::setLightCulling(true);
+        return target.getTexture().copyToImage();
+    };
+    for (std::size_t layout = 0; layout < layouts.size(); ++layout)
+    {
+        for (std::size_t k = 0; k < layouts[layout].size(); ++k)
+        {
+            room->lights[k].position = layouts[layout][k].at;
+            room->lights[k].colour = layouts[layout][k].colour;
+        }
+        for (const auto& [centre, zoom] : {std::pair{sf::Vector2f(800.f, 600.f), 1.f},
+                                           std::pair{sf::Vector2f(800.f, 600.f), 2.5f},
+                                           std::pair{sf::Vector2f(1300.f, 300.f), 1.66f},
+                                           std::pair{sf::Vector2f(420.f, 900.f), 0.7f}})
+        {
+            SCOPED_TRACE("layout " + std::to_string(layout) + ", zoom " + std::to_string(zoom));
+            Camera camera;
+            camera.centre = room->position + centre;
+            camera.zoom = zoom;
+            const sf::Image whole = drawn(camera, false);
+            const sf::Image culled = drawn(camera, true);
+            int differing = 0;
+            for (unsigned y = 0; y < 1080; ++y)
+                for (unsigned x = 0; x < 1920; ++x)
+                {
+                    const sf::Color a = whole.getPixel(x, y), b = culled.getPixel(x, y);
+                    differing += std::abs(a.r - b.r) > 1 || std::abs(a.g - b.g) > 1 || std::abs(a.b - b.b) > 1;
+                }
+            EXPECT_EQ(differing, 0);
+        }
+    }
 }
 
 // Plain stand-ins for the minimap pictures: green icons, red line pieces.

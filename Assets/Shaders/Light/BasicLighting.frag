@@ -13,6 +13,8 @@ uniform vec2 lightPos[10];        // room coordinates
 uniform vec4 lightColor[10];
 uniform float deltaIntensity[10]; // flicker, in [-0.1, 0]
 
+// The room leaves the layer out where it is wholly transparent, from this radius and
+// the edge darkening's start (0.2 below): change them together with its copies.
 const float INV_RADIUS2 = 1.0 / (420.0 * 420.0);
 
 vec2 p;

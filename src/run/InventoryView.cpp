@@ -99,9 +99,18 @@ void InventoryView::draw(sf::RenderTarget& target, const InventoryScreen& screen
         panelKey_ = screen.panelKey;
         panel_ = TextureManager::getSprite(panelKey_, kCentred);
     }
-    panel_.setScale(screen.panelScale, screen.panelScale);
-    panel_.setPosition(screen.home);
-    target.draw(panel_);
+    if (scaledPanel_.prepare(panel_.getTexture(), screen.panelScale))
+    {
+        sf::Sprite& scaled = scaledPanel_.sprite();
+        scaled.setPosition(screen.home);
+        target.draw(scaled);
+    }
+    else
+    {
+        panel_.setScale(screen.panelScale, screen.panelScale);
+        panel_.setPosition(screen.home);
+        target.draw(panel_);
+    }
 
     drawSlots(target, screen);
     drawCursor(target, screen);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ScaledPicture.h"
+
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -55,6 +57,8 @@ private:
     const sf::Font* font_;
     sf::Sprite panel_;
     std::string panelKey_;
+    // The panel painted once at the size it is drawn.
+    ScaledPicture scaledPanel_;
     sf::Sprite arrow_;
     sf::Sprite apply_;
     std::array<sf::RectangleShape, 3> squares_;

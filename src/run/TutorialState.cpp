@@ -5,6 +5,7 @@
 #include "core/FontManager.h"
 #include "core/Logger.h"
 #include "core/RoomNameRegistry.h"
+#include "core/VisibleArea.h"
 #include "core/button.h"
 #include "creatures/Enemy.h"
 #include "creatures/ItemEntity.h"
@@ -16,6 +17,7 @@
 #include "world/Floor.h"
 #include "world/Room.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 
@@ -59,9 +61,13 @@ TutorialState::TutorialState(GroupList groups) : InGameState(std::move(groups), 
     // The tutorial is silent.
     music.stop();
 
-    if (parchmentTexture_.loadFromFile(kParchmentFile))
+    // The parchment and the pages cover the whole screen but draw in its middle: they
+    // are drawn without their transparent margins.
+    sf::Image parchment;
+    if (parchment.loadFromFile(kParchmentFile) && parchmentTexture_.loadFromImage(parchment))
     {
         parchment_.setTexture(parchmentTexture_, true);
+        VisibleArea::crop(parchment_, VisibleArea::of(parchment));
         parchment_.setColor(kParchmentColour);
         parchment_.setPosition(0.f, 0.f);
     }
@@ -92,7 +98,14 @@ void TutorialState::showStep()
         pageShown_ = steps_.page();
         const std::string key = pageKey(pageShown_);
         if (TextureManager::isPresent(key))
+        {
             page_ = TextureManager::getSprite(key, ORIGIN_TOP_LEFT);
+            auto area = pageAreas_.find(key);
+            if (area == pageAreas_.end() && page_.getTexture())
+                area = pageAreas_.emplace(key, VisibleArea::of(*page_.getTexture())).first;
+            if (area != pageAreas_.end())
+                VisibleArea::crop(page_, area->second);
+        }
         else
             page_ = sf::Sprite();
         page_.setPosition(0.f, 0.f);

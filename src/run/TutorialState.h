@@ -7,6 +7,9 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <map>
+#include <string>
+
 // The guided tutorial: a silent run on the five fixed tutorial rooms, interleaved
 // with nine pages on a parchment. While a page is shown the world stands still and
 // only E (read on) and the pause chord act; while playing, a goal met brings the
@@ -55,6 +58,8 @@ private:
     sf::Texture parchmentTexture_;
     sf::Sprite parchment_;
     sf::Sprite page_;
+    // The visible part of each page picture shown so far, read back once.
+    std::map<std::string, sf::IntRect> pageAreas_;
     sf::Text help_;
     int pageShown_ = 0;
     int stepShown_ = -1;

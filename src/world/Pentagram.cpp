@@ -12,12 +12,19 @@
 Pentagram::Pentagram() : Props("pentagram", -1)
 {
     prompt_.setString(UiText::shown(UiText::PENTAGRAM_PROMPT));
-    if (const sf::Font* font = FontManager::getFont("Ritual"))
+    if (const sf::Font* font = FontManager::getFont(promptFont(UiText::language())))
         prompt_.setFont(*font);
     prompt_.setFillColor(sf::Color::White);
     prompt_.setOutlineThickness(1.f);
     prompt_.setOutlineColor(sf::Color(142, 25, 28, 255));
     prompt_.setCharacterSize(40);
+}
+
+const char* Pentagram::promptFont(unsigned language)
+{
+    // The ritual face has no accented letters: the French prompt ("votre âme et
+    // guérir") is lettered in the brush face, which has them.
+    return language == UiText::kFrench ? "Warbrush" : "Ritual";
 }
 
 void Pentagram::update(float)

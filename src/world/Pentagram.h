@@ -11,6 +11,8 @@ class Pentagram : public Props
 {
 public:
     static constexpr float kReach = 100.f;
+    // The font its prompt is lettered in, in `language` (one that has all its letters).
+    static const char* promptFont(unsigned language);
 
     Pentagram();
 

@@ -352,10 +352,18 @@ void paintPage(Canvas& c, const Page& page)
     c.stroke(kRubric.alpha(0.8), 3);
     cairo_new_path(cr);
 
+    // The lines in an ink brush hand, which keeps the scroll's mood but reads at a glance,
+    // key names included (a blackletter E reads like a pound sign); a line too long
+    // for the paper is set smaller.
     double y = kPaperY0 + 260;
     for (const std::string& line : page.lines)
     {
-        c.textPath(line, fonts::kTitle, 50, cx, y, 1);
+        double size = 48;
+        while (c.textPath(line, fonts::kBrush, size, cx, y, 1) > kPaperX1 - kPaperX0 - 120 && size > 30)
+        {
+            cairo_new_path(cr);
+            size -= 2;
+        }
         c.fillColour(kInkBrown);
         cairo_new_path(cr);
         y += 64;
@@ -393,7 +401,7 @@ void paintPage(Canvas& c, const Page& page)
         x += w + gap;
     }
 
-    c.textPath(page.footer, fonts::kTitle, 40, kPaperX1 - 70, kPaperY1 - 66, 2);
+    c.textPath(page.footer, fonts::kBrush, 38, kPaperX1 - 70, kPaperY1 - 66, 2);
     c.fillColour(kRubric);
     cairo_new_path(cr);
 }

@@ -146,6 +146,10 @@ void EnemyDatabase::loadSoulChoiceIcons(int language)
         return;
     DatabaseState& s = state();
     const std::string prefix = s.records.shared.soulChoiceTexturePath + folder;
+    // Every run loads the pair, in the language chosen now: a later run of the same
+    // session replaces the last one's pair rather than loading it a second time.
+    for (const char* key : {"SoulChoice_Kill", "SoulChoice_Save"})
+        TextureManager::unloadTexture(key);
     TextureManager::loadTexture("SoulChoice_Kill", prefix + "kill.png");
     TextureManager::loadTexture("SoulChoice_Save", prefix + "save.png");
     s.killIcon = TextureManager::getSprite("SoulChoice_Kill", ORIGIN_LEFT | ORIGIN_CENTER_Y);

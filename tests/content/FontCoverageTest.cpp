@@ -3,6 +3,7 @@
 
 #include "core/FontManager.h"
 #include "core/UiText.h"
+#include "run/TutorialSteps.h"
 #include "world/Pentagram.h"
 
 #include <SFML/System/String.hpp>
@@ -53,13 +54,15 @@ std::string missingLetters(const std::string& key, const std::vector<std::string
 }
 } // namespace
 
-TEST(FontCoverage, TheScreensWordsAndTheItemsPhrasesHaveEveryLetterInBothLanguages)
+TEST(FontCoverage, TheScreensWordsTheItemsPhrasesAndTheTutorialsHelpHaveEveryLetterInBothLanguages)
 {
     for (unsigned language : {0u, UiText::kFrench})
     {
         std::vector<std::string> texts = UiText::phrases(language);
-        for (int id = 0; id < UiText::COUNT; ++id)
+        for (int id = 0; id < static_cast<int>(UiText::COUNT); ++id)
             texts.push_back(UiText::get(static_cast<UiText::Id>(id), language));
+        for (int help = 0; help < static_cast<int>(TutorialSteps::HELP_COUNT); ++help)
+            texts.push_back(TutorialSteps::helpText(static_cast<TutorialSteps::Help>(help), language));
         EXPECT_EQ(missingLetters("Ironhelm", texts), "") << "language " << language;
     }
 }

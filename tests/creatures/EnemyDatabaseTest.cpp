@@ -495,6 +495,15 @@ TEST_F(EnemyDatabaseTest, SoulChoiceIconsFollowTheLanguage)
     EXPECT_EQ(save.getOrigin().x, float(TextureManager::getTexture("SoulChoice_Save")->getSize().x));
     EXPECT_EQ(kill.getScale(), sf::Vector2f(0.5f, 0.5f));
     EXPECT_EQ(save.getScale(), sf::Vector2f(0.5f, 0.5f));
+
+    // The next run of the session, after a change of language: the pair is replaced
+    // without a warning, and the icons show the new pair.
+    LogCapture log;
+    EnemyDatabase::loadSoulChoiceIcons(0);
+    EnemyDatabase::loadSoulChoiceIcons(0);
+    EXPECT_EQ(log.count("Warning"), 0);
+    EXPECT_EQ(EnemyDatabase::killIcon().getTexture(), TextureManager::getTexture("SoulChoice_Kill"));
+    EXPECT_EQ(EnemyDatabase::saveIcon().getTexture(), TextureManager::getTexture("SoulChoice_Save"));
 }
 } // namespace
 

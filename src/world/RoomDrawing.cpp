@@ -200,11 +200,11 @@ namespace
 {
 // A textured quad over `piece` (window coordinates) of a picture whose top-left
 // corner is at `origin` and which is drawn at `scale`.
-void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, float scale)
+void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, sf::Vector2f scale)
 {
     const float left = piece.left, top = piece.top, right = piece.left + piece.width, bottom = piece.top + piece.height;
     auto corner = [&](float x, float y) {
-        return sf::Vertex({x, y}, sf::Color::White, {(x - origin.x) / scale, (y - origin.y) / scale});
+        return sf::Vertex({x, y}, sf::Color::White, {(x - origin.x) / scale.x, (y - origin.y) / scale.y});
     };
     vertices.push_back(corner(left, top));
     vertices.push_back(corner(right, top));
@@ -212,6 +212,11 @@ void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf:
     vertices.push_back(corner(right, top));
     vertices.push_back(corner(right, bottom));
     vertices.push_back(corner(left, bottom));
+}
+
+void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, float scale)
+{
+    addPiece(vertices, piece, origin, sf::Vector2f(scale, scale));
 }
 
 // The quads of a picture laid over `area`, leaving out what `hidden` covers (when set).
@@ -382,16 +387,8 @@ void Room::layLightLayer(sf::RenderTarget& window, const Camera& camera, const s
                                       bottom - top + 2.f * margin.y);
             if (lightLayerClearOver(reach, camera))
                 continue;
-            auto corner = [&](float x, float y) {
-                return sf::Vertex({x, y}, sf::Color::White,
-                                  {(x - area.left) * texelsPerPixel.x, (y - area.top) * texelsPerPixel.y});
-            };
-            lightVertices_.push_back(corner(left, top));
-            lightVertices_.push_back(corner(right, top));
-            lightVertices_.push_back(corner(left, bottom));
-            lightVertices_.push_back(corner(right, top));
-            lightVertices_.push_back(corner(right, bottom));
-            lightVertices_.push_back(corner(left, bottom));
+            addPiece(lightVertices_, {left, top, right - left, bottom - top}, {area.left, area.top},
+                     {1.f / texelsPerPixel.x, 1.f / texelsPerPixel.y});
         }
     if (!lightVertices_.empty())
         window.draw(lightVertices_.data(), lightVertices_.size(), sf::Triangles, sf::RenderStates(&texture));

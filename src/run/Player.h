@@ -235,6 +235,8 @@ private:
     int countItemsInReach() const;
     bool updateNearExit() const;
 
+    // Faces where the player aims and starts `action`'s animation from its first frame.
+    void turnToAim(const char* action);
     bool startAttack(const sf::Event& event);
     bool startDodge(const sf::Event& event);
     bool pickUp(const sf::Event& event);

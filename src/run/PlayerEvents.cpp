@@ -117,6 +117,15 @@ void Player::handleEvent(const sf::Event& event)
         healAtPentagram();
 }
 
+void Player::turnToAim(const char* action)
+{
+    currentAnimation->reset();
+    const sf::Vector2f aim = aimDirection();
+    direction = directionOfAngle(-std::atan2(aim.y, aim.x) * 180.f / 3.14159265f);
+    show(action, direction);
+    currentAnimation->reset();
+}
+
 bool Player::startAttack(const sf::Event& event)
 {
     const RunContext* run = RunContext::active();
@@ -128,11 +137,7 @@ bool Player::startAttack(const sf::Event& event)
         return false;
     play(SCYTHE_SOUND);
     state = ATTACKING;
-    currentAnimation->reset();
-    const sf::Vector2f aim = aimDirection();
-    direction = directionOfAngle(-std::atan2(aim.y, aim.x) * 180.f / 3.14159265f);
-    show("attack", direction);
-    currentAnimation->reset();
+    turnToAim("attack");
     return true;
 }
 
@@ -147,11 +152,7 @@ bool Player::startDodge(const sf::Event& event)
     dodgeCooldown = kDodgeCooldown;
     state = DODGING;
     play(DODGE_SOUND);
-    currentAnimation->reset();
-    const sf::Vector2f aim = aimDirection();
-    direction = directionOfAngle(-std::atan2(aim.y, aim.x) * 180.f / 3.14159265f);
-    show("dodge", direction);
-    currentAnimation->reset();
+    turnToAim("dodge");
     return true;
 }
 

@@ -21,6 +21,7 @@ class Entity;
 class Floor;
 class IWorldPlaceable;
 class OrientedNode;
+class PictureCover;
 class Props;
 class Wall;
 class Water;
@@ -140,10 +141,9 @@ private:
     void spawnEnemies(const RoomFile& file);
     void setLightingUniforms();
     void drawBackground(sf::RenderTarget& window, const Camera& camera);
-    // The part of the picture (in its pixels) that hides what lies under it, or null.
-    const sf::IntRect* opaquePictureArea();
-    // Where `opaque` (picture pixels) lies on the window.
-    sf::FloatRect opaqueScreenArea(const sf::IntRect& opaque, const Camera& camera) const;
+    // The parts of the picture that hide what lies under them and the rest, or null
+    // (no picture, none of it opaque, or background clipping turned off).
+    const PictureCover* pictureCover();
     void drawPicture(sf::RenderTarget& window, const Camera& camera);
     // Shades the on-screen part of the light layer on its canvas: `area` is where it
     // goes on the window, `shaded` the canvas pixels that hold it. False when there is

@@ -6,6 +6,7 @@
 #include "core/Camera.h"
 #include "core/DepthOrder.h"
 #include "core/Logger.h"
+#include "core/PictureCover.h"
 #include "core/Random.h"
 #include "core/TextureManager.h"
 #include "creatures/Enemy.h"
@@ -144,112 +145,72 @@ void Room::setLightingUniforms()
     lightingShader_.setUniformArray("deltaIntensity", delta, 10);
 }
 
-const sf::IntRect* Room::opaquePictureArea()
+const PictureCover* Room::pictureCover()
 {
-    // Whatever lies under the opaque part of the picture never shows. Room pictures
-    // are opaque but for a soft band along their edge, so the part is found from
-    // the middle row and column and then checked whole; reading a picture back costs
-    // a few milliseconds, once per picture.
-    static std::map<std::string, sf::IntRect> known;
+    // Whatever lies under the opaque parts of the picture never shows. Room pictures
+    // are opaque but for a soft, ragged band along their edge; reading a picture back
+    // and sorting its squares costs a few milliseconds, once per picture.
+    static std::map<std::string, PictureCover> known;
     const sf::Texture* texture = picture.getTexture();
     if (!texture || !backgroundClippingEnabled())
         return nullptr;
     auto it = known.find(pictureKey_);
     if (it == known.end())
-    {
-        const sf::Image image = texture->copyToImage();
-        const sf::Uint8* pixels = image.getPixelsPtr();
-        const int w = static_cast<int>(image.getSize().x), h = static_cast<int>(image.getSize().y);
-        auto opaque = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * w + x) * 4 + 3] == 255; };
-        sf::IntRect area;
-        if (pixels && w > 0 && h > 0)
-        {
-            int left = 0, right = w, top = 0, bottom = h;
-            while (left < w && !opaque(left, h / 2))
-                ++left;
-            while (right > left && !opaque(right - 1, h / 2))
-                --right;
-            while (top < h && !opaque(w / 2, top))
-                ++top;
-            while (bottom > top && !opaque(w / 2, bottom - 1))
-                --bottom;
-            const int step = std::max(8, std::min(w, h) / 40);
-            for (int attempt = 0; attempt < 8 && left < right && top < bottom; ++attempt)
-            {
-                bool whole = true;
-                for (int y = top; whole && y < bottom; ++y)
-                    for (int x = left; whole && x < right; ++x)
-                        whole = opaque(x, y);
-                if (whole)
-                {
-                    area = sf::IntRect(left, top, right - left, bottom - top);
-                    break;
-                }
-                left += step;
-                right -= step;
-                top += step;
-                bottom -= step;
-            }
-        }
-        it = known.emplace(pictureKey_, area).first;
-    }
-    return it->second.width > 0 && it->second.height > 0 ? &it->second : nullptr;
+        it = known.emplace(pictureKey_, PictureCover::of(texture->copyToImage())).first;
+    return it->second.opaque.empty() ? nullptr : &it->second;
 }
 
 namespace
 {
+// A rectangle by its four edges: pieces that meet share an edge exactly, with no
+// rounding between them, so no pixel along a seam is drawn twice or left out.
+struct Edges
+{
+    float left, top, right, bottom;
+
+    bool empty() const { return right <= left || bottom <= top; }
+    Edges within(const Edges& other) const
+    {
+        return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                std::min(bottom, other.bottom)};
+    }
+};
+
+Edges edgesOf(const sf::FloatRect& r)
+{
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
 // A textured quad over `piece` (window coordinates) of a picture whose top-left
 // corner is at `origin` and which is drawn at `scale`.
-void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, sf::Vector2f scale)
+void addPiece(std::vector<sf::Vertex>& vertices, const Edges& piece, sf::Vector2f origin, sf::Vector2f scale)
 {
-    const float left = piece.left, top = piece.top, right = piece.left + piece.width, bottom = piece.top + piece.height;
     auto corner = [&](float x, float y) {
         return sf::Vertex({x, y}, sf::Color::White, {(x - origin.x) / scale.x, (y - origin.y) / scale.y});
     };
-    vertices.push_back(corner(left, top));
-    vertices.push_back(corner(right, top));
-    vertices.push_back(corner(left, bottom));
-    vertices.push_back(corner(right, top));
-    vertices.push_back(corner(right, bottom));
-    vertices.push_back(corner(left, bottom));
+    vertices.push_back(corner(piece.left, piece.top));
+    vertices.push_back(corner(piece.right, piece.top));
+    vertices.push_back(corner(piece.left, piece.bottom));
+    vertices.push_back(corner(piece.right, piece.top));
+    vertices.push_back(corner(piece.right, piece.bottom));
+    vertices.push_back(corner(piece.left, piece.bottom));
 }
 
-void addPiece(std::vector<sf::Vertex>& vertices, const sf::FloatRect& piece, sf::Vector2f origin, float scale)
+// Where `part` of a room's picture (its pixels) lies on the window.
+Edges partOnScreen(const sf::IntRect& part, const Camera& camera, sf::Vector2f roomPosition)
 {
-    addPiece(vertices, piece, origin, sf::Vector2f(scale, scale));
+    const sf::Vector2f from = camera.toScreen(roomPosition + sf::Vector2f(sf::Vector2i(part.left, part.top)));
+    const sf::Vector2f to =
+        camera.toScreen(roomPosition + sf::Vector2f(sf::Vector2i(part.left + part.width, part.top + part.height)));
+    return {from.x, from.y, to.x, to.y};
 }
 
-// The quads of a picture laid over `area`, leaving out what `hidden` covers (when set).
-void addAround(std::vector<sf::Vertex>& vertices, const sf::FloatRect& area, const sf::FloatRect* hidden, float scale)
+Edges visibleEdges(const sf::RenderTarget& target)
 {
-    const sf::Vector2f origin(area.left, area.top);
-    sf::FloatRect covered;
-    if (!hidden || !area.intersects(*hidden, covered))
-    {
-        addPiece(vertices, area, origin, scale);
-        return;
-    }
-    // The bands above and below the hidden part, then the bands left and right of it
-    // between those.
-    const float areaRight = area.left + area.width, areaBottom = area.top + area.height;
-    const float coveredRight = covered.left + covered.width, coveredBottom = covered.top + covered.height;
-    if (covered.top > area.top)
-        addPiece(vertices, {area.left, area.top, area.width, covered.top - area.top}, origin, scale);
-    if (coveredBottom < areaBottom)
-        addPiece(vertices, {area.left, coveredBottom, area.width, areaBottom - coveredBottom}, origin, scale);
-    if (covered.left > area.left)
-        addPiece(vertices, {area.left, covered.top, covered.left - area.left, covered.height}, origin, scale);
-    if (coveredRight < areaRight)
-        addPiece(vertices, {coveredRight, covered.top, areaRight - coveredRight, covered.height}, origin, scale);
+    const sf::View& view = target.getView();
+    return edgesOf(sf::FloatRect(view.getCenter() - view.getSize() / 2.f, view.getSize()));
 }
 } // namespace
-
-sf::FloatRect Room::opaqueScreenArea(const sf::IntRect& opaque, const Camera& camera) const
-{
-    return sf::FloatRect(
-        camera.toScreen(position + sf::Vector2f(static_cast<float>(opaque.left), static_cast<float>(opaque.top))),
-        sf::Vector2f(static_cast<float>(opaque.width), static_cast<float>(opaque.height)) * camera.zoom);
-}
 
 void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
 {
@@ -257,22 +218,48 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     if (!texture)
         return;
     const sf::Vector2f textureSize(texture->getSize());
-    const sf::View& view = window.getView();
-    const sf::FloatRect visible(view.getCenter() - view.getSize() / 2.f, view.getSize());
+    const Edges visible = visibleEdges(window);
 
-    // The background only shows around the opaque part of the picture: only that is drawn.
-    sf::FloatRect pictureArea;
-    const sf::IntRect* opaqueArea = opaquePictureArea();
-    if (opaqueArea)
-        pictureArea = opaqueScreenArea(*opaqueArea, camera);
-    const sf::FloatRect* hidden = opaqueArea ? &pictureArea : nullptr;
+    // The background only shows around the picture and under the parts of it that are
+    // not wholly opaque: only there is it drawn.
+    const PictureCover* cover = picture.getColor().a == 255 ? pictureCover() : nullptr;
+    Edges whole{};
+    if (cover)
+        whole = partOnScreen(sf::IntRect({0, 0}, sf::Vector2i(picture.getTexture()->getSize())), camera, position);
+    auto addTile = [&](const Edges& tile, float scale)
+    {
+        const sf::Vector2f origin(tile.left, tile.top);
+        const sf::Vector2f scales(scale, scale);
+        if (!cover)
+        {
+            addPiece(backgroundVertices_, tile, origin, scales);
+            return;
+        }
+        constexpr float kFar = 1e9f;
+        const Edges around[4] = {{-kFar, -kFar, kFar, whole.top},
+                                 {-kFar, whole.bottom, kFar, kFar},
+                                 {-kFar, whole.top, whole.left, whole.bottom},
+                                 {whole.right, whole.top, kFar, whole.bottom}};
+        for (const Edges& band : around)
+        {
+            const Edges piece = tile.within(band).within(visible);
+            if (!piece.empty())
+                addPiece(backgroundVertices_, piece, origin, scales);
+        }
+        for (const sf::IntRect& part : cover->soft)
+        {
+            const Edges piece = tile.within(partOnScreen(part, camera, position)).within(visible);
+            if (!piece.empty())
+                addPiece(backgroundVertices_, piece, origin, scales);
+        }
+    };
 
     backgroundVertices_.clear();
     const sf::Shader* shader = nullptr;
     if (floorIndex_ == 2)
     {
         shader = shadersLoaded_[0] ? &treeShader : nullptr;
-        addAround(backgroundVertices_, sf::FloatRect({0.f, 0.f}, textureSize), hidden, 1.f);
+        addTile({0.f, 0.f, textureSize.x, textureSize.y}, 1.f);
     }
     else
     {
@@ -280,11 +267,12 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
         for (int i = 0; i < kBackgroundCells; ++i)
             for (int j = 0; j < kBackgroundCells; ++j)
             {
-                const sf::Vector2f cell(kBackgroundOrigin + kBackgroundStep * static_cast<float>(i),
-                                        kBackgroundOrigin + kBackgroundStep * static_cast<float>(j));
-                const sf::FloatRect tile(camera.toScreen(cell), textureSize * camera.zoom);
-                if (tile.intersects(visible))
-                    addAround(backgroundVertices_, tile, hidden, camera.zoom);
+                const sf::Vector2f from = camera.toScreen({kBackgroundOrigin + kBackgroundStep * static_cast<float>(i),
+                                                           kBackgroundOrigin + kBackgroundStep * static_cast<float>(j)});
+                const Edges tile{from.x, from.y, from.x + textureSize.x * camera.zoom,
+                                 from.y + textureSize.y * camera.zoom};
+                if (!tile.within(visible).empty())
+                    addTile(tile, camera.zoom);
             }
     }
     if (backgroundVertices_.empty())
@@ -304,25 +292,36 @@ void Room::drawPicture(sf::RenderTarget& window, const Camera& camera)
     const sf::FloatRect bounds = picture.getGlobalBounds();
     if (!isOnScreen(window, bounds))
         return;
-    const sf::IntRect* opaqueArea = opaquePictureArea();
-    if (!opaqueArea || picture.getColor() != sf::Color::White ||
+    const PictureCover* cover = pictureCover();
+    if (!cover || picture.getColor() != sf::Color::White ||
         picture.getTextureRect() != sf::IntRect({0, 0}, sf::Vector2i(texture->getSize())))
     {
         window.draw(picture);
         return;
     }
-    // The opaque part is copied without blending, which costs less, and only the soft
-    // band around it is blended over what lies below.
-    const sf::FloatRect opaque = opaqueScreenArea(*opaqueArea, camera);
-    pictureVertices_.clear();
-    addAround(pictureVertices_, bounds, &opaque, camera.zoom);
+    // The opaque parts are copied without blending, which costs less, and only the
+    // rest is blended over what lies below.
+    const Edges visible = visibleEdges(window);
+    const sf::Vector2f origin = camera.toScreen(position);
+    const sf::Vector2f scale(camera.zoom, camera.zoom);
+    auto addParts = [&](const std::vector<sf::IntRect>& parts)
+    {
+        pictureVertices_.clear();
+        for (const sf::IntRect& part : parts)
+        {
+            const Edges piece = partOnScreen(part, camera, position).within(visible);
+            if (!piece.empty())
+                addPiece(pictureVertices_, piece, origin, scale);
+        }
+    };
+    addParts(cover->soft);
     if (!pictureVertices_.empty())
         window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, sf::RenderStates(texture));
-    pictureVertices_.clear();
-    addPiece(pictureVertices_, opaque, {bounds.left, bounds.top}, camera.zoom);
+    addParts(cover->opaque);
     sf::RenderStates copy(texture);
     copy.blendMode = sf::BlendNone;
-    window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, copy);
+    if (!pictureVertices_.empty())
+        window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, copy);
 }
 
 void Room::draw(sf::RenderTarget& window, const Camera& camera)
@@ -387,7 +386,7 @@ void Room::layLightLayer(sf::RenderTarget& window, const Camera& camera, const s
                                       bottom - top + 2.f * margin.y);
             if (lightLayerClearOver(reach, camera))
                 continue;
-            addPiece(lightVertices_, {left, top, right - left, bottom - top}, {area.left, area.top},
+            addPiece(lightVertices_, Edges{left, top, right, bottom}, {area.left, area.top},
                      {1.f / texelsPerPixel.x, 1.f / texelsPerPixel.y});
         }
     if (!lightVertices_.empty())

@@ -227,9 +227,10 @@ TEST_F(MapDrawing, TheBackgroundAroundAnOpaquePictureMatchesWholeTiles)
     }
 }
 
-// Pictures fade out along their edge: the background is still skipped only under
-// their opaque part, so the room looks the same as with the background drawn whole.
-TEST_F(MapDrawing, ABackgroundClippedToAFadingPictureLooksTheSameAsAWholeOne)
+// Pictures fade out along their edge and may have see-through pools and a ragged
+// outline: the background is still skipped only under their opaque parts, so the
+// room looks the same as with the background drawn whole.
+TEST_F(MapDrawing, ABackgroundClippedToASeeThroughPictureLooksTheSameAsAWholeOne)
 {
     paint("bg_sf", 1000, 1000,
           [](unsigned x, unsigned y) {
@@ -242,42 +243,64 @@ TEST_F(MapDrawing, ABackgroundClippedToAFadingPictureLooksTheSameAsAWholeOne)
               const unsigned edge = std::min(std::min(x, 899 - x), std::min(y, 699 - y));
               return sf::Color(10, 120, 250, static_cast<sf::Uint8>(std::min(255u, edge * 6)));
           });
-    writeTemplate("sf_fade", roomJson("sf_fade", 0, ""));
-    FakeRun run;
-    Floor floor(1);
-    auto room = Room::buildRoom(run.player(), "sf_fade", nullptr, floor);
-    for (LightSlot& slot : room->lights)
-        slot.samples.fill(-0.05f);
+    paint("sf_ragged", 900, 700,
+          [](unsigned x, unsigned y)
+          {
+              // A pool in the middle, a bite out of the top edge, a soft rim elsewhere.
+              const int dx = static_cast<int>(x) - 420, dy = static_cast<int>(y) - 330;
+              if (dx * dx + dy * dy < 90 * 90)
+                  return sf::Color(10, 120, 250, static_cast<sf::Uint8>(dx * dx + dy * dy < 60 * 60 ? 0 : 120));
+              if (y < 160 && x > 250 && x < 330)
+                  return sf::Color(10, 120, 250, 0);
+              const unsigned edge = std::min(std::min(x, 899 - x), std::min(y, 699 - y));
+              return sf::Color(10, 120, 250, static_cast<sf::Uint8>(std::min(255u, edge * 6)));
+          });
+    for (const char* pictureName : {"sf_fade", "sf_ragged"})
+    {
+        writeTemplate(pictureName, roomJson(pictureName, 0, ""));
+        FakeRun run;
+        Floor floor(1);
+        auto room = Room::buildRoom(run.player(), pictureName, nullptr, floor);
+        for (LightSlot& slot : room->lights)
+            slot.samples.fill(-0.05f);
 
-    sf::RenderTexture target;
-    ASSERT_TRUE(target.create(1920, 1080));
-    auto drawn = [&](const Camera& camera, bool clipped)
-    {
-        Room::setBackgroundClipping(clipped);
-        target.clear(sf::Color::Black);
-        room->draw(target, camera);
-        target.display();
-        return target.getTexture().copyToImage();
-    };
-    for (const auto& [centre, zoom] : std::vector<std::pair<sf::Vector2f, float>>{
-             {{450.f, 350.f}, 1.f}, {{-300.3f, 100.7f}, 1.f}, {{700.5f, 600.25f}, 1.3f}, {{200.f, 900.f}, 0.7f}})
-    {
-        Camera camera;
-        camera.centre = centre;
-        camera.zoom = zoom;
-        const sf::Image whole = drawn(camera, false);
-        const sf::Image clipped = drawn(camera, true);
-        int differing = 0;
-        for (unsigned y = 0; y < 1080; y += 2)
-            for (unsigned x = 0; x < 1920; x += 2)
-            {
-                const sf::Color a = whole.getPixel(x, y), b = clipped.getPixel(x, y);
-                differing += std::abs(a.r - b.r) > 8 || std::abs(a.g - b.g) > 8 || std::abs(a.b - b.b) > 8;
-            }
-        // Splitting the tiles and the picture into pieces may move a texel boundary by a
-        // rounding step along a seam, one step of the fade (6 levels) at most; a missing
-        // or misplaced piece shows at thousands of pixels, by far more.
-        EXPECT_LE(differing, 10) << "centre " << centre.x << ", " << centre.y << " zoom " << zoom;
+        sf::RenderTexture target;
+        ASSERT_TRUE(target.create(1920, 1080));
+        auto drawn = [&](const Camera& camera, bool clipped)
+        {
+            Room::setBackgroundClipping(clipped);
+            target.clear(sf::Color::Black);
+            room->draw(target, camera);
+            target.display();
+            return target.getTexture().copyToImage();
+        };
+        for (const auto& [centre, zoom] : std::vector<std::pair<sf::Vector2f, float>>{
+                 {{450.f, 350.f}, 1.f}, {{-300.3f, 100.7f}, 1.f}, {{700.5f, 600.25f}, 1.3f}, {{200.f, 900.f}, 0.7f}})
+        {
+            Camera camera;
+            camera.centre = centre;
+            camera.zoom = zoom;
+            const sf::Image whole = drawn(camera, false);
+            const sf::Image clipped = drawn(camera, true);
+            // Splitting the tiles and the picture into pieces may move a texel boundary
+            // by a rounding step along a seam, so a pixel may take its neighbour's
+            // texel: each pixel is matched against its neighbours too. A missing,
+            // misplaced or twice-blended piece matches none of them, along a whole seam.
+            auto close = [](sf::Color a, sf::Color b)
+            { return std::abs(a.r - b.r) <= 8 && std::abs(a.g - b.g) <= 8 && std::abs(a.b - b.b) <= 8; };
+            int differing = 0;
+            for (unsigned y = 1; y < 1079; y += 2)
+                for (unsigned x = 1; x < 1919; x += 2)
+                {
+                    bool matched = false;
+                    for (int dy = -1; dy <= 1 && !matched; ++dy)
+                        for (int dx = -1; dx <= 1 && !matched; ++dx)
+                            matched = close(whole.getPixel(x + dx, y + dy), clipped.getPixel(x, y));
+                    differing += !matched;
+                }
+            EXPECT_LE(differing, 3) << pictureName << ", centre " << centre.x << ", " << centre.y << " zoom "
+                                    << zoom;
+        }
     }
     Room::setBackgroundClipping(true);
 }

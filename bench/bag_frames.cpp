@@ -40,7 +40,7 @@ sf::Event keyPress(sf::Keyboard::Key key)
 
 // The run's frame as the engine runs it: its update, then its drawing; every
 // `moveEvery` frames (0: never) one cursor key, cycling right and down.
-bench::Figures runFrames(sf::RenderWindow& window, InGameState& run, int moveEvery)
+bench::Compared runFrames(sf::RenderWindow& window, InGameState& run, int moveEvery)
 {
     Player* player = run.thePlayer();
     return bench::timedFrames(window, kFrames,
@@ -72,12 +72,6 @@ Trader* traderOf(Room& room)
     return nullptr;
 }
 
-void report(const char* what, const bench::Figures& f, const bench::Figures& reference, double& worst)
-{
-    worst = std::max(worst, f.median / reference.median);
-    std::printf("%-28s %10.2f %10.2f %8.2f %8.2f\n", what, f.median, f.p95, f.median / reference.median,
-                f.p95 / reference.median);
-}
 } // namespace
 
 int main()
@@ -104,20 +98,18 @@ int main()
     Player& player = *run->thePlayer();
     fillBag(player);
 
-    const bench::Figures reference = bench::referenceFrame(window, kFrames);
-    std::printf("reference frame: median %.2f ms, p95 %.2f ms\n", reference.median, reference.p95);
-    std::printf("%-28s %10s %10s %8s %8s\n", "screen", "median ms", "p95 ms", "median x", "p95 x");
+    bench::reportHeader("screen");
 
     double worst = 0.0;
-    report("run, bag closed", runFrames(window, *run, 0), reference, worst);
+    bench::report("run, bag closed", runFrames(window, *run, 0), worst);
     run->handleEvent(keyPress(sf::Keyboard::Tab));
     if (!run->screens()->bagOpen())
     {
         std::fprintf(stderr, "Tab did not open the bag\n");
         return 1;
     }
-    report("bag open, still", runFrames(window, *run, 0), reference, worst);
-    report("bag open, cursor moving", runFrames(window, *run, 6), reference, worst);
+    bench::report("bag open, still", runFrames(window, *run, 0), worst);
+    bench::report("bag open, cursor moving", runFrames(window, *run, 6), worst);
     run->handleEvent(keyPress(sf::Keyboard::Tab));
 
     Floor* floor = run->floor();
@@ -140,8 +132,8 @@ int main()
         std::fprintf(stderr, "the trade window did not open\n");
         return 1;
     }
-    report("trading, still", runFrames(window, *run, 0), reference, worst);
-    report("trading, cursor moving", runFrames(window, *run, 6), reference, worst);
+    bench::report("trading, still", runFrames(window, *run, 0), worst);
+    bench::report("trading, cursor moving", runFrames(window, *run, 6), worst);
     std::printf("worst median ratio %.2f (goal <= 3)\n", worst);
     std::fflush(stdout);
     std::_Exit(0);

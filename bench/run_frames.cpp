@@ -3,7 +3,7 @@
 // the player walks through rooms of each floor with the HUD drawn (and the second
 // floor's light layer) and the room's spawned enemies fighting the player, with their
 // projectiles and hazards in flight, compared with a reference frame (clear and one full-window
-// textured sprite), and the peak resident memory of the whole session. Each floor's
+// textured sprite) timed after each of them, and the peak resident memory of the whole session. Each floor's
 // boss room is timed with its boss fighting (the second boss in its feather barrage).
 // Run on a display: xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/run_frames
 
@@ -45,18 +45,8 @@
 
 namespace
 {
-using bench::Clock;
-using bench::Figures;
-using bench::figuresOf;
-using bench::milliseconds;
-using bench::timedFrame;
 constexpr float kFrame = 1.f / 60.f;
 constexpr int kFramesPerRoom = 120;
-
-Figures referenceFrame(sf::RenderWindow& window)
-{
-    return bench::referenceFrame(window, kFramesPerRoom);
-}
 
 double playToFirstFrame(Engine* engine, unsigned threads)
 {
@@ -71,7 +61,7 @@ struct Crowd
 
 // The player walks from where it entered toward the room's middle and back, among
 // the room's enemies, which fight it; it cannot die here.
-Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run, Crowd& crowd)
+bench::Compared walkThroughRoom(sf::RenderWindow& window, InGameState& run, Crowd& crowd)
 {
     Room* room = run.room();
     Player* player = run.thePlayer();
@@ -90,22 +80,22 @@ Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run, Crowd& crowd
     }
     const sf::Vector2f entry = player->getPosition();
     const sf::Vector2f middle = room->position + sf::Vector2f(room->pictureSize()) * 0.25f;
-    std::vector<double> samples;
+    bench::PairedTiming timing;
     for (int i = 0; i < kFramesPerRoom + 10; ++i)
     {
         const float t = 0.5f - 0.5f * std::cos(static_cast<float>(i) / kFramesPerRoom * 6.2831853f);
         player->setPosition(entry + (middle - entry) * t);
         player->state = Player::WALKING;
         player->health = 1e6f;
-        const double ms = timedFrame(window,
-                                     [&]
-                                     {
-                                         run.update(kFrame);
-                                         window.clear(sf::Color(41, 12, 14));
-                                         run.draw(window);
-                                     });
-        if (i >= 10)
-            samples.push_back(ms);
+        timing.frame(
+            window,
+            [&]
+            {
+                run.update(kFrame);
+                window.clear(sf::Color(41, 12, 14));
+                run.draw(window);
+            },
+            i >= 10);
         int enemies = 0;
         for (Entity* entity : run.room()->entities.members())
         {
@@ -117,7 +107,7 @@ Figures walkThroughRoom(sf::RenderWindow& window, InGameState& run, Crowd& crowd
         crowd.enemies = std::max(crowd.enemies, enemies);
     }
     crowd.missiles = static_cast<double>(missileFrames) / (kFramesPerRoom + 10);
-    return figuresOf(samples);
+    return timing.figures();
 }
 
 long peakResidentKiB()
@@ -158,10 +148,8 @@ int main()
         std::fprintf(stderr, "the run did not start\n");
         return 1;
     }
-    const Figures reference = referenceFrame(window);
-    std::printf("reference frame: median %.2f ms, p95 %.2f ms\n", reference.median, reference.p95);
-    std::printf("%-12s %-6s %10s %10s %8s %8s %8s %9s\n", "room", "floor", "median ms", "p95 ms", "median x", "p95 x",
-                "enemies", "missiles");
+    std::printf("%-12s %-6s %10s %10s %10s %8s %8s %8s %9s\n", "room", "floor", "median ms", "p95 ms", "ref ms",
+                "median x", "p95 x", "enemies", "missiles");
 
     double worst = 0.0;
     for (int floorIndex = 0; floorIndex < 3; ++floorIndex)
@@ -186,11 +174,11 @@ int main()
                 floor->jumpToBoss(run->thePlayer());
             run->roomChanged();
             Crowd crowd;
-            const Figures f = walkThroughRoom(window, *run, crowd);
-            worst = std::max(worst, f.median / reference.median);
-            std::printf("%-12s %-6d %10.2f %10.2f %8.2f %8.2f %8d %9.1f\n", run->room()->name.c_str(), floorIndex,
-                        f.median, f.p95, f.median / reference.median, f.p95 / reference.median, crowd.enemies,
-                        crowd.missiles);
+            const bench::Compared c = walkThroughRoom(window, *run, crowd);
+            worst = std::max(worst, c.medianRatio());
+            std::printf("%-12s %-6d %10.2f %10.2f %10.2f %8.2f %8.2f %8d %9.1f\n", run->room()->name.c_str(), floorIndex,
+                        c.frames.median, c.frames.p95, c.reference.median, c.medianRatio(), c.p95Ratio(),
+                        crowd.enemies, crowd.missiles);
         }
     }
     std::printf("worst median ratio %.2f (goal <= 3 with enemies fighting)\n", worst);

@@ -45,7 +45,7 @@ void readOn(TutorialState& tutorial)
 
 // The tutorial's frame as the engine runs it: its update, then its drawing. While
 // `playing`, a page that comes up is read on in the same frame.
-bench::Figures tutorialFrames(sf::RenderWindow& window, TutorialState& tutorial, bool playing)
+bench::Compared tutorialFrames(sf::RenderWindow& window, TutorialState& tutorial, bool playing)
 {
     Player* player = tutorial.thePlayer();
     return bench::timedFrames(window, kFrames,
@@ -60,12 +60,6 @@ bench::Figures tutorialFrames(sf::RenderWindow& window, TutorialState& tutorial,
                               });
 }
 
-void report(const std::string& what, const bench::Figures& f, const bench::Figures& reference, double& worst)
-{
-    worst = std::max(worst, f.median / reference.median);
-    std::printf("%-28s %10.2f %10.2f %8.2f %8.2f\n", what.c_str(), f.median, f.p95, f.median / reference.median,
-                f.p95 / reference.median);
-}
 } // namespace
 
 int main()
@@ -87,18 +81,16 @@ int main()
     }
     std::printf("Tutorial click to first frame: %.2f s\n", seconds);
 
-    const bench::Figures reference = bench::referenceFrame(window, kFrames);
-    std::printf("reference frame: median %.2f ms, p95 %.2f ms\n", reference.median, reference.p95);
-    std::printf("%-28s %10s %10s %8s %8s\n", "screen", "median ms", "p95 ms", "median x", "p95 x");
+    bench::reportHeader("screen");
 
     double worst = 0.0;
     for (int room = 0; room < 5; ++room)
     {
         const std::string name = tutorial->room() ? tutorial->room()->name : std::string("?");
         if (tutorial->steps().reading())
-            report(name + ", page " + std::to_string(tutorial->pageShown()), tutorialFrames(window, *tutorial, false),
-                   reference, worst);
-        report(name + ", playing", tutorialFrames(window, *tutorial, true), reference, worst);
+            bench::report(name + ", page " + std::to_string(tutorial->pageShown()), tutorialFrames(window, *tutorial, false),
+                   worst);
+        bench::report(name + ", playing", tutorialFrames(window, *tutorial, true), worst);
         if (room == 4)
             break;
         // On to the next room, as through its top door once the room is won.

@@ -2,6 +2,7 @@
 
 #include "core/GameSettings.h"
 #include "core/GameState.h"
+#include "run/BossBarView.h"
 #include "run/Run.h"
 #include "world/LightLayer.h"
 #include "world/SecondFloorLighting.h"
@@ -141,6 +142,7 @@ protected:
     bool pauseSeen = false;
     // Off-screen images, made the first time they are needed and reused every frame.
     LightLayer lightLayer;
+    BossBarView bossBar_;
     std::unique_ptr<sf::RenderTexture> minimapPanel;
     std::unique_ptr<sf::RenderTexture> minimapMap;
     std::unique_ptr<sf::RenderTexture> minimapComposite;

@@ -9,7 +9,6 @@
 #include "core/button.h"
 #include "creatures/SoulChoice.h"
 #include "run/BagScreens.h"
-#include "run/BossLifeBar.h"
 #include "run/Player.h"
 #include "world/Floor.h"
 #include "world/Room.h"
@@ -127,7 +126,7 @@ void InGameState::draw(sf::RenderWindow& window)
     if (minimapOpen_)
         drawMinimap(window);
 
-    BossLifeBar::drawBossBar(window);
+    bossBar_.draw(window);
     player_->karmaGauge.draw(window);
     player_->healthGauge.draw(window, player_->godMode);
 

@@ -1,4 +1,5 @@
 #include "core/TextureManager.h"
+#include "run/BossBarView.h"
 #include "run/BossLifeBar.h"
 #include "run/healthBar.h"
 #include "run/karmaBar.h"
@@ -298,6 +299,67 @@ TEST(HudContent, MockRunFrameWithTheGeneratedPictures)
     if (dir)
         paused.saveToFile((std::filesystem::path(dir) / "hud-pause-frame.png").string());
 
+    BossLifeBar::reset();
+    TextureManager::clear();
+}
+// The run draws the boss bar from its pieces painted once into three pictures, halved
+// with each square of four texels averaged: over a busy scene, at any health, the
+// window shows what the five pieces drawn one by one with smoothing show, to a colour
+// level of rounding.
+TEST(HudContent, TheBossBarPaintedOnceLooksLikeItsFivePieces)
+{
+    TextureManager::clear();
+    BossLifeBar::reset();
+    BossLifeBar::bossBarGroup()->load();
+    sf::Image scene;
+    scene.create(1920, 1080);
+    for (unsigned y = 0; y < 1080; ++y)
+        for (unsigned x = 0; x < 1920; ++x)
+            scene.setPixel(x, y, sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 3),
+                                           static_cast<sf::Uint8>((x ^ y) & 255)));
+    sf::Texture sceneTexture;
+    ASSERT_TRUE(sceneTexture.loadFromImage(scene));
+    sf::RenderTexture frame;
+    ASSERT_TRUE(frame.create(1920, 1080));
+    auto render = [&](auto&& drawBar)
+    {
+        frame.clear();
+        frame.draw(sf::Sprite(sceneTexture));
+        drawBar();
+        frame.display();
+        return frame.getTexture().copyToImage();
+    };
+    auto smoothPieces = [](bool smooth)
+    {
+        for (const auto& piece : BossLifeBar::kPieces)
+            if (sf::Texture* texture = TextureManager::getTexture(piece.key))
+                texture->setSmooth(smooth);
+    };
+    BossBarView view;
+    BossLifeBar::show(1000.f);
+    for (float health : {1000.f, 400.f, 333.3f, 1.f, 0.f})
+    {
+        BossLifeBar::updateBossBar(health);
+        smoothPieces(true);
+        const sf::Image pieces = render([&] { BossLifeBar::drawBossBar(frame); });
+        smoothPieces(false);
+        const sf::Image painted = render([&] { view.draw(frame); });
+        int differing = 0, changed = 0;
+        for (unsigned y = 900; y < 1080; ++y)
+            for (unsigned x = 400; x < 1520; ++x)
+            {
+                const sf::Color a = pieces.getPixel(x, y), b = painted.getPixel(x, y);
+                differing += std::abs(a.r - b.r) > 2 || std::abs(a.g - b.g) > 2 || std::abs(a.b - b.b) > 2;
+                changed += a != scene.getPixel(x, y);
+            }
+        EXPECT_GT(changed, 20000) << "the bar is drawn at health " << health;
+        EXPECT_EQ(differing, 0) << "health " << health;
+    }
+    EXPECT_FALSE(TextureManager::getTexture(BossLifeBar::kPieces[0].key)->isSmooth())
+        << "painting leaves the pieces as they were";
+    BossLifeBar::hide();
+    const sf::Image hidden = render([&] { view.draw(frame); });
+    EXPECT_EQ(hidden.getPixel(960, 1005), scene.getPixel(960, 1005)) << "a hidden bar draws nothing";
     BossLifeBar::reset();
     TextureManager::clear();
 }

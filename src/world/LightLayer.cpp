@@ -78,8 +78,10 @@ void LightLayer::draw(sf::RenderTarget& window, sf::Uint8 grey,
         return;
     }
 
-    // A cell reads the layer when some light may have reached it; smoothing spreads a
-    // light by up to one texel on screen, hence the margin of two.
+    // A cell reads the layer when some light may have reached it. Every light is the
+    // one round glow, transparent outside the circle its square frames, so a light
+    // reaches the cells that circle touches; smoothing spreads a light by up to one
+    // texel on screen, hence the margin of two.
     const unsigned columns = (windowSize.x + kCell - 1) / kCell, rows = (windowSize.y + kCell - 1) / kCell;
     reached_.assign(static_cast<std::size_t>(columns) * rows, false);
     const float margin = 2.f * static_cast<float>(kDownscale);
@@ -95,11 +97,22 @@ void LightLayer::draw(sf::RenderTarget& window, sf::Uint8 grey,
                               drawnAt.height + 2.f * margin);
         if (!b.intersects(onScreen))
             continue;
+        const sf::Vector2f centre(drawnAt.left + drawnAt.width / 2.f, drawnAt.top + drawnAt.height / 2.f);
+        const float radius = std::max(drawnAt.width, drawnAt.height) / 2.f + margin;
         const int x0 = cellOf(b.left, columns), x1 = cellOf(b.left + b.width, columns);
         const int y0 = cellOf(b.top, rows), y1 = cellOf(b.top + b.height, rows);
+        const float side = static_cast<float>(kCell);
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x)
-                reached_[static_cast<std::size_t>(y) * columns + static_cast<std::size_t>(x)] = true;
+            {
+                // The cell's point nearest the light's centre.
+                const float dx = std::max({static_cast<float>(x) * side - centre.x, 0.f,
+                                           centre.x - static_cast<float>(x + 1) * side});
+                const float dy = std::max({static_cast<float>(y) * side - centre.y, 0.f,
+                                           centre.y - static_cast<float>(y + 1) * side});
+                if (dx * dx + dy * dy < radius * radius)
+                    reached_[static_cast<std::size_t>(y) * columns + static_cast<std::size_t>(x)] = true;
+            }
     }
 
     lit_.clear();

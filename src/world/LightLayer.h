@@ -19,7 +19,7 @@ class LightLayer
 public:
     static constexpr unsigned kDownscale = 4;
     // Side of the square cells the window is split into for the lit/plain choice.
-    static constexpr unsigned kCell = 120;
+    static constexpr unsigned kCell = 60;
 
     // `window` must show window coordinates (its default view), as the lights use.
     void draw(sf::RenderTarget& window, sf::Uint8 grey,

@@ -122,7 +122,8 @@ std::unique_ptr<Room> Room::buildRoom(Entity* player, const std::string& request
         auto room = std::make_unique<Room>(player);
         room->floor_ = &floor;
         room->floorIndex_ = floor.floorIndex;
-        room->background = TextureManager::getSprite("bg_" + name.substr(0, 2));
+        room->backgroundKey_ = "bg_" + name.substr(0, 2);
+        room->background = TextureManager::getSprite(room->backgroundKey_);
 
         RoomFile file;
         try

@@ -160,6 +160,7 @@ private:
     Floor* floor_ = nullptr;
     int floorIndex_ = 0;
     std::string pictureKey_;
+    std::string backgroundKey_;
     sf::Vector2u pictureSize_{0, 0};
     bool shadersRequested_ = false;
     // tree, reflection, waves, door, shadow

@@ -66,7 +66,7 @@ bool& lightCullingEnabled()
 constexpr float kLightRadius = 420.f;
 constexpr float kUnshadedMiddle = 0.2f;
 // The light layer is laid over the window in squares of this side (pixels).
-constexpr float kLightCell = 120.f;
+constexpr float kLightCell = 60.f;
 
 bool& backgroundClippingEnabled()
 {
@@ -145,19 +145,28 @@ void Room::setLightingUniforms()
     lightingShader_.setUniformArray("deltaIntensity", delta, 10);
 }
 
+namespace
+{
+// Whatever lies under the opaque parts of a picture never shows. Room pictures are
+// opaque but for a soft, ragged band along their edge; reading a picture back and
+// sorting its squares costs a few milliseconds, once per picture.
+const PictureCover& coverOf(const std::string& key, const sf::Texture& texture)
+{
+    static std::map<std::string, PictureCover> known;
+    auto it = known.find(key);
+    if (it == known.end())
+        it = known.emplace(key, PictureCover::of(texture.copyToImage())).first;
+    return it->second;
+}
+} // namespace
+
 const PictureCover* Room::pictureCover()
 {
-    // Whatever lies under the opaque parts of the picture never shows. Room pictures
-    // are opaque but for a soft, ragged band along their edge; reading a picture back
-    // and sorting its squares costs a few milliseconds, once per picture.
-    static std::map<std::string, PictureCover> known;
     const sf::Texture* texture = picture.getTexture();
     if (!texture || !backgroundClippingEnabled())
         return nullptr;
-    auto it = known.find(pictureKey_);
-    if (it == known.end())
-        it = known.emplace(pictureKey_, PictureCover::of(texture->copyToImage())).first;
-    return it->second.opaque.empty() ? nullptr : &it->second;
+    const PictureCover& cover = coverOf(pictureKey_, *texture);
+    return cover.opaque.empty() ? nullptr : &cover;
 }
 
 namespace
@@ -279,6 +288,10 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
         return;
     sf::RenderStates states(texture);
     states.shader = shader;
+    // The background is the first thing drawn: an opaque one is copied, not blended
+    // over the clear colour.
+    if (coverOf(backgroundKey_, *texture).soft.empty())
+        states.blendMode = sf::BlendNone;
     window.draw(backgroundVertices_.data(), backgroundVertices_.size(), sf::Triangles, states);
 }
 

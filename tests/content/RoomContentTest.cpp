@@ -224,6 +224,31 @@ TEST(RoomContent, FloorBackgroundsTileWithoutASeam)
     }
 }
 
+// The dark floor's light layer leaves out the parts of the window no light reaches,
+// taking each light for the circle its square frames: the glow adds nothing outside it.
+TEST(RoomContent, TheLightGlowIsRound)
+{
+    sf::Image glow;
+    ASSERT_TRUE(glow.loadFromFile("Assets/Sprites/Rooms/SecondFloor/light.png"));
+    const sf::Vector2u size = glow.getSize();
+    ASSERT_EQ(size.x, size.y);
+    const float radius = static_cast<float>(size.x) / 2.f;
+    int outside = 0, lit = 0;
+    for (unsigned y = 0; y < size.y; ++y)
+        for (unsigned x = 0; x < size.x; ++x)
+        {
+            const sf::Color c = glow.getPixel(x, y);
+            const float d = std::hypot(static_cast<float>(x) + 0.5f - radius, static_cast<float>(y) + 0.5f - radius);
+            const bool adds = c.a > 0 && (c.r > 0 || c.g > 0 || c.b > 0);
+            if (d > radius)
+                outside += adds;
+            else
+                lit += adds;
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(lit, static_cast<int>(size.x * size.y / 2));
+}
+
 // Every texture of the run is in memory at once, decoded at four bytes a pixel.
 TEST(RoomContent, TheRunsTextureSetFitsInOnePointFiveGibibytes)
 {

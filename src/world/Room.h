@@ -167,6 +167,10 @@ private:
     bool shadersLoaded_[5] = {false, false, false, false, false};
     sf::Shader lightingShader_;
     bool lightingLoaded_ = false;
+    // Draws a picture as it is (white vertices only); null when it did not load.
+    const sf::Shader* copyShader() const { return copyLoaded_ ? &copyShader_ : nullptr; }
+    sf::Shader copyShader_;
+    bool copyLoaded_ = false;
     // The depth-ordered scene of the frame (kept to reuse its storage).
     std::vector<IWorldPlaceable*> sceneOrder_;
     // The background and picture pieces of the frame (kept to reuse their storage).

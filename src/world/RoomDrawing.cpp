@@ -41,6 +41,7 @@ constexpr const char* kWavesShader = "Assets/Shaders/Water/Waves.frag";
 constexpr const char* kDoorShader = "Assets/Shaders/Room/OpeningDoor.frag";
 constexpr const char* kShadowShader = "Assets/Shaders/Background/moveShadow.frag";
 constexpr const char* kLightingShader = "Assets/Shaders/Light/BasicLighting.frag";
+constexpr const char* kCopyShader = "Assets/Shaders/Room/Copy.frag";
 
 // Room coordinates of the background grid's first cell, and the cell spacing.
 constexpr float kBackgroundOrigin = -4000.f;
@@ -113,6 +114,11 @@ void Room::loadShaders()
     lightingLoaded_ = lightingShader_.loadFromFile(kLightingShader, sf::Shader::Fragment);
     if (!lightingLoaded_)
         Logger::Warning(std::string("Failed to load shader ") + kLightingShader);
+    copyLoaded_ = copyShader_.loadFromFile(kCopyShader, sf::Shader::Fragment);
+    if (copyLoaded_)
+        copyShader_.setUniform("texture", sf::Shader::CurrentTexture);
+    else
+        Logger::Warning(std::string("Failed to load shader ") + kCopyShader);
 }
 
 float Room::flickerWeight(float seconds, int& sampleIndex)
@@ -272,7 +278,7 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     }
     else
     {
-        shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : nullptr;
+        shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : copyShader();
         for (int i = 0; i < kBackgroundCells; ++i)
             for (int j = 0; j < kBackgroundCells; ++j)
             {
@@ -327,11 +333,13 @@ void Room::drawPicture(sf::RenderTarget& window, const Camera& camera)
                 addPiece(pictureVertices_, piece, origin, scale);
         }
     };
+    sf::RenderStates blend(texture);
+    blend.shader = copyShader();
     addParts(cover->soft);
     if (!pictureVertices_.empty())
-        window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, sf::RenderStates(texture));
+        window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, blend);
     addParts(cover->opaque);
-    sf::RenderStates copy(texture);
+    sf::RenderStates copy = blend;
     copy.blendMode = sf::BlendNone;
     if (!pictureVertices_.empty())
         window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, copy);

@@ -26,6 +26,7 @@ std::vector<Program> programs()
     return {
         {"Assets/Shaders/Background/SimplexNoiseTree.frag", [](sf::Shader& s, const sf::Texture&) { s.setUniform("compteur", 12.5f); }},
         {"Assets/Shaders/Background/moveShadow.frag", [](sf::Shader& s, const sf::Texture&) { s.setUniform("compteur", 3.f); }},
+        {"Assets/Shaders/Room/Copy.frag", none},
         {"Assets/Shaders/Room/OpeningDoor.frag", [](sf::Shader& s, const sf::Texture&) { s.setUniform("timer", 0.4f); }},
         {"Assets/Shaders/Light/BasicLighting.frag",
          [](sf::Shader& s, const sf::Texture&) {

@@ -167,7 +167,8 @@ private:
     bool shadersLoaded_[5] = {false, false, false, false, false};
     sf::Shader lightingShader_;
     bool lightingLoaded_ = false;
-    // Draws a picture as it is (white vertices only); null when it did not load.
+    // Draws a picture as it is (white vertices only: the picture, a plain background,
+    // the light layer); null when it did not load.
     const sf::Shader* copyShader() const { return copyLoaded_ ? &copyShader_ : nullptr; }
     sf::Shader copyShader_;
     bool copyLoaded_ = false;

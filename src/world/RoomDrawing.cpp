@@ -411,7 +411,11 @@ void Room::layLightLayer(sf::RenderTarget& window, const Camera& camera, const s
                      {1.f / texelsPerPixel.x, 1.f / texelsPerPixel.y});
         }
     if (!lightVertices_.empty())
-        window.draw(lightVertices_.data(), lightVertices_.size(), sf::Triangles, sf::RenderStates(&texture));
+    {
+        sf::RenderStates states(&texture);
+        states.shader = copyShader();
+        window.draw(lightVertices_.data(), lightVertices_.size(), sf::Triangles, states);
+    }
 }
 
 bool Room::lightLayerClearOver(const sf::FloatRect& screen, const Camera& camera) const

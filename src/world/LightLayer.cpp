@@ -41,12 +41,7 @@ bool LightLayer::prepare(sf::Vector2u windowSize)
     const sf::Vector2u size((windowSize.x + kDownscale - 1) / kDownscale, (windowSize.y + kDownscale - 1) / kDownscale);
     if (canvas_ && canvas_->getSize() == size)
         return true;
-    if (!canvas_ && sf::Shader::isAvailable())
-    {
-        copyLoaded_ = copy_.loadFromFile("Assets/Shaders/Room/Copy.frag", sf::Shader::Fragment);
-        if (copyLoaded_)
-            copy_.setUniform("texture", sf::Shader::CurrentTexture);
-    }
+    copy_.load();
     canvas_ = std::make_unique<sf::RenderTexture>();
     if (!canvas_->create(size.x, size.y))
     {
@@ -139,7 +134,7 @@ void LightLayer::draw(sf::RenderTarget& window, sf::Uint8 grey,
     {
         sf::RenderStates states(&texture);
         states.blendMode = sf::BlendMultiply;
-        states.shader = copyLoaded_ ? &copy_ : nullptr;
+        states.shader = copy_.get();
         window.draw(lit_.data(), lit_.size(), sf::Triangles, states);
     }
     if (!plain_.empty())

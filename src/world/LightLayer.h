@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/CopyShader.h"
 #include "world/SecondFloorLighting.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 
 #include <memory>
@@ -34,10 +34,8 @@ private:
     bool prepare(sf::Vector2u windowSize);
 
     std::unique_ptr<sf::RenderTexture> canvas_;
-    // The bare texture fetch the lit parts are laid with (faster on software
-    // renderers than the fixed pipeline); unused when it did not load.
-    sf::Shader copy_;
-    bool copyLoaded_ = false;
+    // The lit parts are laid through it.
+    CopyShader copy_;
     bool failed_ = false; // warned once; the run goes on unlit
     // The frame's quads (kept to reuse their storage).
     std::vector<sf::Vertex> lit_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CopyShader.h"
 #include "core/Polygon.h"
 #include "creatures/EntityList.h"
 #include "world/RoomFile.h"
@@ -167,11 +168,8 @@ private:
     bool shadersLoaded_[5] = {false, false, false, false, false};
     sf::Shader lightingShader_;
     bool lightingLoaded_ = false;
-    // Draws a picture as it is (white vertices only: the picture, a plain background,
-    // the light layer); null when it did not load.
-    const sf::Shader* copyShader() const { return copyLoaded_ ? &copyShader_ : nullptr; }
-    sf::Shader copyShader_;
-    bool copyLoaded_ = false;
+    // The picture, a plain background and the light layer are drawn through it.
+    CopyShader copyShader_;
     // The depth-ordered scene of the frame (kept to reuse its storage).
     std::vector<IWorldPlaceable*> sceneOrder_;
     // The background and picture pieces of the frame (kept to reuse their storage).

@@ -41,7 +41,6 @@ constexpr const char* kWavesShader = "Assets/Shaders/Water/Waves.frag";
 constexpr const char* kDoorShader = "Assets/Shaders/Room/OpeningDoor.frag";
 constexpr const char* kShadowShader = "Assets/Shaders/Background/moveShadow.frag";
 constexpr const char* kLightingShader = "Assets/Shaders/Light/BasicLighting.frag";
-constexpr const char* kCopyShader = "Assets/Shaders/Room/Copy.frag";
 
 // Room coordinates of the background grid's first cell, and the cell spacing.
 constexpr float kBackgroundOrigin = -4000.f;
@@ -114,11 +113,7 @@ void Room::loadShaders()
     lightingLoaded_ = lightingShader_.loadFromFile(kLightingShader, sf::Shader::Fragment);
     if (!lightingLoaded_)
         Logger::Warning(std::string("Failed to load shader ") + kLightingShader);
-    copyLoaded_ = copyShader_.loadFromFile(kCopyShader, sf::Shader::Fragment);
-    if (copyLoaded_)
-        copyShader_.setUniform("texture", sf::Shader::CurrentTexture);
-    else
-        Logger::Warning(std::string("Failed to load shader ") + kCopyShader);
+    copyShader_.load();
 }
 
 float Room::flickerWeight(float seconds, int& sampleIndex)
@@ -278,7 +273,7 @@ void Room::drawBackground(sf::RenderTarget& window, const Camera& camera)
     }
     else
     {
-        shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : copyShader();
+        shader = floorIndex_ == 1 && shadersLoaded_[4] ? &shadowShader : copyShader_.get();
         for (int i = 0; i < kBackgroundCells; ++i)
             for (int j = 0; j < kBackgroundCells; ++j)
             {
@@ -334,7 +329,7 @@ void Room::drawPicture(sf::RenderTarget& window, const Camera& camera)
         }
     };
     sf::RenderStates blend(texture);
-    blend.shader = copyShader();
+    blend.shader = copyShader_.get();
     addParts(cover->soft);
     if (!pictureVertices_.empty())
         window.draw(pictureVertices_.data(), pictureVertices_.size(), sf::Triangles, blend);
@@ -413,7 +408,7 @@ void Room::layLightLayer(sf::RenderTarget& window, const Camera& camera, const s
     if (!lightVertices_.empty())
     {
         sf::RenderStates states(&texture);
-        states.shader = copyShader();
+        states.shader = copyShader_.get();
         window.draw(lightVertices_.data(), lightVertices_.size(), sf::Triangles, states);
     }
 }
